@@ -1,0 +1,34 @@
+#include "mDichiarazioni.h"
+
+namespace quorvex {
+
+std::string gMessageText;
+std::string gMessageButtons;
+int gMessageResult = 0;
+
+std::array<KeyState, kHighestNumber + 1> gKeyState{};
+int gSelectedCount = 0;
+std::uint32_t gKeyColor = 0;
+
+LineList gMatrixLines;
+int gMatrixNumberCount = 0;
+std::size_t gMatrixLineCount = 0;
+
+LineList gSystemLines;
+std::size_t gSystemLineCount = 0;
+
+void ResetApplicationState() {
+    gMessageText.clear();
+    gMessageButtons.clear();
+    gMessageResult = 0;
+    gKeyState.fill(kFree);
+    gSelectedCount = 0;
+    gKeyColor = 0;
+    gMatrixLines.clear();
+    gMatrixNumberCount = 0;
+    gMatrixLineCount = 0;
+    gSystemLines.clear();
+    gSystemLineCount = 0;
+}
+
+} // namespace quorvex

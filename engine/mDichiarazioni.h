@@ -1,0 +1,39 @@
+#pragma once
+// The application state: everything that outlives a single click. The windows
+// and the engine operations read and write these directly.
+
+#include "mFunzioni.h"
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+namespace quorvex {
+
+enum KeyState : std::uint8_t { kFree = 0, kSelected = 1, kBase = 2 };
+
+// Message dialog calling convention: body ("|" breaks lines), comma-separated
+// captions, and the 1-based button pressed (0 while none has been).
+extern std::string gMessageText;
+extern std::string gMessageButtons;
+extern int gMessageResult;
+
+// Keypad: state of each key 1..49 (index 0 unused), keys not Free, last colour given.
+extern std::array<KeyState, kHighestNumber + 1> gKeyState;
+extern int gSelectedCount;
+extern std::uint32_t gKeyColor;
+
+// The held matrix; gMatrixLineCount == 0 means none is held.
+extern LineList gMatrixLines;
+extern int gMatrixNumberCount;
+extern std::size_t gMatrixLineCount;
+
+// The developed system; gSystemLineCount == 0 means nothing was developed.
+extern LineList gSystemLines;
+extern std::size_t gSystemLineCount;
+
+// Puts every variable back to its start-up value.
+void ResetApplicationState();
+
+} // namespace quorvex

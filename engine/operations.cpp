@@ -1,0 +1,127 @@
+#include "operations.h"
+
+#include <algorithm>
+#include <vector>
+
+namespace quorvex {
+
+namespace {
+
+int CountKeys(KeyState state) {
+    return static_cast<int>(std::count(gKeyState.begin() + 1, gKeyState.end(), state));
+}
+
+void DropMatrix() {
+    gMatrixLines.clear();
+    gMatrixLineCount = 0;
+    gMatrixNumberCount = 0;
+}
+
+} // namespace
+
+std::uint32_t KeyColor(KeyState state) {
+    switch (state) {
+    case kSelected:
+        return kSelectedKeyColor;
+    case kBase:
+        return kBaseKeyColor;
+    case kFree:
+        break;
+    }
+    return kFreeKeyColor;
+}
+
+AcquireOutcome AcquireMatrix(std::string_view text) {
+    if (text.empty()) {
+        return {};
+    }
+    ParsedMatrix parsed = ParseMatrix(text);
+    gMatrixLines = std::move(parsed.lines);
+    gMatrixLineCount = gMatrixLines.size();
+    gMatrixNumberCount = CountNumbers(gMatrixLines);
+
+    std::string problem = parsed.problem.empty() ? MatrixProblem(gMatrixLines) : parsed.problem;
+    if (!problem.empty()) {
+        DropMatrix();
+        return {Acquisition::Invalid, std::string(kInvalidMatrixNotice) + "|" + problem,
+                std::string(kNoWheelStatus)};
+    }
+    return {Acquisition::Valid, {},
+            "IN MEMORY: " + std::to_string(gMatrixNumberCount) + " NUMBERS - IN " +
+                std::to_string(gMatrixLineCount) + " LINES"};
+}
+
+KeyOutcome ClickKey(int n) {
+    if (n < 1 || n > kHighestNumber) {
+        return {KeyColor(kFree), gSelectedCount, CountKeys(kBase)};
+    }
+    KeyState& state = gKeyState[static_cast<std::size_t>(n)];
+    state = state == kBase ? kFree : static_cast<KeyState>(state + 1);
+    gKeyColor = KeyColor(state);
+    gSelectedCount = kHighestNumber - CountKeys(kFree);
+    return {gKeyColor, gSelectedCount, CountKeys(kBase)};
+}
+
+void ResetKeys() {
+    gKeyState.fill(kFree);
+    gSelectedCount = 0;
+}
+
+std::string DevelopSystem() {
+    const int need = gMatrixNumberCount;
+    const int have = gSelectedCount;
+    if (gMatrixLineCount < 1) {
+        return std::string(kAcquireFirstNotice);
+    }
+    if (have < need) {
+        return "Select another " + std::to_string(need - have) + " numbers ..!";
+    }
+    if (have > need) {
+        return "Unselect " + std::to_string(have - need) + " numbers ..!";
+    }
+
+    // mapping[k] is the picked number standing for matrix number k: the Base
+    // keys take the lowest matrix numbers, the Selected keys follow.
+    std::vector<Number> mapping{0};
+    for (KeyState wanted : {kBase, kSelected}) {
+        for (int key = 1; key <= kHighestNumber; ++key) {
+            if (gKeyState[static_cast<std::size_t>(key)] == wanted) {
+                mapping.push_back(static_cast<Number>(key));
+            }
+        }
+    }
+
+    LineList system;
+    system.reserve(gMatrixLines.size(), gMatrixLines.numberCount());
+    for (std::size_t l = 0; l < gMatrixLines.size(); ++l) {
+        for (Number k : gMatrixLines.line(l)) {
+            system.push(mapping[k]);
+        }
+        system.endLine();
+    }
+    SortSystem(system);
+    gSystemLines = std::move(system);
+    gSystemLineCount = gMatrixLineCount;
+    return std::string(kWellDoneNotice);
+}
+
+ListOutcome ListSystem() {
+    if (gSystemLineCount < 1) {
+        return {{}, std::string(kNothingDevelopedNotice)};
+    }
+    // Two digits and a space or line end per number, plus the CR of each CR LF.
+    std::string listing(3 * gSystemLines.numberCount() + gSystemLines.size(), '\0');
+    char* out = listing.data();
+    for (std::size_t l = 0; l < gSystemLines.size(); ++l) {
+        for (Number n : gSystemLines.line(l)) {
+            *out++ = static_cast<char>('0' + n / 10);
+            *out++ = static_cast<char>('0' + n % 10);
+            *out++ = ' ';
+        }
+        out[-1] = '\r'; // the last number's space becomes the CR of CR LF
+        *out++ = '\n';
+    }
+    return {std::move(listing), {}};
+}
+
+} // namespace quorvex

@@ -1,0 +1,60 @@
+#pragma once
+// The operations behind the main window's buttons. Each changes the
+// application state and returns what the window must show; none draws anything.
+
+#include "mDichiarazioni.h"
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace quorvex {
+
+// Texts the user sees.
+inline constexpr std::string_view kNoWheelStatus = "NO WHEEL IN MEMORY..!";
+inline constexpr std::string_view kInvalidMatrixNotice = "Invalid Matrix ..!";
+inline constexpr std::string_view kAcquireFirstNotice = "Acquire the Matrix ..!";
+inline constexpr std::string_view kWellDoneNotice = "Well Done ..!";
+inline constexpr std::string_view kNothingDevelopedNotice = "Sorry! No lines reduced ..!";
+
+// Key colours as 0x00BBGGRR; the Free colour names the system's button face.
+inline constexpr std::uint32_t kFreeKeyColor = 0x8000000F;
+inline constexpr std::uint32_t kSelectedKeyColor = 0x008AAE35;
+inline constexpr std::uint32_t kBaseKeyColor = 0x0014B4E4;
+std::uint32_t KeyColor(KeyState state);
+
+enum class Acquisition { Ignored, Invalid, Valid };
+
+struct AcquireOutcome {
+    Acquisition result = Acquisition::Ignored;
+    std::string notice;     // shown first, when not empty
+    std::string statusText; // then put on the status line, when not empty
+};
+
+// ACQUIRE: reads the text box into the held matrix, or drops it if the text is no matrix.
+AcquireOutcome AcquireMatrix(std::string_view text);
+
+struct KeyOutcome {
+    std::uint32_t color = kFreeKeyColor;
+    int selectedCount = 0;
+    int baseCount = 0;
+};
+
+// A click on key n (1..49) moves it Free -> Selected -> Base -> Free.
+KeyOutcome ClickKey(int n);
+
+// RESET: every key Free; the window recolours the keys and zeroes the counters.
+void ResetKeys();
+
+// GENERATE: develops the held matrix onto the picked keys. Returns the one notice.
+std::string DevelopSystem();
+
+struct ListOutcome {
+    std::string listing; // every developed line followed by CR LF
+    std::string notice;  // instead of a listing, when nothing was developed
+};
+
+// VIEW: the developed system as text.
+ListOutcome ListSystem();
+
+} // namespace quorvex

@@ -1,0 +1,34 @@
+#!/usr/bin/env bash
+# Installs the Debian packages the build, the program and its tests need,
+# only those that are missing. Extra groups: fuzz, bench, package.
+set -euo pipefail
+
+packages=(
+  g++ make cmake ninja-build pkg-config   # toolchain
+  libgtest-dev                            # engine tests
+  qt6-base-dev                            # windows
+  xvfb xauth x11-utils                    # windowed tests and screenshots
+  fonts-dejavu-core                       # a font everywhere, even on bare machines
+)
+for group in "$@"; do
+  case "$group" in
+    fuzz) packages+=(clang libclang-rt-dev) ;;
+    bench) packages+=(time gawk valgrind) ;;
+    package) packages+=(dpkg-dev file desktop-file-utils appstream) ;;
+    *) echo "install-deps.sh: unknown group '$group'" >&2; exit 2 ;;
+  esac
+done
+
+missing=()
+for package in "${packages[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then
+    missing+=("$package")
+  fi
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+sudo=()
+[ "$(id -u)" -eq 0 ] || sudo=(sudo)
+echo "Installing: ${missing[*]}"
+"${sudo[@]}" apt-get update -qq
+DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
