@@ -2,7 +2,7 @@
 BUILD ?= build
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps configure build test clean
+.PHONY: all deps configure build test run screenshot clean
 
 all: build
 
@@ -17,6 +17,18 @@ build: configure
 
 test: build
 	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
+
+run: build
+	@if [ -z "$$DISPLAY$$WAYLAND_DISPLAY" ]; then \
+	  echo "No display to show the window on; 'make screenshot' runs it under Xvfb instead."; \
+	  exit 1; \
+	fi
+	$(BUILD)/app/quorvex
+
+# Runs the program under Xvfb through a small example and saves docs/screenshot.png.
+screenshot: build
+	xvfb-run -a -s "-screen 0 1280x1024x24" env QT_QPA_PLATFORM=xcb \
+	  $(BUILD)/app/quorvex-screenshot docs/screenshot.png
 
 clean:
 	rm -rf $(BUILD)

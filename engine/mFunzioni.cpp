@@ -8,7 +8,9 @@ namespace quorvex {
 
 namespace {
 
-bool IsSeparator(char c) { return c == ' ' || c == '\t'; }
+bool IsSeparator(char c) {
+    return c == ' ' || c == '\t';
+}
 
 // A token as it can be shown in a one-line notice: printable ASCII only, short.
 std::string QuoteToken(std::string_view token) {

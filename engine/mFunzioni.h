@@ -73,7 +73,9 @@ std::vector<int> ListNumbers(const LineList& lines);
 // Why the lines are not a matrix on exactly the numbers 1..N, or "" when they are.
 std::string MatrixProblem(const LineList& lines);
 
-inline bool MatrixIsInvalid(const LineList& lines) { return !MatrixProblem(lines).empty(); }
+inline bool MatrixIsInvalid(const LineList& lines) {
+    return !MatrixProblem(lines).empty();
+}
 
 // Puts the numbers of every line in ascending order, then the lines themselves
 // in ascending order of their two-digit text.

@@ -46,7 +46,8 @@ AcquireOutcome AcquireMatrix(std::string_view text) {
         return {Acquisition::Invalid, std::string(kInvalidMatrixNotice) + "|" + problem,
                 std::string(kNoWheelStatus)};
     }
-    return {Acquisition::Valid, {},
+    return {Acquisition::Valid,
+            {},
             "IN MEMORY: " + std::to_string(gMatrixNumberCount) + " NUMBERS - IN " +
                 std::to_string(gMatrixLineCount) + " LINES"};
 }

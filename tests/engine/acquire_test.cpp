@@ -9,7 +9,9 @@ struct ValidCase {
     std::string text;
     std::string status;
 };
-void PrintTo(const ValidCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const ValidCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class ValidMatrix : public EngineTest, public ::testing::WithParamInterface<ValidCase> {};
 
@@ -33,7 +35,8 @@ INSTANTIATE_TEST_SUITE_P(
                   "IN MEMORY: 3 NUMBERS - IN 2 LINES"},
         ValidCase{"RepeatCountsOnce", "1 1 2\r\n3", "IN MEMORY: 3 NUMBERS - IN 2 LINES"},
         ValidCase{"LineFeedOnly", "1 2\n\n2 3\n", "IN MEMORY: 3 NUMBERS - IN 2 LINES"},
-        ValidCase{"TabsAndSpaceRuns", "\t1\t 2   3 \t\r\n3\t\t4", "IN MEMORY: 4 NUMBERS - IN 2 LINES"},
+        ValidCase{"TabsAndSpaceRuns", "\t1\t 2   3 \t\r\n3\t\t4",
+                  "IN MEMORY: 4 NUMBERS - IN 2 LINES"},
         ValidCase{"ManyLeadingZeros", "0000000000000000000000000007 1 2 3 4 5 6",
                   "IN MEMORY: 7 NUMBERS - IN 1 LINES"}),
     [](const auto& info) { return info.param.name; });
@@ -59,7 +62,9 @@ struct InvalidCase {
     std::string text;
     std::string reason;
 };
-void PrintTo(const InvalidCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const InvalidCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class InvalidMatrix : public EngineTest, public ::testing::WithParamInterface<InvalidCase> {};
 
@@ -93,7 +98,10 @@ INSTANTIATE_TEST_SUITE_P(
         InvalidCase{"InvalidUtf8", "1 \xff\xfe", "line 1: \"??\" is not a number 1-49"},
         InvalidCase{"ArabicIndicDigit", "1 \xd9\xa3", "line 1: \"??\" is not a number 1-49"},
         InvalidCase{"LoneCarriageReturn", "1 2\r3", "line 1: \"2?3\" is not a number 1-49"},
-        InvalidCase{"NoBreakSpace", "1\xc2\xa0" "2", "line 1: \"1??2\" is not a number 1-49"},
+        InvalidCase{"NoBreakSpace",
+                    "1\xc2\xa0"
+                    "2",
+                    "line 1: \"1??2\" is not a number 1-49"},
         InvalidCase{"BlanksOnly", " \t \r\n\r\n  ", "no numbers found"},
         InvalidCase{"LineEndsOnly", "\r\n\n\r\n", "no numbers found"}),
     [](const auto& info) { return info.param.name; });

@@ -26,7 +26,9 @@ struct NoticeCase {
     std::vector<int> keys;
     std::string notice;
 };
-void PrintTo(const NoticeCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const NoticeCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class DevelopNotice : public EngineTest, public ::testing::WithParamInterface<NoticeCase> {};
 
@@ -47,7 +49,8 @@ INSTANTIATE_TEST_SUITE_P(
                       NoticeCase{"InvalidMatrix", "1 3", {1, 2}, "Acquire the Matrix ..!"},
                       NoticeCase{"TooFew", kFourLines, {1, 2}, "Select another 2 numbers ..!"},
                       NoticeCase{"OneShort", kFourLines, {1, 2, 3}, "Select another 1 numbers ..!"},
-                      NoticeCase{"TooMany", kFourLines, {1, 2, 3, 4, 5, 6}, "Unselect 2 numbers ..!"}),
+                      NoticeCase{
+                          "TooMany", kFourLines, {1, 2, 3, 4, 5, 6}, "Unselect 2 numbers ..!"}),
     [](const auto& info) { return info.param.name; });
 
 TEST_F(EngineTest, FailedGenerateKeepsTheEarlierSystem) {
@@ -67,7 +70,9 @@ struct DevelopCase {
     std::vector<int> base;
     std::string listing;
 };
-void PrintTo(const DevelopCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const DevelopCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class Develop : public EngineTest, public ::testing::WithParamInterface<DevelopCase> {};
 
@@ -86,8 +91,12 @@ INSTANTIATE_TEST_SUITE_P(
         DevelopCase{"NoBase", "3 1\r\n2 3", {41, 7, 30}, {}, "07 41\r\n30 41\r\n"},
         DevelopCase{"RepeatsKept", "1 1 2", {10}, {5}, "05 05 10\r\n"},
         DevelopCase{"LeadingZeroBelowTen", "2 1", {7, 9}, {}, "07 09\r\n"},
-        DevelopCase{"IdenticalLinesKept", "1 2\r\n2 1\r\n1 2", {1, 2}, {}, "01 02\r\n01 02\r\n01 02\r\n"},
-        DevelopCase{"ShorterLineFirst", "1 2 3\r\n1 2\r\n3", {10, 20, 30}, {},
+        DevelopCase{
+            "IdenticalLinesKept", "1 2\r\n2 1\r\n1 2", {1, 2}, {}, "01 02\r\n01 02\r\n01 02\r\n"},
+        DevelopCase{"ShorterLineFirst",
+                    "1 2 3\r\n1 2\r\n3",
+                    {10, 20, 30},
+                    {},
                     "10 20\r\n10 20 30\r\n30\r\n"},
         DevelopCase{"OrdinalNotNumericLineOrder", "1 3\r\n2", {9, 10, 45}, {}, "09 45\r\n10\r\n"}),
     [](const auto& info) { return info.param.name; });
@@ -97,9 +106,8 @@ TEST_F(EngineTest, LongLinesSortLikeShortOnes) {
     AcquireMatrix("1 2 3 4 5 6 7 8 9 10\r\n10 9 8 7 6 5 4 3 2\r\n1 2 3 4 5 6 7 8 9\r\n3");
     PickKeys({40, 41, 42, 43, 44, 45, 46, 47, 48, 49});
     ASSERT_EQ(DevelopSystem(), "Well Done ..!");
-    EXPECT_EQ(ListedLines(), (Lines{"40 41 42 43 44 45 46 47 48",
-                                    "40 41 42 43 44 45 46 47 48 49", "41 42 43 44 45 46 47 48 49",
-                                    "42"}));
+    EXPECT_EQ(ListedLines(), (Lines{"40 41 42 43 44 45 46 47 48", "40 41 42 43 44 45 46 47 48 49",
+                                    "41 42 43 44 45 46 47 48 49", "42"}));
 }
 
 // A small, obviously correct reference: map, write two-digit, sort tokens and

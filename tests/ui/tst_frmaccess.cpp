@@ -1,0 +1,238 @@
+#include "frmAccess.h"
+#include "modal_answerer.h"
+#include "operations.h"
+
+#include <QDesktopServices>
+#include <QGroupBox>
+#include <QPlainTextEdit>
+#include <QtTest>
+
+using namespace quorvex;
+using quorvex::ui::frmAccess;
+
+// Stands in for the browser: records the addresses the program asks to open.
+class UrlCatcher : public QObject {
+    Q_OBJECT
+public:
+    QList<QUrl> opened;
+public slots:
+    void open(const QUrl& url) { opened << url; }
+};
+
+class tst_frmAccess : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void startsEmptyWithTheKeypadInRows();
+    void tabVisitsKeysThenCommands();
+    void keyClicksCycleColoursAndCounters();
+    void resetFreesEveryKey();
+    void workedExampleEndToEnd();
+    void acquireEmptyTextShowsNothing();
+    void invalidMatrixChangesStatusAfterTheNotice();
+    void generateAndViewNotices();
+    void clearKeepsTheHeldMatrix();
+    void exitQuestion();
+    void linkOpensTheHomepage();
+
+private:
+    QPushButton* Key(int n) {
+        return window->findChild<QPushButton*>(QString("cmdNumero%1").arg(n));
+    }
+    QPushButton* Button(const char* name) { return window->findChild<QPushButton*>(name); }
+    QString Label(const char* name) { return window->findChild<QLabel*>(name)->text(); }
+    QPlainTextEdit* Box() { return window->findChild<QPlainTextEdit*>("txtLista"); }
+    // Clicks a button that opens a notice; returns the notice's text.
+    QString ClickForNotice(const char* name) {
+        ModalAnswerer answer(1);
+        Button(name)->click();
+        return answer.seen == 1 ? answer.text : QString("<no notice>");
+    }
+
+    frmAccess* window = nullptr;
+};
+
+void tst_frmAccess::init() {
+    ResetApplicationState();
+    window = new frmAccess;
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window));
+}
+
+void tst_frmAccess::cleanup() {
+    window->hide(); // hiding asks no question
+    delete window;
+}
+
+void tst_frmAccess::startsEmptyWithTheKeypadInRows() {
+    QCOMPARE(window->size(), QSize(519, 445));
+    QCOMPARE(window->windowTitle(), QString::fromUtf8(" Quorvex\u00ae - by Velmora"));
+    for (int n = 1; n <= 49; ++n) {
+        QPushButton* key = Key(n);
+        QVERIFY2(key, qPrintable(QString::number(n)));
+        QCOMPARE(key->text(), QString::number(n));
+        // Columns 150 + 525c twips, rows 240 + 495r twips.
+        QCOMPARE(key->pos(), QPoint((150 + 525 * ((n - 1) % 7) + 7) / 15,
+                                    (240 + 495 * ((n - 1) / 7) + 7) / 15));
+        QCOMPARE(key->size(), QSize(33, 31));
+        QCOMPARE(key->styleSheet(), QString());
+    }
+    QCOMPARE(Label("lblSelezionati"), "0");
+    QCOMPARE(Label("lblBase"), "0");
+    QCOMPARE(Label("lblStatus"), "NO WHEEL IN MEMORY..!");
+    QCOMPARE(Button("cmdReset")->toolTip(), "Cancella NUmeri Tastiera");
+    QCOMPARE(window->findChildren<QGroupBox*>().size(), 11);
+}
+
+void tst_frmAccess::tabVisitsKeysThenCommands() {
+    window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window));
+    QCOMPARE(QApplication::focusWidget(), Key(1));
+    QStringList visited;
+    for (int i = 0; i < 55; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        visited << QApplication::focusWidget()->objectName();
+    }
+    QStringList expected;
+    for (int n = 2; n <= 49; ++n) {
+        expected << QString("cmdNumero%1").arg(n);
+    }
+    expected << "cmdSviluppa"
+             << "cmdReset"
+             << "txtLista"
+             << "cmdAcquire"
+             << "cmdClear"
+             << "cmdVisualizza"
+             << "cmdNumero1";
+    QCOMPARE(visited, expected);
+}
+
+void tst_frmAccess::keyClicksCycleColoursAndCounters() {
+    QTest::mouseClick(Key(12), Qt::LeftButton);
+    QVERIFY(Key(12)->styleSheet().contains("#35ae8a"));
+    QCOMPARE(Label("lblSelezionati"), "1");
+    QCOMPARE(Label("lblBase"), "0");
+
+    QTest::mouseClick(Key(12), Qt::LeftButton);
+    QVERIFY(Key(12)->styleSheet().contains("#e4b414"));
+    QCOMPARE(Label("lblSelezionati"), "1");
+    QCOMPARE(Label("lblBase"), "1");
+
+    QTest::mouseClick(Key(12), Qt::LeftButton);
+    QCOMPARE(Key(12)->styleSheet(), QString());
+    QCOMPARE(Label("lblSelezionati"), "0");
+
+    // From the keyboard too.
+    Key(40)->setFocus();
+    QTest::keyClick(Key(40), Qt::Key_Space);
+    QCOMPARE(Label("lblSelezionati"), "1");
+}
+
+void tst_frmAccess::resetFreesEveryKey() {
+    for (int n : {1, 2, 2, 49}) {
+        Key(n)->click();
+    }
+    Button("cmdReset")->click();
+    for (int n = 1; n <= 49; ++n) {
+        QCOMPARE(Key(n)->styleSheet(), QString());
+    }
+    QCOMPARE(Label("lblSelezionati"), "0");
+    QCOMPARE(Label("lblBase"), "0");
+    QCOMPARE(gSelectedCount, 0);
+}
+
+void tst_frmAccess::workedExampleEndToEnd() {
+    Box()->setPlainText("1 2 3\n1 2 4\n1 3 4\n2 3 4\n");
+    Button("cmdAcquire")->click();
+    QCOMPARE(Label("lblStatus"), "IN MEMORY: 4 NUMBERS - IN 4 LINES");
+    for (int n : {10, 10, 5, 20, 33}) {
+        Key(n)->click();
+    }
+    QCOMPARE(ClickForNotice("cmdSviluppa"), "Well Done ..!");
+    Button("cmdVisualizza")->click();
+    const QString listing = "05 10 20\n05 10 33\n05 20 33\n10 20 33\n";
+    QCOMPARE(Box()->toPlainText(), listing);
+    QCOMPARE(Box()->textCursor().position(), listing.size());
+
+    Button("cmdVisualizza")->click();
+    QCOMPARE(Box()->toPlainText(), listing);
+}
+
+void tst_frmAccess::acquireEmptyTextShowsNothing() {
+    ModalAnswerer answer(1);
+    Button("cmdAcquire")->click();
+    QCOMPARE(answer.seen, 0);
+    QCOMPARE(Label("lblStatus"), "NO WHEEL IN MEMORY..!");
+}
+
+void tst_frmAccess::invalidMatrixChangesStatusAfterTheNotice() {
+    Box()->setPlainText("1 2");
+    Button("cmdAcquire")->click();
+    QCOMPARE(Label("lblStatus"), "IN MEMORY: 2 NUMBERS - IN 1 LINES");
+
+    Box()->setPlainText("1 2\n4");
+    QString statusWhileOpen;
+    ModalAnswerer answer(1, [&](QDialog*) { statusWhileOpen = Label("lblStatus"); });
+    Button("cmdAcquire")->click();
+    QCOMPARE(answer.text, "Invalid Matrix ..!\nnumber 3 is missing");
+    QCOMPARE(statusWhileOpen, "IN MEMORY: 2 NUMBERS - IN 1 LINES");
+    QCOMPARE(Label("lblStatus"), "NO WHEEL IN MEMORY..!");
+}
+
+void tst_frmAccess::generateAndViewNotices() {
+    QCOMPARE(ClickForNotice("cmdVisualizza"), "Sorry! No lines reduced ..!");
+    QCOMPARE(ClickForNotice("cmdSviluppa"), "Acquire the Matrix ..!");
+    Box()->setPlainText("1 2 3");
+    Button("cmdAcquire")->click();
+    Key(1)->click();
+    QCOMPARE(ClickForNotice("cmdSviluppa"), "Select another 2 numbers ..!");
+    for (int n : {2, 3, 4}) {
+        Key(n)->click();
+    }
+    QCOMPARE(ClickForNotice("cmdSviluppa"), "Unselect 1 numbers ..!");
+    QCOMPARE(Box()->toPlainText(), "1 2 3");
+}
+
+void tst_frmAccess::clearKeepsTheHeldMatrix() {
+    Box()->setPlainText("2 1");
+    Button("cmdAcquire")->click();
+    Button("cmdClear")->click();
+    QCOMPARE(Box()->toPlainText(), QString());
+    Key(7)->click();
+    Key(8)->click();
+    QCOMPARE(ClickForNotice("cmdSviluppa"), "Well Done ..!");
+    Button("cmdVisualizza")->click();
+    QCOMPARE(Box()->toPlainText(), "07 08\n");
+}
+
+void tst_frmAccess::exitQuestion() {
+    Key(3)->click();
+    {
+        ModalAnswerer no(1);
+        QVERIFY(!window->close());
+        QCOMPARE(no.text, "Are you sure you want to exit?");
+        QCOMPARE(no.captions, (QStringList{"NO", "YES"}));
+    }
+    QVERIFY(window->isVisible());
+    QCOMPARE(Label("lblSelezionati"), "1");
+
+    ModalAnswerer yes(2);
+    QVERIFY(window->close());
+    QCOMPARE(yes.seen, 1);
+    QVERIFY(!window->isVisible());
+}
+
+void tst_frmAccess::linkOpensTheHomepage() {
+    UrlCatcher catcher;
+    QDesktopServices::setUrlHandler("https", &catcher, "open");
+    QLabel* link = window->findChild<QLabel*>("lblSito");
+    QTest::mouseClick(link, Qt::LeftButton);
+    QDesktopServices::unsetUrlHandler("https");
+    QCOMPARE(catcher.opened.size(), 1);
+    QCOMPARE(catcher.opened[0].toString(), link->text() + "/");
+    QCOMPARE(Label("lblStatus"), "NO WHEEL IN MEMORY..!");
+}
+
+QTEST_MAIN(tst_frmAccess)
+#include "tst_frmaccess.moc"

@@ -1,0 +1,38 @@
+#pragma once
+// Units, colours and fonts of the window designs, converted to Qt in one place.
+
+#include <QColor>
+#include <QFont>
+#include <QRect>
+#include <QString>
+#include <QWidget>
+
+#include <cstdint>
+#include <string_view>
+
+namespace quorvex::ui {
+
+// The designs are in twips; 15 twips are one device-independent pixel, and
+// Qt's own high-DPI scaling takes it from there.
+constexpr int Twips(int twips) {
+    return (twips + 7) / 15;
+}
+
+inline void Place(QWidget* widget, int left, int top, int width, int height) {
+    widget->setGeometry(Twips(left), Twips(top), Twips(width), Twips(height));
+}
+
+// Colours are written 0x00BBGGRR in the designs.
+inline QColor DesignColor(std::uint32_t bgr) {
+    return QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF);
+}
+
+// The designs name Windows fonts; each comes with free look-alikes to fall back on.
+QFont DesignFont(std::string_view family, double pointSize, int weight = 400,
+                 bool underline = false);
+
+inline QString FromUtf8(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+} // namespace quorvex::ui

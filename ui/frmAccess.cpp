@@ -1,0 +1,307 @@
+#include "frmAccess.h"
+
+#include "design.h"
+#include "frmMessage.h"
+#include "operations.h"
+
+#include <QApplication>
+#include <QButtonGroup>
+#include <QCloseEvent>
+#include <QDesktopServices>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QSessionManager>
+#include <QUrl>
+
+namespace quorvex::ui {
+
+namespace {
+
+constexpr char kHomepage[] = QUORVEX_HOMEPAGE;
+constexpr std::string_view kExitQuestion = "Are you sure you want to exit?";
+
+// The keypad grows from the design's key 1: 7 x 7 keys, 30 twips apart.
+constexpr int kKeyLeft = 150, kKeyTop = 240, kKeyWidth = 495, kKeyHeight = 465, kKeyGap = 30;
+
+QString KeyStyleSheet(std::uint32_t color) {
+    if (color == kFreeKeyColor) {
+        return {}; // the platform's own button face
+    }
+    const QColor face = DesignColor(color);
+    return QString("QPushButton { background-color: %1; color: black; border: 1px solid %2;"
+                   " border-radius: 3px; }"
+                   "QPushButton:pressed { background-color: %2; }"
+                   "QPushButton:focus { border: 2px solid palette(highlight); }")
+        .arg(face.name(), face.darker(150).name());
+}
+
+void SetColors(QWidget* widget, std::uint32_t text, std::uint32_t background = 0) {
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::WindowText, DesignColor(text));
+    if (background != 0) {
+        palette.setColor(QPalette::Window, DesignColor(background));
+        widget->setAutoFillBackground(true);
+    }
+    widget->setPalette(palette);
+}
+
+QLabel* AddLabel(QWidget* container, const char* name, const char* text, const QFont& font,
+                 Qt::Alignment alignment) {
+    auto* label = new QLabel(text, container);
+    label->setObjectName(name);
+    label->setFont(font);
+    label->setAlignment(alignment | Qt::AlignVCenter);
+    return label;
+}
+
+} // namespace
+
+frmAccess::frmAccess(QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint) {
+    setObjectName("frmAccess");
+    setWindowTitle(QString::fromUtf8(" Quorvex\u00ae") + " - by " + "Velmora");
+    setWindowIcon(QIcon(":/quorvex/icon-48.png"));
+    setFont(DesignFont("Segoe UI", 8.25));
+    setFixedSize(Twips(7785), Twips(6675));
+
+    const QString homepage = kHomepage;
+    lblSito = AddLabel(this, "lblSito", "", DesignFont("Segoe UI Semibold", 9, 600, true),
+                       Qt::AlignHCenter);
+    lblSito->setText(homepage.endsWith('/') ? homepage.chopped(1) : homepage);
+    lblSito->setCursor(Qt::PointingHandCursor);
+    lblSito->installEventFilter(this);
+    SetColors(lblSito, 0x00C00000);
+    Place(lblSito, 4260, 60, 3315, 225);
+
+    QGroupBox* keypadFrame = AddFrame(this, 2, 180, 300, 3975, 4455);
+    BuildKeypad(keypadFrame);
+
+    const QFont captionFont = DesignFont("Segoe UI Semibold", 8.25, 600);
+    QGroupBox* selectedFrame = AddFrame(keypadFrame, 8, 180, 3750, 2115, 555);
+    Place(AddLabel(selectedFrame, "Label1", "SELECTED", captionFont, Qt::AlignRight), 120, 240,
+          1095, 255);
+    lblSelezionati = AddCounter(selectedFrame, "lblSelezionati", 1530);
+
+    QGroupBox* baseFrame = AddFrame(keypadFrame, 13, 2400, 3750, 1395, 555);
+    QLabel* baseCaption = AddLabel(baseFrame, "Label2", "BASE", captionFont, Qt::AlignRight);
+    SetColors(baseCaption, 0x000000C0);
+    Place(baseCaption, 120, 240, 465, 255);
+    lblBase = AddCounter(baseFrame, "lblBase", 810);
+
+    QGroupBox* commandFrame = AddFrame(this, 5, 180, 4770, 3975, 1095);
+    cmdReset = AddButton(AddFrame(commandFrame, 11, 210, 150, 1545, 795), "cmdReset", "RESET",
+                         "Cancella NUmeri Tastiera");
+    cmdReset->setFont(DesignFont("Segoe UI", 9));
+    Place(cmdReset, 120, 180, 1305, 495);
+    cmdSviluppa = AddButton(AddFrame(commandFrame, 9, 1920, 150, 1875, 795), "cmdSviluppa",
+                            "GENERATE", "Sviluppa e riadatta Sistema");
+    cmdSviluppa->setFont(DesignFont("Segoe UI Semibold", 9.75, 600));
+    Place(cmdSviluppa, 90, 180, 1635, 495);
+
+    QGroupBox* textFrame = AddFrame(this, 6, 4260, 300, 3315, 5565);
+    txtLista = new QPlainTextEdit(textFrame);
+    txtLista->setObjectName("txtLista");
+    txtLista->setFont(DesignFont("Segoe UI", 12));
+    txtLista->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    txtLista->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    txtLista->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    txtLista->setTabChangesFocus(true);
+    Place(txtLista, 210, 300, 2895, 4605);
+
+    // The clear button's design glyph is a cross drawn from a symbol font.
+    cmdClear = AddButton(AddFrame(textFrame, 7, 240, 4920, 495, 555), "cmdClear", "\u2715",
+                         "Visualizza Sviluppo");
+    cmdClear->setFont(DesignFont("DejaVu Sans", 9.75));
+    Place(cmdClear, 60, 150, 345, 315);
+    cmdVisualizza = AddButton(AddFrame(textFrame, 0, 810, 4920, 915, 555), "cmdVisualizza", "VIEW",
+                              "Visualizza Sviluppo");
+    cmdVisualizza->setFont(DesignFont("Segoe UI", 9.75));
+    Place(cmdVisualizza, 60, 150, 765, 315);
+    cmdAcquire = AddButton(AddFrame(textFrame, 12, 1980, 4920, 1125, 555), "cmdAcquire", "ACQUIRE",
+                           "Visualizza Sviluppo");
+    Place(cmdAcquire, 60, 150, 975, 315);
+
+    QGroupBox* statusFrame = AddFrame(this, 1, 180, 5880, 7395, 675);
+    lblStatus = AddLabel(statusFrame, "lblStatus", "NO WHEEL IN MEMORY..!",
+                         DesignFont("Segoe UI", 9.75), Qt::AlignHCenter);
+    Place(lblStatus, 180, 240, 7035, 315);
+
+    connect(cmdAcquire, &QPushButton::clicked, this, &frmAccess::cmdAcquire_Click);
+    connect(cmdReset, &QPushButton::clicked, this, &frmAccess::ResetAll);
+    connect(cmdSviluppa, &QPushButton::clicked, this, &frmAccess::cmdSviluppa_Click);
+    connect(cmdVisualizza, &QPushButton::clicked, this, &frmAccess::cmdVisualizza_Click);
+    connect(cmdClear, &QPushButton::clicked, this, &frmAccess::cmdClear_Click);
+
+    // Keys 1..49, then the commands in the order a user works through them.
+    QWidget* previous = cmdNumero[kHighestNumber];
+    for (QWidget* next : std::initializer_list<QWidget*>{cmdSviluppa, cmdReset, txtLista,
+                                                         cmdAcquire, cmdClear, cmdVisualizza}) {
+        setTabOrder(previous, next);
+        previous = next;
+    }
+    cmdNumero[1]->setFocus();
+
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        QRect frame = frameGeometry();
+        frame.moveCenter(screen->availableGeometry().center());
+        move(frame.topLeft());
+    }
+}
+
+QGroupBox* frmAccess::AddFrame(QWidget* container, int index, int left, int top, int width,
+                               int height) {
+    auto* frame = new QGroupBox(container);
+    frame->setObjectName(QString("Frame%1").arg(index));
+    Place(frame, left, top, width, height);
+    return frame;
+}
+
+QPushButton* frmAccess::AddButton(QWidget* container, const char* name, const char* caption,
+                                  const char* toolTip) {
+    auto* button = new QPushButton(QString::fromUtf8(caption), container);
+    button->setObjectName(name);
+    button->setToolTip(toolTip);
+    return button;
+}
+
+QLabel* frmAccess::AddCounter(QWidget* container, const char* name, int left) {
+    QLabel* counter =
+        AddLabel(container, name, "0", DesignFont("Segoe UI Semibold", 11.25, 600), Qt::AlignRight);
+    SetColors(counter, 0x00404000, 0x00EBEBEB);
+    Place(counter, left, 180, 375, 345);
+    return counter;
+}
+
+void frmAccess::BuildKeypad(QGroupBox* keypadFrame) {
+    auto* keys = new QButtonGroup(this);
+    const QFont keyFont = DesignFont("Segoe UI Semibold", 11.25, 600);
+    for (int n = 1; n <= kHighestNumber; ++n) {
+        const int row = (n - 1) / 7;
+        const int column = (n - 1) % 7;
+        auto* key = new QPushButton(QString::number(n), keypadFrame);
+        key->setObjectName(QString("cmdNumero%1").arg(n));
+        key->setFont(keyFont);
+        Place(key, kKeyLeft + column * (kKeyWidth + kKeyGap),
+              kKeyTop + row * (kKeyHeight + kKeyGap), kKeyWidth, kKeyHeight);
+        keys->addButton(key, n);
+        if (n > 1) {
+            setTabOrder(cmdNumero[n - 1], key);
+        }
+        cmdNumero[n] = key;
+    }
+    connect(keys, &QButtonGroup::idClicked, this, &frmAccess::cmdNumero_Click);
+}
+
+void frmAccess::ShowNotice(std::string_view text) {
+    ShowMessage(this, text, "OK");
+}
+
+void frmAccess::ColourKey(int n, std::uint32_t color) {
+    cmdNumero[n]->setStyleSheet(KeyStyleSheet(color));
+}
+
+void frmAccess::ShowCounts(int selected, int base) {
+    lblSelezionati->setText(QString::number(selected));
+    lblSelezionati->repaint();
+    lblBase->setText(QString::number(base));
+    lblBase->repaint();
+}
+
+void frmAccess::ResetAll() {
+    ResetKeys();
+    for (int n = 1; n <= kHighestNumber; ++n) {
+        ColourKey(n, kFreeKeyColor);
+    }
+    ShowCounts(0, 0);
+}
+
+void frmAccess::cmdAcquire_Click() {
+    const QByteArray text = txtLista->toPlainText().toUtf8();
+    const AcquireOutcome outcome =
+        AcquireMatrix({text.constData(), static_cast<std::size_t>(text.size())});
+    if (!outcome.notice.empty()) {
+        ShowNotice(outcome.notice);
+    }
+    if (!outcome.statusText.empty()) {
+        lblStatus->setText(FromUtf8(outcome.statusText));
+        lblStatus->repaint();
+    }
+}
+
+void frmAccess::cmdNumero_Click(int n) {
+    const KeyOutcome outcome = ClickKey(n);
+    ColourKey(n, outcome.color);
+    ShowCounts(outcome.selectedCount, outcome.baseCount);
+}
+
+void frmAccess::cmdSviluppa_Click() {
+    ShowNotice(DevelopSystem());
+}
+
+void frmAccess::cmdVisualizza_Click() {
+    const ListOutcome outcome = ListSystem();
+    if (!outcome.notice.empty()) {
+        ShowNotice(outcome.notice);
+        return;
+    }
+    // The box keeps lines by LF alone; a CR would show as a stray glyph.
+    QString text =
+        QString::fromLatin1(outcome.listing.data(), static_cast<qsizetype>(outcome.listing.size()));
+    text.remove('\r');
+    txtLista->setPlainText(text);
+    txtLista->moveCursor(QTextCursor::End);
+    txtLista->ensureCursorVisible();
+}
+
+void frmAccess::cmdClear_Click() {
+    txtLista->clear();
+}
+
+void frmAccess::lblSito_Click() {
+    QDesktopServices::openUrl(QUrl(kHomepage));
+}
+
+bool frmAccess::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == lblSito && event->type() == QEvent::MouseButtonRelease) {
+        lblSito_Click();
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void frmAccess::closeEvent(QCloseEvent* event) {
+    if (!exitConfirmed && ShowMessage(this, kExitQuestion, "NO,YES") == 1) {
+        event->ignore();
+        return;
+    }
+    exitConfirmed = true;
+    // Every other window goes first, the most recently opened first.
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    for (auto it = windows.rbegin(); it != windows.rend(); ++it) {
+        if (auto* message = qobject_cast<frmMessage*>(*it)) {
+            message->Unload();
+        } else if (*it != this && (*it)->isVisible()) {
+            (*it)->close();
+        }
+    }
+    event->accept();
+}
+
+void frmAccess::commitData(QSessionManager& manager) {
+    if (exitConfirmed || !manager.allowsInteraction()) {
+        return;
+    }
+    const int answer = ShowMessage(this, kExitQuestion, "NO,YES");
+    manager.release();
+    if (answer == 1) {
+        manager.cancel();
+    } else {
+        exitConfirmed = true;
+    }
+}
+
+} // namespace quorvex::ui

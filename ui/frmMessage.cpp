@@ -1,0 +1,120 @@
+#include "frmMessage.h"
+
+#include "design.h"
+#include "mDichiarazioni.h"
+
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPixmap>
+#include <QPushButton>
+
+namespace quorvex::ui {
+
+namespace {
+
+constexpr int kLineHeight = 275;
+constexpr int kTitleAndBorders = 445; // the design's outer height less its client height
+constexpr int kDialogBaseHeight = 2450;
+constexpr int kFrameBaseHeight = 2000;
+constexpr int kButtonBaseTop = 1400;
+constexpr int kClientWidth = 4815;
+
+struct ButtonRow {
+    int firstLeft;
+    int gap;
+};
+
+} // namespace
+
+frmMessage::frmMessage(QWidget* owner) : QDialog(owner) {
+    setObjectName("frmMessage");
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+    setWindowTitle(QString::fromUtf8(" Quorvex\u00ae - MESSAGE"));
+    setWindowIcon(QIcon(":/quorvex/icon-48.png"));
+    setFont(DesignFont("Segoe UI", 8.25));
+    gMessageResult = 0;
+
+    const QString body = FromUtf8(gMessageText);
+    const int lineCount = body.isEmpty() ? 0 : static_cast<int>(body.count('|')) + 1;
+    const int h = kLineHeight * lineCount;
+    setFixedSize(Twips(kClientWidth), Twips(kDialogBaseHeight + h - kTitleAndBorders));
+
+    fraMessage = new QGroupBox(this);
+    fraMessage->setObjectName("fraMessage");
+    Place(fraMessage, 30, 0, 4725, kFrameBaseHeight + h);
+
+    Image = new QLabel(fraMessage);
+    Image->setObjectName("Image");
+    Image->setPixmap(QPixmap(":/quorvex/banner.png"));
+    Place(Image, 1080, 210, 2850, 540);
+
+    lblMessage = new QLabel(fraMessage);
+    lblMessage->setObjectName("lblMessage");
+    lblMessage->setFont(DesignFont("Trebuchet MS", 9.75));
+    lblMessage->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    lblMessage->setText(QString(body).replace('|', '\n'));
+    Place(lblMessage, 210, 1050, 4275, h);
+
+    cmdPulsante[1] = CreateButton(1);
+    Place(cmdPulsante[1], 210, kButtonBaseTop + h, 1400, 465);
+
+    const QStringList captions =
+        gMessageButtons.empty() ? QStringList{} : FromUtf8(gMessageButtons).split(',');
+    if (captions.size() == 1) {
+        Place(cmdPulsante[1], 1700, kButtonBaseTop + h, 1400, 465);
+        cmdPulsante[1]->setText(captions[0]);
+    } else if (captions.size() == 2 || captions.size() == 3) {
+        const ButtonRow row = captions.size() == 2 ? ButtonRow{1000, 60} : ButtonRow{185, 70};
+        QWidget* previous = nullptr;
+        int left = row.firstLeft;
+        for (int i = 1; i <= captions.size(); ++i) {
+            if (!cmdPulsante[i]) {
+                cmdPulsante[i] = CreateButton(i);
+            }
+            Place(cmdPulsante[i], left, kButtonBaseTop + h, 1400, 465);
+            cmdPulsante[i]->setText(captions[i - 1]);
+            if (previous) {
+                setTabOrder(previous, cmdPulsante[i]);
+            }
+            previous = cmdPulsante[i];
+            left += 1400 + row.gap;
+        }
+    }
+    // Otherwise: the lone element 1, without a caption, as designed.
+    cmdPulsante[1]->setFocus();
+}
+
+QPushButton* frmMessage::CreateButton(int index) {
+    auto* button = new QPushButton(fraMessage);
+    button->setObjectName(QString("cmdPulsante%1").arg(index));
+    button->setFont(DesignFont("Trebuchet MS", 9));
+    connect(button, &QPushButton::clicked, this, [this, index] {
+        gMessageResult = index;
+        done(index);
+    });
+    return button;
+}
+
+void frmMessage::reject() {}
+
+void frmMessage::closeEvent(QCloseEvent* event) {
+    // Refused whoever asks: the close box, Alt+F4, a stray close(). The
+    // program lets a dialog go through Unload() alone.
+    event->ignore();
+}
+
+void frmMessage::Unload() {
+    done(0);
+}
+
+int ShowMessage(QWidget* owner, std::string_view text, std::string_view buttons) {
+    gMessageText = text;
+    gMessageButtons = buttons;
+    frmMessage dialog(owner);
+    dialog.exec();
+    return gMessageResult;
+}
+
+} // namespace quorvex::ui
