@@ -2,7 +2,7 @@
 BUILD ?= build
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps configure build test run screenshot clean
+.PHONY: all deps configure build test run screenshot bench clean
 
 all: build
 
@@ -29,6 +29,11 @@ run: build
 screenshot: build
 	xvfb-run -a -s "-screen 0 1280x1024x24" env QT_QPA_PLATFORM=xcb \
 	  $(BUILD)/app/quorvex-screenshot docs/screenshot.png
+
+# Speed and memory against an awk + sort pipeline; see the README's Performance section.
+bench: build
+	@bash scripts/install-deps.sh bench
+	@bash bench/run.sh $(BUILD)
 
 clean:
 	rm -rf $(BUILD)

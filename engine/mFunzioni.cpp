@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <cstring>
+#include <utility>
 
 namespace quorvex {
 
@@ -25,35 +27,28 @@ std::string QuoteToken(std::string_view token) {
     return '"' + shown + '"';
 }
 
-// Reads one line's tokens into `lines`; returns the first bad token's notice or "".
-std::string ParseLine(std::string_view line, std::size_t lineNumber, LineList& lines) {
-    const char* p = line.data();
-    const char* const end = p + line.size();
-    while (p < end) {
-        if (IsSeparator(*p)) {
-            ++p;
-            continue;
-        }
-        const char* const tokenStart = p;
-        unsigned value = 0;
-        bool digitsOnly = true;
-        for (; p < end && !IsSeparator(*p); ++p) {
-            const unsigned digit = static_cast<unsigned char>(*p) - unsigned{'0'};
-            if (digit > 9) {
-                digitsOnly = false;
-            } else {
-                // Saturate: a thousand-digit number is simply "too big".
-                value = std::min(value * 10 + digit, 100u);
-            }
-        }
-        if (!digitsOnly || value < 1 || value > kHighestNumber) {
-            return "line " + std::to_string(lineNumber) + ": " +
-                   QuoteToken({tokenStart, static_cast<std::size_t>(p - tokenStart)}) +
-                   " is not a number 1-49";
-        }
-        lines.push(static_cast<Number>(value));
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+// A CR counts as part of a line break only right before its LF.
+bool IsLineEnd(std::string_view text, std::size_t i) {
+    return text[i] == '\n' || (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n');
+}
+
+// The notice for the token around text[at]: which line of the text, and what it says.
+std::string BadTokenNotice(std::string_view text, std::size_t at) {
+    std::size_t first = at;
+    while (first > 0 && !IsSeparator(text[first - 1]) && text[first - 1] != '\n') {
+        --first;
     }
-    return {};
+    std::size_t last = at;
+    while (last < text.size() && !IsSeparator(text[last]) && !IsLineEnd(text, last)) {
+        ++last;
+    }
+    const auto lineNumber = 1 + std::count(text.begin(), text.begin() + first, '\n');
+    return "line " + std::to_string(lineNumber) + ": " +
+           QuoteToken(text.substr(first, last - first)) + " is not a number 1-49";
 }
 
 // used[n] is true when some line holds the number n.
@@ -72,49 +67,90 @@ bool LineLess(std::span<const Number> a, std::span<const Number> b) {
     return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end());
 }
 
-// Lines of at most eight numbers: each line packed big-endian into one 64-bit
-// key, zero-padded (no number is 0, so a shorter prefix sorts first).
-constexpr std::size_t kPackedWidth = 8;
-
-void SortPackedLines(LineList& lines) {
-    std::vector<std::uint64_t> keys(lines.size());
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-        const std::span<const Number> line = lines.line(i);
-        std::uint64_t key = 0;
-        for (std::size_t k = 0; k < kPackedWidth; ++k) {
-            key = key << 8 | (k < line.size() ? line[k] : 0);
-        }
-        keys[i] = key;
+void SortNumbers(std::span<Number> line) {
+    // Distinct numbers below 64 sort themselves as the bits of one word.
+    std::uint64_t bits = 0;
+    bool distinct = true;
+    for (Number n : line) {
+        const std::uint64_t bit = n < 64 ? std::uint64_t{1} << n : 0;
+        distinct = distinct && bit != 0 && (bits & bit) == 0;
+        bits |= bit;
     }
-    std::sort(keys.begin(), keys.end());
-
-    LineList sorted;
-    sorted.reserve(lines.size(), lines.numberCount());
-    for (std::uint64_t key : keys) {
-        for (; key != 0; key <<= 8) {
-            sorted.push(static_cast<Number>(key >> 56));
+    if (distinct) {
+        for (Number& n : line) {
+            n = static_cast<Number>(std::countr_zero(bits));
+            bits &= bits - 1;
         }
-        sorted.endLine();
+    } else if (line.size() > 16) {
+        std::sort(line.begin(), line.end());
+    } else {
+        for (std::size_t i = 1; i < line.size(); ++i) { // repeats in a short line
+            const Number n = line[i];
+            std::size_t j = i;
+            for (; j > 0 && line[j - 1] > n; --j) {
+                line[j] = line[j - 1];
+            }
+            line[j] = n;
+        }
     }
-    lines = std::move(sorted);
 }
 
-void SortLongLines(LineList& lines) {
-    std::vector<std::uint32_t> order(lines.size());
-    for (std::size_t i = 0; i < order.size(); ++i) {
-        order[i] = static_cast<std::uint32_t>(i);
+// Lines of one short length are sorted as fixed-size records: a stable
+// counting sort on each position, last position first (LSD radix). Linear in
+// the numbers, and the lines never leave their flat array.
+constexpr std::size_t kRadixWidth = 8;
+
+template <std::size_t Width> void RadixSortLines(std::span<Number> numbers) {
+    std::array<std::array<std::size_t, 256>, Width> histograms{};
+    for (const Number* line = numbers.data(); line != numbers.data() + numbers.size();
+         line += Width) {
+        for (std::size_t position = 0; position < Width; ++position) {
+            ++histograms[position][line[position]];
+        }
     }
-    std::sort(order.begin(), order.end(), [&lines](std::uint32_t a, std::uint32_t b) {
+
+    const std::size_t count = numbers.size() / Width;
+    std::vector<Number> scratch(numbers.size());
+    Number* from = numbers.data();
+    Number* to = scratch.data();
+    for (std::size_t position = Width; position-- > 0;) {
+        std::array<std::size_t, 256>& slots = histograms[position];
+        if (std::find(slots.begin(), slots.end(), count) != slots.end()) {
+            continue; // every line has the same number here
+        }
+        std::size_t next = 0;
+        for (std::size_t& slot : slots) {
+            next += std::exchange(slot, next);
+        }
+        for (const Number* line = from; line != from + numbers.size(); line += Width) {
+            std::memcpy(to + slots[line[position]]++ * Width, line, Width);
+        }
+        std::swap(from, to);
+    }
+    if (from != numbers.data()) {
+        std::memcpy(numbers.data(), from, numbers.size());
+    }
+}
+
+template <std::size_t... Widths>
+void RadixSortLines(std::span<Number> numbers, std::size_t width, std::index_sequence<Widths...>) {
+    ((width == Widths + 1 ? RadixSortLines<Widths + 1>(numbers) : void()), ...);
+}
+
+void SortLinesByIndex(LineList& lines) {
+    std::vector<std::size_t> order(lines.size());
+    for (std::size_t i = 0; i < order.size(); ++i) {
+        order[i] = i;
+    }
+    std::sort(order.begin(), order.end(), [&lines](std::size_t a, std::size_t b) {
         return LineLess(lines.line(a), lines.line(b));
     });
 
     LineList sorted;
-    sorted.reserve(lines.size(), lines.numberCount());
-    for (std::uint32_t i : order) {
-        for (Number n : lines.line(i)) {
-            sorted.push(n);
-        }
-        sorted.endLine();
+    sorted.reserve(lines.numberCount());
+    for (std::size_t i : order) {
+        const std::span<const Number> line = lines.line(i);
+        std::copy(line.begin(), line.end(), sorted.addLine(line.size()).begin());
     }
     lines = std::move(sorted);
 }
@@ -124,38 +160,56 @@ void SortLongLines(LineList& lines) {
 ParsedMatrix ParseMatrix(std::string_view text) {
     ParsedMatrix parsed;
     LineList& lines = parsed.lines;
-    // Every number takes at least a digit and a separator.
-    const auto lineBreaks = static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n'));
-    lines.reserve(lineBreaks + 1, std::min(text.size() / 2 + 1, LineList::kMaxNumbers));
+    // Every number takes at least a digit and a separator; pages reserved
+    // beyond what is used are never touched.
+    lines.reserve(std::min(text.size() / 2 + 1, LineList::kMaxNumbers));
 
-    std::size_t lineNumber = 0;
-    std::size_t pos = 0;
-    for (;;) {
-        const std::size_t lineFeed = text.find('\n', pos);
-        const bool last = lineFeed == std::string_view::npos;
-        std::string_view line = text.substr(pos, (last ? text.size() : lineFeed) - pos);
-        if (!last && !line.empty() && line.back() == '\r') {
-            line.remove_suffix(1);
-        }
-        ++lineNumber;
-
-        const std::size_t before = lines.numberCount();
-        parsed.problem = ParseLine(line, lineNumber, lines);
-        if (parsed.problem.empty() && lines.numberCount() > LineList::kMaxNumbers) {
-            parsed.problem = "the matrix is too large";
-        }
-        if (!parsed.problem.empty()) {
-            lines.clear();
-            return parsed;
-        }
-        if (lines.numberCount() > before) {
+    auto fail = [&parsed](std::string problem) {
+        parsed.lines.clear();
+        parsed.problem = std::move(problem);
+        return std::move(parsed);
+    };
+    std::size_t lineStart = 0; // numbers held when the current line began
+    auto endLine = [&lines, &lineStart] {
+        if (lines.numberCount() > lineStart) { // blank lines are dropped
             lines.endLine();
+            lineStart = lines.numberCount();
         }
-        if (last) {
-            return parsed;
+    };
+
+    // One pass over the bytes: digits make numbers, spaces and tabs separate
+    // them, LF or CR LF ends a line; anything else spoils its token.
+    std::size_t i = 0;
+    while (i < text.size()) {
+        const char c = text[i];
+        if (IsDigit(c)) {
+            const std::size_t tokenStart = i;
+            unsigned value = 0;
+            for (; i < text.size() && IsDigit(text[i]); ++i) {
+                // Saturate: a thousand-digit number is simply "too big".
+                value = std::min(value * 10 + static_cast<unsigned>(text[i] - '0'), 100u);
+            }
+            const bool tokenEnds = i == text.size() || IsSeparator(text[i]) || IsLineEnd(text, i);
+            if (!tokenEnds || value < 1 || value > kHighestNumber) {
+                return fail(BadTokenNotice(text, tokenStart));
+            }
+            lines.push(static_cast<Number>(value));
+        } else if (IsSeparator(c)) {
+            ++i;
+        } else if (c == '\n') {
+            endLine();
+            ++i;
+        } else if (IsLineEnd(text, i)) {
+            ++i; // the CR of CR LF
+        } else {
+            return fail(BadTokenNotice(text, i));
         }
-        pos = lineFeed + 1;
     }
+    endLine();
+    if (lines.numberCount() > LineList::kMaxNumbers) {
+        return fail("the matrix is too large");
+    }
+    return parsed;
 }
 
 int CountNumbers(const LineList& lines) {
@@ -194,17 +248,40 @@ std::string MatrixProblem(const LineList& lines) {
 }
 
 void SortSystem(LineList& lines) {
-    bool allShort = true;
     for (std::size_t i = 0; i < lines.size(); ++i) {
-        const std::span<Number> line = lines.line(i);
-        std::sort(line.begin(), line.end());
-        allShort = allShort && line.size() <= kPackedWidth;
+        SortNumbers(lines.line(i));
     }
-    if (allShort) {
-        SortPackedLines(lines);
+    const std::size_t width = lines.uniformWidth();
+    if (width > 0 && width <= kRadixWidth) {
+        RadixSortLines(lines.numbers(), width, std::make_index_sequence<kRadixWidth>{});
     } else {
-        SortLongLines(lines);
+        SortLinesByIndex(lines);
     }
+}
+
+void LineList::endLine() {
+    const std::size_t length = numbers_.size() - start(lines_);
+    if (lines_ == 0) {
+        width_ = length;
+    } else if (uniform_ && length != width_) {
+        // The first line of another length: from here on every end is stored.
+        ends_.reserve(lines_ + 1);
+        for (std::size_t i = 1; i <= lines_; ++i) {
+            ends_.push_back(static_cast<std::uint32_t>(i * width_));
+        }
+        uniform_ = false;
+    }
+    if (!uniform_) {
+        ends_.push_back(static_cast<std::uint32_t>(numbers_.size()));
+    }
+    ++lines_;
+}
+
+std::span<Number> LineList::addLine(std::size_t length) {
+    const std::size_t first = numbers_.size();
+    numbers_.resize(first + length);
+    endLine();
+    return {numbers_.data() + first, length};
 }
 
 std::string FormatLine(std::span<const Number> line) {

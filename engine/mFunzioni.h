@@ -14,44 +14,50 @@ namespace quorvex {
 using Number = std::uint8_t;
 constexpr int kHighestNumber = 49;
 
-// Lines of numbers held flat: one byte per number plus the end of each line.
-// A million six-number lines fit in 10 MB, instead of a string per line.
+// Lines of numbers held flat: one byte per number. While every line has the
+// same length (as in any real wheel) that length says where each line starts;
+// only lines of mixed lengths need the end of each line stored as well. A
+// million six-number lines take 6 MB.
 class LineList {
 public:
-    std::size_t size() const { return ends_.size(); }
-    bool empty() const { return ends_.empty(); }
+    std::size_t size() const { return lines_; }
+    bool empty() const { return lines_ == 0; }
     std::size_t numberCount() const { return numbers_.size(); }
+    // The length shared by every line, or 0 when the lengths differ.
+    std::size_t uniformWidth() const { return uniform_ ? width_ : 0; }
 
     // Line i, counted from 0.
     std::span<const Number> line(std::size_t i) const {
-        return {numbers_.data() + start(i), numbers_.data() + ends_[i]};
+        return {numbers_.data() + start(i), numbers_.data() + end(i)};
     }
     std::span<Number> line(std::size_t i) {
-        return {numbers_.data() + start(i), numbers_.data() + ends_[i]};
+        return {numbers_.data() + start(i), numbers_.data() + end(i)};
     }
     std::span<const Number> numbers() const { return numbers_; }
+    std::span<Number> numbers() { return numbers_; }
 
-    void reserve(std::size_t lines, std::size_t numbers) {
-        ends_.reserve(lines);
-        numbers_.reserve(numbers);
-    }
+    void reserve(std::size_t numbers) { numbers_.reserve(numbers); }
+    // Builds a line number by number: push() each, then endLine().
     void push(Number n) { numbers_.push_back(n); }
-    void endLine() { ends_.push_back(static_cast<std::uint32_t>(numbers_.size())); }
-    void clear() {
-        numbers_ = {};
-        ends_ = {};
-    }
+    void endLine();
+    // Adds a line of `length` numbers for the caller to fill in.
+    std::span<Number> addLine(std::size_t length);
+    void clear() { *this = {}; }
 
-    // More numbers than this cannot be indexed by the 32-bit line ends.
+    // Mixed-length lines end at 32-bit offsets.
     static constexpr std::size_t kMaxNumbers = UINT32_MAX;
 
-    bool operator==(const LineList&) const = default;
-
 private:
-    std::size_t start(std::size_t i) const { return i == 0 ? 0 : ends_[i - 1]; }
+    std::size_t start(std::size_t i) const {
+        return uniform_ ? i * width_ : (i == 0 ? 0 : ends_[i - 1]);
+    }
+    std::size_t end(std::size_t i) const { return uniform_ ? (i + 1) * width_ : ends_[i]; }
 
     std::vector<Number> numbers_;
-    std::vector<std::uint32_t> ends_;
+    std::vector<std::uint32_t> ends_; // only once the lengths differ
+    std::size_t lines_ = 0;
+    std::size_t width_ = 0;
+    bool uniform_ = true;
 };
 
 // A matrix text read into lines, or the first reason it cannot be a matrix.

@@ -92,13 +92,10 @@ std::string DevelopSystem() {
         }
     }
 
-    LineList system;
-    system.reserve(gMatrixLines.size(), gMatrixLines.numberCount());
-    for (std::size_t l = 0; l < gMatrixLines.size(); ++l) {
-        for (Number k : gMatrixLines.line(l)) {
-            system.push(mapping[k]);
-        }
-        system.endLine();
+    // The system starts as the matrix, line for line, then takes the picked numbers.
+    LineList system = gMatrixLines;
+    for (Number& n : system.numbers()) {
+        n = mapping[n];
     }
     SortSystem(system);
     gSystemLines = std::move(system);

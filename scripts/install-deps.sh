@@ -13,7 +13,7 @@ packages=(
 for group in "$@"; do
   case "$group" in
     fuzz) packages+=(clang libclang-rt-dev) ;;
-    bench) packages+=(time gawk valgrind) ;;
+    bench) packages+=(time) ;;
     package) packages+=(dpkg-dev file desktop-file-utils appstream) ;;
     *) echo "install-deps.sh: unknown group '$group'" >&2; exit 2 ;;
   esac

@@ -127,6 +127,8 @@ void tst_frmAccess::keyClicksCycleColoursAndCounters() {
     Key(40)->setFocus();
     QTest::keyClick(Key(40), Qt::Key_Space);
     QCOMPARE(Label("lblSelezionati"), "1");
+    QTest::keyClick(Key(40), Qt::Key_Return);
+    QCOMPARE(Label("lblBase"), "1");
 }
 
 void tst_frmAccess::resetFreesEveryKey() {

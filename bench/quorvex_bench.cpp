@@ -1,0 +1,232 @@
+// Runs the engine on a wheel file exactly as the buttons do: ACQUIRE on the
+// file's bytes, key clicks, GENERATE, VIEW; reports each phase's time.
+//
+//   quorvex-bench MATRIX_FILE [--base 7,30] [--selected 3,12,41] [--repeat N] [--out FILE]
+
+#include "operations.h"
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include <fcntl.h>
+#include <sys/mman.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+using namespace quorvex;
+
+namespace {
+
+struct Options {
+    const char* matrixFile = nullptr;
+    std::vector<int> base;
+    std::vector<int> selected;
+    int repeat = 1;
+    const char* out = nullptr;
+};
+
+int Usage(const char* why) {
+    std::fprintf(stderr,
+                 "quorvex-bench: %s\nusage: quorvex-bench MATRIX_FILE [--base 7,30] "
+                 "[--selected 3,12,41] [--repeat N] [--out FILE|-]\n",
+                 why);
+    return 2;
+}
+
+bool ParseKeys(const char* text, std::vector<int>& keys) {
+    std::string item;
+    for (const char* p = text;; ++p) {
+        if (*p == ',' || *p == '\0') {
+            char* end = nullptr;
+            const long key = std::strtol(item.c_str(), &end, 10);
+            if (item.empty() || *end != '\0' || key < 1 || key > kHighestNumber) {
+                return false;
+            }
+            keys.push_back(static_cast<int>(key));
+            item.clear();
+            if (*p == '\0') {
+                return true;
+            }
+        } else {
+            item += *p;
+        }
+    }
+}
+
+// The file's bytes, mapped rather than copied: a copy would cost more in fresh
+// pages than the whole development does.
+class MappedFile {
+public:
+    explicit MappedFile(const char* path) {
+        const int fd = open(path, O_RDONLY);
+        struct stat status {};
+        if (fd < 0 || fstat(fd, &status) != 0) {
+            if (fd >= 0) {
+                close(fd);
+            }
+            return;
+        }
+        size_ = static_cast<std::size_t>(status.st_size);
+        ok_ = true;
+        if (size_ > 0) {
+            void* data = mmap(nullptr, size_, PROT_READ, MAP_PRIVATE | MAP_POPULATE, fd, 0);
+            ok_ = data != MAP_FAILED;
+            data_ = ok_ ? static_cast<const char*>(data) : nullptr;
+        }
+        close(fd);
+    }
+    ~MappedFile() {
+        if (data_) {
+            munmap(const_cast<char*>(data_), size_);
+        }
+    }
+    MappedFile(const MappedFile&) = delete;
+    MappedFile& operator=(const MappedFile&) = delete;
+
+    bool ok() const { return ok_; }
+    std::string_view text() const { return data_ ? std::string_view(data_, size_) : ""; }
+
+private:
+    const char* data_ = nullptr;
+    std::size_t size_ = 0;
+    bool ok_ = false;
+};
+
+bool WriteFile(const char* path, const std::string& bytes) {
+    const bool toStdout = std::string(path) == "-";
+    std::FILE* file = toStdout ? stdout : std::fopen(path, "wb");
+    if (!file) {
+        return false;
+    }
+    bool ok = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
+    ok = (toStdout ? std::fflush(file) : std::fclose(file)) == 0 && ok;
+    return ok;
+}
+
+using Clock = std::chrono::steady_clock;
+
+double Milliseconds(Clock::time_point since) {
+    return std::chrono::duration<double, std::milli>(Clock::now() - since).count();
+}
+
+struct Run {
+    AcquireOutcome acquired;
+    std::string developNotice;
+    ListOutcome listed;
+    double acquireMs = 0, keysMs = 0, developMs = 0, listMs = 0;
+};
+
+// One whole sequence from a fresh state.
+Run RunOnce(std::string_view text, const Options& options) {
+    ResetApplicationState();
+    Run run;
+    auto start = Clock::now();
+    run.acquired = AcquireMatrix(text);
+    run.acquireMs = Milliseconds(start);
+
+    start = Clock::now();
+    for (int key : options.base) {
+        ClickKey(key);
+        ClickKey(key);
+    }
+    for (int key : options.selected) {
+        ClickKey(key);
+    }
+    run.keysMs = Milliseconds(start);
+
+    start = Clock::now();
+    run.developNotice = DevelopSystem();
+    run.developMs = Milliseconds(start);
+
+    start = Clock::now();
+    run.listed = ListSystem();
+    run.listMs = Milliseconds(start);
+    return run;
+}
+
+double Median(std::vector<double> values) {
+    std::sort(values.begin(), values.end());
+    const std::size_t mid = values.size() / 2;
+    return values.size() % 2 ? values[mid] : (values[mid - 1] + values[mid]) / 2;
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    Options options;
+    for (int i = 1; i < argc; ++i) {
+        const std::string arg = argv[i];
+        const bool hasValue = i + 1 < argc;
+        if (arg == "--base" && hasValue) {
+            if (!ParseKeys(argv[++i], options.base)) {
+                return Usage("--base takes keys 1-49 separated by commas");
+            }
+        } else if (arg == "--selected" && hasValue) {
+            if (!ParseKeys(argv[++i], options.selected)) {
+                return Usage("--selected takes keys 1-49 separated by commas");
+            }
+        } else if (arg == "--repeat" && hasValue) {
+            options.repeat = std::atoi(argv[++i]);
+            if (options.repeat < 1) {
+                return Usage("--repeat takes a whole number from 1");
+            }
+        } else if (arg == "--out" && hasValue) {
+            options.out = argv[++i];
+        } else if (arg.starts_with("--") || options.matrixFile) {
+            return Usage(("unexpected argument " + arg).c_str());
+        } else {
+            options.matrixFile = argv[i];
+        }
+    }
+    if (!options.matrixFile) {
+        return Usage("no matrix file");
+    }
+
+    const auto readStart = Clock::now();
+    const MappedFile file(options.matrixFile);
+    if (!file.ok()) {
+        std::fprintf(stderr, "quorvex-bench: cannot read %s\n", options.matrixFile);
+        return 1;
+    }
+    const double readMs = Milliseconds(readStart);
+
+    std::vector<double> acquireMs, keysMs, developMs, listMs;
+    Run run;
+    for (int i = 0; i < options.repeat; ++i) {
+        run = RunOnce(file.text(), options);
+        acquireMs.push_back(run.acquireMs);
+        keysMs.push_back(run.keysMs);
+        developMs.push_back(run.developMs);
+        listMs.push_back(run.listMs);
+    }
+    if (!run.acquired.notice.empty()) {
+        std::fprintf(stderr, "notice: %s\n", run.acquired.notice.c_str());
+    }
+    std::fprintf(stderr, "status: %s\n", run.acquired.statusText.c_str());
+    std::fprintf(stderr, "generate: %s\n", run.developNotice.c_str());
+    if (!run.listed.notice.empty()) {
+        std::fprintf(stderr, "view: %s\n", run.listed.notice.c_str());
+    }
+
+    double writeMs = 0;
+    if (options.out && !run.listed.listing.empty()) {
+        const auto writeStart = Clock::now();
+        if (!WriteFile(options.out, run.listed.listing)) {
+            std::fprintf(stderr, "quorvex-bench: cannot write %s\n", options.out);
+            return 1;
+        }
+        writeMs = Milliseconds(writeStart);
+    }
+    std::fprintf(stderr,
+                 "ms (median of %d): read %.1f  acquire %.1f  keys %.3f  generate %.1f  view %.1f"
+                 "  write %.1f\n",
+                 options.repeat, readMs, Median(acquireMs), Median(keysMs), Median(developMs),
+                 Median(listMs), writeMs);
+
+    const bool developed = run.developNotice == kWellDoneNotice && !run.listed.listing.empty();
+    return developed ? 0 : 1;
+}
