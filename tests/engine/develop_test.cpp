@@ -153,22 +153,34 @@ TEST_F(EngineTest, RandomWheelsMatchTheReferenceModel) {
     std::mt19937 random(20261206);
     for (int round = 0; round < 2000; ++round) {
         ResetApplicationState();
-        const int numbers = 1 + static_cast<int>(random() % 14);
-        std::vector<std::vector<int>> matrix(1 + random() % 25);
-        for (auto& row : matrix) {
-            row.resize(1 + random() % 11);
-            for (int& n : row) {
-                n = 1 + static_cast<int>(random() % static_cast<unsigned>(numbers));
+        // Every other wheel has lines of one length, as real wheels do; the
+        // rest mix lengths. Widths above eight take the general sort.
+        const auto numbers = static_cast<std::size_t>(1 + random() % 14);
+        const bool uniform = round % 2 == 0;
+        const std::size_t width = 1 + random() % 12;
+        const std::size_t rows = std::max<std::size_t>(1 + random() % 25, numbers / width + 1);
+        std::vector<std::vector<int>> matrix(rows);
+        std::vector<std::pair<std::size_t, std::size_t>> cells;
+        for (std::size_t r = 0; r < rows; ++r) {
+            matrix[r].resize(uniform ? width : 1 + random() % 11);
+            for (std::size_t c = 0; c < matrix[r].size(); ++c) {
+                matrix[r][c] = 1 + static_cast<int>(random() % numbers);
+                cells.emplace_back(r, c);
             }
         }
-        for (int n = 1; n <= numbers; ++n) { // every number used at least once
-            matrix[random() % matrix.size()].push_back(n);
+        std::shuffle(cells.begin(), cells.end(), random);
+        for (std::size_t n = 1; n <= numbers; ++n) { // every number used at least once
+            if (n <= cells.size()) {
+                matrix[cells[n - 1].first][cells[n - 1].second] = static_cast<int>(n);
+            } else {
+                matrix[random() % rows].push_back(static_cast<int>(n));
+            }
         }
 
         std::vector<int> keys(49);
         std::iota(keys.begin(), keys.end(), 1);
         std::shuffle(keys.begin(), keys.end(), random);
-        keys.resize(static_cast<std::size_t>(numbers));
+        keys.resize(numbers);
         std::vector<int> selected, base;
         for (int key : keys) {
             (random() % 3 == 0 ? base : selected).push_back(key);
@@ -190,11 +202,12 @@ TEST_F(EngineTest, LargeWheelMatchesTheReferenceModel) {
     std::mt19937 random(49);
     std::vector<std::vector<int>> matrix(150'000);
     std::string text;
-    for (auto& row : matrix) {
-        std::set<int> picked;
+    for (std::size_t l = 0; l < matrix.size(); ++l) {
+        std::set<int> picked{static_cast<int>(l % 49) + 1}; // the first lines use every number
         while (picked.size() < 6) {
             picked.insert(1 + static_cast<int>(random() % 49));
         }
+        std::vector<int>& row = matrix[l];
         row.assign(picked.begin(), picked.end());
         std::shuffle(row.begin(), row.end(), random);
         for (int n : row) {
@@ -202,11 +215,7 @@ TEST_F(EngineTest, LargeWheelMatchesTheReferenceModel) {
         }
         text += '\n';
     }
-    for (int n = 1; n <= 49; ++n) {
-        matrix.push_back({n});
-        text += std::to_string(n) + '\n';
-    }
-    ASSERT_EQ(AcquireMatrix(text).statusText, "IN MEMORY: 49 NUMBERS - IN 150049 LINES");
+    ASSERT_EQ(AcquireMatrix(text).statusText, "IN MEMORY: 49 NUMBERS - IN 150000 LINES");
 
     std::vector<int> mapping;
     for (int key = 49; key >= 1; --key) {
