@@ -2,7 +2,7 @@
 BUILD ?= build
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps configure build test run screenshot bench clean
+.PHONY: all deps configure build test test-sanitize fuzz run screenshot bench clean
 
 all: build
 
@@ -17,6 +17,28 @@ build: configure
 
 test: build
 	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
+
+# Every test, windows included, built with AddressSanitizer and UBSan; any finding fails.
+SANITIZE_BUILD ?= build-sanitize
+test-sanitize: deps
+	@cmake -S . -B $(SANITIZE_BUILD) -G Ninja -DQUORVEX_SANITIZE=ON >/dev/null
+	@cmake --build $(SANITIZE_BUILD) -j $(JOBS)
+	ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
+	UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
+	LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp \
+	  ctest --test-dir $(SANITIZE_BUILD) --output-on-failure -j $(JOBS)
+
+# Coverage-guided fuzzing of the engine from the kept corpus (FUZZ_SECONDS, default 60).
+FUZZ_BUILD ?= build-fuzz
+FUZZ_SECONDS ?= 60
+fuzz:
+	@bash scripts/install-deps.sh fuzz
+	@cmake -S . -B $(FUZZ_BUILD) -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DQUORVEX_FUZZ=ON \
+	  -DQUORVEX_WINDOWS=OFF -DBUILD_TESTING=OFF >/dev/null
+	@cmake --build $(FUZZ_BUILD) -j $(JOBS) --target fuzz_engine
+	@mkdir -p $(FUZZ_BUILD)/corpus
+	$(FUZZ_BUILD)/tests/fuzz/fuzz_engine -max_total_time=$(FUZZ_SECONDS) -max_len=4096 \
+	  -print_final_stats=1 $(FUZZ_BUILD)/corpus tests/fuzz/corpus
 
 run: build
 	@if [ -z "$$DISPLAY$$WAYLAND_DISPLAY" ]; then \

@@ -16,7 +16,7 @@ public:
     explicit ModalAnswerer(int button, std::function<void(QDialog*)> whileOpen = {})
         : button_(button), whileOpen_(std::move(whileOpen)) {
         connect(&timer_, &QTimer::timeout, this, &ModalAnswerer::Poll);
-        timer_.start(5);
+        timer_.start(1);
     }
 
     int seen = 0;         // dialogs answered

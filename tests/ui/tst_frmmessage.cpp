@@ -16,6 +16,7 @@ private slots:
     void eachButtonReturnsItsNumber();
     void closingFromTheFrameIsRefused();
     void aSecondMessageStartsFromTheDesign();
+    void aThousandMessagesInARow();
 };
 
 // Sizes in pixels: the design's twips over 15, rounded.
@@ -123,6 +124,21 @@ void tst_frmMessage::aSecondMessageStartsFromTheDesign() {
     ModalAnswerer answer(1);
     ShowMessage(nullptr, "second", "OK");
     QCOMPARE(answer.captions, QStringList{"OK"});
+}
+
+void tst_frmMessage::aThousandMessagesInARow() {
+    for (int i = 0; i < 1000; ++i) {
+        // Odd ones have three buttons, even ones four captions and so one bare button.
+        const int button = i % 2 ? i % 3 + 1 : 1;
+        ModalAnswerer answer(button);
+        const std::string body = "Message " + std::to_string(i) + "|" + std::string(i % 7, '|');
+        QCOMPARE(ShowMessage(nullptr, body, i % 2 ? "A,B,C" : "A,B,C,D"), button);
+    }
+    int dialogsLeft = 0;
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        dialogsLeft += qobject_cast<quorvex::ui::frmMessage*>(window) != nullptr;
+    }
+    QCOMPARE(dialogsLeft, 0);
 }
 
 QTEST_MAIN(tst_frmMessage)
