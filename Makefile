@@ -2,7 +2,7 @@
 BUILD ?= build
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps configure build test test-sanitize fuzz run screenshot bench clean
+.PHONY: all deps configure build test test-sanitize fuzz run screenshot bench package clean
 
 all: build
 
@@ -47,15 +47,22 @@ run: build
 	fi
 	$(BUILD)/app/quorvex
 
-# Runs the program under Xvfb through a small example and saves docs/screenshot.png.
+# Runs the program under Xvfb through a small example and saves docs/screenshot.png,
+# and the same at twice the scale, as on a high-DPI screen.
 screenshot: build
 	xvfb-run -a -s "-screen 0 1280x1024x24" env QT_QPA_PLATFORM=xcb \
 	  $(BUILD)/app/quorvex-screenshot docs/screenshot.png
+	xvfb-run -a -s "-screen 0 2560x2048x24" env QT_QPA_PLATFORM=xcb QT_SCALE_FACTOR=2 \
+	  $(BUILD)/app/quorvex-screenshot docs/screenshot-scale2.png
 
 # Speed and memory against an awk + sort pipeline; see the README's Performance section.
 bench: build
 	@bash scripts/install-deps.sh bench
 	@bash bench/run.sh $(BUILD)
+
+# A Debian package of the program, in $(BUILD)/.
+package: build
+	cd $(BUILD) && cpack -G DEB
 
 clean:
 	rm -rf $(BUILD)

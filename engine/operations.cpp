@@ -54,13 +54,13 @@ AcquireOutcome AcquireMatrix(std::string_view text) {
 
 KeyOutcome ClickKey(int n) {
     if (n < 1 || n > kHighestNumber) {
-        return {KeyColor(kFree), gSelectedCount, CountKeys(kBase)};
+        return {kFree, KeyColor(kFree), gSelectedCount, CountKeys(kBase)};
     }
     KeyState& state = gKeyState[static_cast<std::size_t>(n)];
     state = state == kBase ? kFree : static_cast<KeyState>(state + 1);
     gKeyColor = KeyColor(state);
     gSelectedCount = kHighestNumber - CountKeys(kFree);
-    return {gKeyColor, gSelectedCount, CountKeys(kBase)};
+    return {state, gKeyColor, gSelectedCount, CountKeys(kBase)};
 }
 
 void ResetKeys() {

@@ -35,6 +35,7 @@ struct AcquireOutcome {
 AcquireOutcome AcquireMatrix(std::string_view text);
 
 struct KeyOutcome {
+    KeyState state = kFree;
     std::uint32_t color = kFreeKeyColor;
     int selectedCount = 0;
     int baseCount = 0;

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build, the program and its tests need,
-# only those that are missing. Extra groups: fuzz, bench, package.
+# only those that are missing. Extra groups: fuzz, bench.
 set -euo pipefail
 
 packages=(
@@ -8,13 +8,13 @@ packages=(
   libgtest-dev                            # engine tests
   qt6-base-dev                            # windows
   xvfb xauth x11-utils                    # windowed tests and screenshots
-  fonts-dejavu-core                       # a font everywhere, even on bare machines
+  fonts-dejavu-core fonts-open-sans       # the window's fonts
+  dpkg-dev desktop-file-utils appstream file  # the package and its checks
 )
 for group in "$@"; do
   case "$group" in
     fuzz) packages+=(clang libclang-rt-dev) ;;
     bench) packages+=(time) ;;
-    package) packages+=(dpkg-dev file desktop-file-utils appstream) ;;
     *) echo "install-deps.sh: unknown group '$group'" >&2; exit 2 ;;
   esac
 done

@@ -1,21 +1,22 @@
 #include "design.h"
 
+#include <QFontDatabase>
 #include <QStringList>
 
 namespace quorvex::ui {
 
 QFont DesignFont(std::string_view family, double pointSize, int weight, bool underline) {
-    QStringList families{FromUtf8(family)};
-    if (family == "Trebuchet MS") {
-        families << "Fira Sans"
-                 << "Noto Sans"
-                 << "DejaVu Sans";
-    } else {
-        families << "Noto Sans"
-                 << "DejaVu Sans";
+    // Open Sans is close to Segoe UI in width and has its semibold weight;
+    // DejaVu Sans is on every Debian desktop. The first one installed is used.
+    const QStringList installed = QFontDatabase::families();
+    QString chosen = FromUtf8(family);
+    for (const QString& candidate : {chosen, QString("Open Sans"), QString("DejaVu Sans")}) {
+        if (installed.contains(candidate)) {
+            chosen = candidate;
+            break;
+        }
     }
-    QFont font;
-    font.setFamilies(families);
+    QFont font(chosen);
     font.setPointSizeF(pointSize);
     font.setWeight(static_cast<QFont::Weight>(weight));
     font.setUnderline(underline);

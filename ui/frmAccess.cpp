@@ -76,6 +76,7 @@ frmAccess::frmAccess(QWidget* parent)
     lblSito->setText(homepage.endsWith('/') ? homepage.chopped(1) : homepage);
     lblSito->setCursor(Qt::PointingHandCursor);
     lblSito->installEventFilter(this);
+    lblSito->setAccessibleName("Maker's web page: " + lblSito->text());
     SetColors(lblSito, 0x00C00000);
     Place(lblSito, 4260, 60, 3315, 225);
 
@@ -112,12 +113,14 @@ frmAccess::frmAccess(QWidget* parent)
     txtLista->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     txtLista->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     txtLista->setTabChangesFocus(true);
+    txtLista->setAccessibleName("Wheel text");
     Place(txtLista, 210, 300, 2895, 4605);
 
     // The clear button's design glyph is a cross drawn from a symbol font.
     cmdClear = AddButton(AddFrame(textFrame, 7, 240, 4920, 495, 555), "cmdClear", "\u2715",
                          "Visualizza Sviluppo");
     cmdClear->setFont(DesignFont("DejaVu Sans", 9.75));
+    cmdClear->setAccessibleName("Clear the text");
     Place(cmdClear, 60, 150, 345, 315);
     cmdVisualizza = AddButton(AddFrame(textFrame, 0, 810, 4920, 915, 555), "cmdVisualizza", "VIEW",
                               "Visualizza Sviluppo");
@@ -131,6 +134,8 @@ frmAccess::frmAccess(QWidget* parent)
     lblStatus = AddLabel(statusFrame, "lblStatus", "NO WHEEL IN MEMORY..!",
                          DesignFont("Segoe UI", 9.75), Qt::AlignHCenter);
     Place(lblStatus, 180, 240, 7035, 315);
+    ShowStatus(lblStatus->text());
+    ShowCounts(0, 0);
 
     connect(cmdAcquire, &QPushButton::clicked, this, &frmAccess::cmdAcquire_Click);
     connect(cmdReset, &QPushButton::clicked, this, &frmAccess::ResetAll);
@@ -191,6 +196,8 @@ void frmAccess::BuildKeypad(QGroupBox* keypadFrame) {
         key->setAutoDefault(true);
         Place(key, kKeyLeft + column * (kKeyWidth + kKeyGap),
               kKeyTop + row * (kKeyHeight + kKeyGap), kKeyWidth, kKeyHeight);
+        key->setAccessibleName(QString::number(n));
+        key->setAccessibleDescription("free");
         keys->addButton(key, n);
         if (n > 1) {
             setTabOrder(cmdNumero[n - 1], key);
@@ -204,21 +211,31 @@ void frmAccess::ShowNotice(std::string_view text) {
     ShowMessage(this, text, "OK");
 }
 
-void frmAccess::ColourKey(int n, std::uint32_t color) {
+void frmAccess::ShowKey(int n, KeyState state, std::uint32_t color) {
+    static const char* const kStateNames[] = {"free", "selected", "base"};
     cmdNumero[n]->setStyleSheet(KeyStyleSheet(color));
+    cmdNumero[n]->setAccessibleDescription(kStateNames[state]);
 }
 
 void frmAccess::ShowCounts(int selected, int base) {
     lblSelezionati->setText(QString::number(selected));
+    lblSelezionati->setAccessibleName(QString("Selected numbers: %1").arg(selected));
     lblSelezionati->repaint();
     lblBase->setText(QString::number(base));
+    lblBase->setAccessibleName(QString("Base numbers: %1").arg(base));
     lblBase->repaint();
+}
+
+void frmAccess::ShowStatus(const QString& text) {
+    lblStatus->setText(text);
+    lblStatus->setAccessibleName("Status: " + text);
+    lblStatus->repaint();
 }
 
 void frmAccess::ResetAll() {
     ResetKeys();
     for (int n = 1; n <= kHighestNumber; ++n) {
-        ColourKey(n, kFreeKeyColor);
+        ShowKey(n, kFree, kFreeKeyColor);
     }
     ShowCounts(0, 0);
 }
@@ -231,14 +248,13 @@ void frmAccess::cmdAcquire_Click() {
         ShowNotice(outcome.notice);
     }
     if (!outcome.statusText.empty()) {
-        lblStatus->setText(FromUtf8(outcome.statusText));
-        lblStatus->repaint();
+        ShowStatus(FromUtf8(outcome.statusText));
     }
 }
 
 void frmAccess::cmdNumero_Click(int n) {
     const KeyOutcome outcome = ClickKey(n);
-    ColourKey(n, outcome.color);
+    ShowKey(n, outcome.state, outcome.color);
     ShowCounts(outcome.selectedCount, outcome.baseCount);
 }
 

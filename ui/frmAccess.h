@@ -12,6 +12,8 @@
 //
 // The window holds no data of its own: the state lives in mDichiarazioni.
 
+#include "mDichiarazioni.h"
+
 #include <QWidget>
 
 #include <array>
@@ -48,7 +50,8 @@ private:
                            const char* toolTip);
     QLabel* AddCounter(QWidget* container, const char* name, int left);
     void ShowNotice(std::string_view text);
-    void ColourKey(int n, std::uint32_t color);
+    void ShowKey(int n, KeyState state, std::uint32_t color);
+    void ShowStatus(const QString& text);
     void ShowCounts(int selected, int base);
 
     void cmdAcquire_Click();

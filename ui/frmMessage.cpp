@@ -3,10 +3,12 @@
 #include "design.h"
 #include "mDichiarazioni.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPixmap>
+#include <QPointer>
 #include <QPushButton>
 
 namespace quorvex::ui {
@@ -55,6 +57,7 @@ frmMessage::frmMessage(QWidget* owner) : QDialog(owner) {
     lblMessage->setFont(DesignFont("Trebuchet MS", 9.75));
     lblMessage->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     lblMessage->setText(QString(body).replace('|', '\n'));
+    setAccessibleDescription(QString(body).replace('|', ' ')); // read out when the dialog opens
     Place(lblMessage, 210, 1050, 4275, h);
 
     cmdPulsante[1] = CreateButton(1);
@@ -82,7 +85,11 @@ frmMessage::frmMessage(QWidget* owner) : QDialog(owner) {
             left += 1400 + row.gap;
         }
     }
-    // Otherwise: the lone element 1, without a caption, as designed.
+    // Otherwise: the lone element 1, without a caption, as designed; a screen
+    // reader still needs a name for it.
+    if (cmdPulsante[1]->text().isEmpty()) {
+        cmdPulsante[1]->setAccessibleName("Close");
+    }
     cmdPulsante[1]->setFocus();
 }
 
@@ -112,8 +119,17 @@ void frmMessage::Unload() {
 int ShowMessage(QWidget* owner, std::string_view text, std::string_view buttons) {
     gMessageText = text;
     gMessageButtons = buttons;
+    // Keyboard users carry on where they were: the focus goes back to the
+    // control that opened the message.
+    const QPointer<QWidget> focused = QApplication::focusWidget();
     frmMessage dialog(owner);
     dialog.exec();
+    if (owner) {
+        owner->activateWindow();
+    }
+    if (focused) {
+        focused->setFocus();
+    }
     return gMessageResult;
 }
 

@@ -26,7 +26,7 @@ struct Model {
     KeyOutcome Click(int n) {
         keys[n] = (keys[n] + 1) % 3;
         const std::uint32_t colors[] = {0x8000000F, 0x008AAE35, 0x0014B4E4};
-        return {colors[keys[n]], Picked(), Count(2)};
+        return {static_cast<KeyState>(keys[n]), colors[keys[n]], Picked(), Count(2)};
     }
 
     std::string Develop() {

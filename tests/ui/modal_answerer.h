@@ -1,18 +1,22 @@
 #pragma once
 // Answers the next modal dialog: records what it shows, runs a check while it
-// is open, then presses one of its buttons. If the button is missing the
-// dialog is closed anyway, so a failing test cannot hang on it.
+// is open, then presses one of its buttons (or Enter on the focused one). If
+// the button is missing the dialog is closed anyway, so a failing test cannot
+// hang on it.
 
 #include <QApplication>
 #include <QDialog>
 #include <QLabel>
 #include <QPushButton>
 #include <QTimer>
+#include <QtTest>
 
 #include <functional>
 
 class ModalAnswerer : public QObject {
 public:
+    static constexpr int kEnter = 0; // press Enter instead of clicking
+
     explicit ModalAnswerer(int button, std::function<void(QDialog*)> whileOpen = {})
         : button_(button), whileOpen_(std::move(whileOpen)) {
         connect(&timer_, &QTimer::timeout, this, &ModalAnswerer::Poll);
@@ -41,7 +45,13 @@ private:
         if (whileOpen_) {
             whileOpen_(dialog);
         }
+        if (button_ == kEnter && dialog->focusWidget()) {
+            QTest::keyClick(dialog->focusWidget(), Qt::Key_Return);
+        }
         auto* b = dialog->findChild<QPushButton*>(QString("cmdPulsante%1").arg(button_));
+        if (!dialog->isVisible()) {
+            return;
+        }
         if (b && b->isVisible()) {
             b->click();
         } else {

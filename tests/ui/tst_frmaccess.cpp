@@ -2,9 +2,11 @@
 #include "modal_answerer.h"
 #include "operations.h"
 
+#include <QAccessible>
 #include <QDesktopServices>
 #include <QGroupBox>
 #include <QPlainTextEdit>
+#include <QStyle>
 #include <QtTest>
 
 using namespace quorvex;
@@ -35,6 +37,10 @@ private slots:
     void clearKeepsTheHeldMatrix();
     void exitQuestion();
     void linkOpensTheHomepage();
+    void keyboardAloneDevelopsTheWorkedExample();
+    void accessibleTextsFollowTheState();
+    void captionsFitTheirControls();
+    void paintsAtTheScreensScale();
 
 private:
     QPushButton* Key(int n) {
@@ -48,6 +54,21 @@ private:
         ModalAnswerer answer(1);
         Button(name)->click();
         return answer.seen == 1 ? answer.text : QString("<no notice>");
+    }
+
+    // Presses Tab on whatever has the focus; returns the object name focused last.
+    QString Tab(int times) {
+        // Focus comes back to the window a moment after a dialog closes.
+        if (!QTest::qWaitFor([] { return QApplication::focusWidget() != nullptr; })) {
+            return "<nothing has the focus>";
+        }
+        for (int i = 0; i < times; ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        }
+        return QApplication::focusWidget()->objectName();
+    }
+    QString Accessible(QObject* object, QAccessible::Text text) {
+        return QAccessible::queryAccessibleInterface(object)->text(text);
     }
 
     frmAccess* window = nullptr;
@@ -234,6 +255,100 @@ void tst_frmAccess::linkOpensTheHomepage() {
     QCOMPARE(catcher.opened.size(), 1);
     QCOMPARE(catcher.opened[0].toString(), link->text() + "/");
     QCOMPARE(Label("lblStatus"), "NO WHEEL IN MEMORY..!");
+}
+
+void tst_frmAccess::keyboardAloneDevelopsTheWorkedExample() {
+    window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window));
+    QCOMPARE(Tab(51), "txtLista");
+    for (const char* line : {"1 2 3", "1 2 4", "1 3 4", "2 3 4"}) {
+        QTest::keyClicks(Box(), line);
+        QTest::keyClick(Box(), Qt::Key_Return);
+    }
+    QCOMPARE(Tab(1), "cmdAcquire");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+    QCOMPARE(Label("lblStatus"), "IN MEMORY: 4 NUMBERS - IN 4 LINES");
+
+    QCOMPARE(Tab(3), "cmdNumero1");
+    QCOMPARE(Tab(4), "cmdNumero5");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+    QCOMPARE(Tab(5), "cmdNumero10");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Enter);
+    QCOMPARE(Tab(10), "cmdNumero20");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+    QCOMPARE(Tab(13), "cmdNumero33");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+    QCOMPARE(Label("lblSelezionati"), "4");
+    QCOMPARE(Label("lblBase"), "1");
+
+    QCOMPARE(Tab(17), "cmdSviluppa");
+    ModalAnswerer answer(ModalAnswerer::kEnter);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QCOMPARE(answer.text, "Well Done ..!");
+    QCOMPARE(Tab(5), "cmdVisualizza");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+    QCOMPARE(Box()->toPlainText(), "05 10 20\n05 10 33\n05 20 33\n10 20 33\n");
+}
+
+void tst_frmAccess::accessibleTextsFollowTheState() {
+    QCOMPARE(Accessible(Key(5), QAccessible::Name), "5");
+    const QStringList cycle{"selected", "base", "free"};
+    for (const QString& state : cycle) {
+        Key(5)->click();
+        QCOMPARE(Accessible(Key(5), QAccessible::Description), state);
+    }
+    Key(5)->click();
+    Key(6)->click();
+    Key(6)->click();
+    auto* selected = window->findChild<QLabel*>("lblSelezionati");
+    auto* base = window->findChild<QLabel*>("lblBase");
+    QCOMPARE(Accessible(selected, QAccessible::Name), "Selected numbers: 2");
+    QCOMPARE(Accessible(base, QAccessible::Name), "Base numbers: 1");
+    Button("cmdReset")->click();
+    QCOMPARE(Accessible(Key(6), QAccessible::Description), "free");
+    QCOMPARE(Accessible(base, QAccessible::Name), "Base numbers: 0");
+
+    auto* status = window->findChild<QLabel*>("lblStatus");
+    QCOMPARE(Accessible(status, QAccessible::Name), "Status: NO WHEEL IN MEMORY..!");
+    Box()->setPlainText("1 2\n4");
+    QString description, buttonName;
+    ModalAnswerer answer(1, [&](QDialog* dialog) {
+        description = Accessible(dialog, QAccessible::Description);
+        buttonName = Accessible(dialog->findChild<QPushButton*>("cmdPulsante1"), QAccessible::Name);
+    });
+    Button("cmdAcquire")->click();
+    QCOMPARE(description, "Invalid Matrix ..! number 3 is missing");
+    QCOMPARE(buttonName, "OK");
+    QCOMPARE(Accessible(status, QAccessible::Name), "Status: NO WHEEL IN MEMORY..!");
+    QCOMPARE(Accessible(Button("cmdClear"), QAccessible::Name), "Clear the text");
+}
+
+void tst_frmAccess::captionsFitTheirControls() {
+    for (QPushButton* button : window->findChildren<QPushButton*>()) {
+        const int margins =
+            2 * button->style()->pixelMetric(QStyle::PM_ButtonMargin, nullptr, button);
+        QVERIFY2(button->fontMetrics().horizontalAdvance(button->text()) + margins <=
+                     button->width(),
+                 qPrintable(button->objectName()));
+        QVERIFY2(button->fontMetrics().height() <= button->height(),
+                 qPrintable(button->objectName()));
+    }
+    Box()->setPlainText(
+        "1 2 3 4 5 6 7 8 9 10 11 12 13 14 15 16 17 18 19 20 21 22 23 24 25 26 27 28 29 30");
+    Button("cmdAcquire")->click(); // the widest status text there is in practice
+    for (QLabel* label : window->findChildren<QLabel*>()) {
+        QVERIFY2(label->fontMetrics().horizontalAdvance(label->text()) <= label->width(),
+                 qPrintable(label->objectName()));
+        QVERIFY2(label->fontMetrics().ascent() <= label->height(), qPrintable(label->objectName()));
+    }
+}
+
+void tst_frmAccess::paintsAtTheScreensScale() {
+    const double scale = qEnvironmentVariable("QT_SCALE_FACTOR", "1").toDouble();
+    QCOMPARE(window->devicePixelRatioF(), scale);
+    QCOMPARE(window->size(), QSize(519, 445)); // the layout itself does not change
+    QCOMPARE(window->grab().size(), QSize(519, 445) * scale);
 }
 
 QTEST_MAIN(tst_frmAccess)

@@ -34,6 +34,9 @@ void tst_frmMessage::layoutFollowsTheBodyAndCaptions_data() {
         << "NO,YES" << 152 << 18 << 112 << QList<int>{67, 164} << QStringList{"NO", "YES"};
     QTest::newRow("notice") << "Invalid Matrix ..!"
                             << "OK" << 152 << 18 << 112 << QList<int>{113} << QStringList{"OK"};
+    QTest::newRow("notice with a reason")
+        << "Invalid Matrix ..!|line 12: \"7a\" is not a number 1-49"
+        << "OK" << 170 << 37 << 130 << QList<int>{113} << QStringList{"OK"};
     QTest::newRow("three lines") << "a|b|c"
                                  << "OK" << 189 << 55 << 148 << QList<int>{113}
                                  << QStringList{"OK"};
@@ -65,11 +68,16 @@ void tst_frmMessage::layoutFollowsTheBodyAndCaptions() {
     QList<int> tops;
     QSize client;
     QRect label;
+    int widestLine = 0;
     QWidget* focused = nullptr;
     QWidget* firstButton = nullptr;
     ModalAnswerer answer(1, [&](QDialog* dialog) {
         client = dialog->size();
-        label = dialog->findChild<QLabel*>("lblMessage")->geometry();
+        auto* message = dialog->findChild<QLabel*>("lblMessage");
+        label = message->geometry();
+        for (const QString& line : message->text().split('\n')) {
+            widestLine = std::max(widestLine, message->fontMetrics().horizontalAdvance(line));
+        }
         for (auto* b : dialog->findChildren<QPushButton*>()) {
             if (b->isVisible()) {
                 lefts << b->x();
@@ -83,6 +91,7 @@ void tst_frmMessage::layoutFollowsTheBodyAndCaptions() {
     QCOMPARE(answer.seen, 1);
     QCOMPARE(client, QSize(321, clientHeight));
     QCOMPARE(label.height(), labelHeight);
+    QVERIFY2(widestLine <= label.width(), "a line of the message is cut off");
     QCOMPARE(answer.text, QString(body).replace('|', '\n'));
     std::sort(lefts.begin(), lefts.end());
     QCOMPARE(lefts, buttonLefts);
