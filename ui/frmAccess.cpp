@@ -131,10 +131,10 @@ frmAccess::frmAccess(QWidget* parent)
     Place(cmdAcquire, 60, 150, 975, 315);
 
     QGroupBox* statusFrame = AddFrame(this, 1, 180, 5880, 7395, 675);
-    lblStatus = AddLabel(statusFrame, "lblStatus", "NO WHEEL IN MEMORY..!",
-                         DesignFont("Segoe UI", 9.75), Qt::AlignHCenter);
+    lblStatus =
+        AddLabel(statusFrame, "lblStatus", "", DesignFont("Segoe UI", 9.75), Qt::AlignHCenter);
     Place(lblStatus, 180, 240, 7035, 315);
-    ShowStatus(lblStatus->text());
+    ShowStatus(FromUtf8(kNoWheelStatus));
     ShowCounts(0, 0);
 
     connect(cmdAcquire, &QPushButton::clicked, this, &frmAccess::cmdAcquire_Click);

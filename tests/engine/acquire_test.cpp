@@ -8,10 +8,8 @@ struct ValidCase {
     const char* name;
     std::string text;
     std::string status;
+    friend void PrintTo(const ValidCase& c, std::ostream* os) { *os << c.name; }
 };
-void PrintTo(const ValidCase& c, std::ostream* os) {
-    *os << c.name;
-}
 
 class ValidMatrix : public EngineTest, public ::testing::WithParamInterface<ValidCase> {};
 
@@ -22,6 +20,9 @@ TEST_P(ValidMatrix, IsHeldWithItsCounts) {
     EXPECT_EQ(outcome.statusText, GetParam().status);
     EXPECT_EQ(gMatrixLineCount, gMatrixLines.size());
 }
+
+// Empty texts, acquisitions after earlier ones, and what they leave alone are
+// checked step by step against the model in model_test.cpp.
 
 INSTANTIATE_TEST_SUITE_P(
     Texts, ValidMatrix,
@@ -49,22 +50,12 @@ TEST_F(EngineTest, AllFortyNineNumbersAreValid) {
     EXPECT_EQ(AcquireMatrix(text).statusText, "IN MEMORY: 49 NUMBERS - IN 7 LINES");
 }
 
-TEST_F(EngineTest, KeptLinesAreStoredNormalised) {
-    AcquireMatrix("  04\t\t3  \r\n\r\n2 1\n");
-    ASSERT_EQ(gMatrixLines.size(), 2u);
-    EXPECT_EQ(FormatLine(gMatrixLines.line(0)), "04 03");
-    EXPECT_EQ(FormatLine(gMatrixLines.line(1)), "02 01");
-    EXPECT_EQ(ListNumbers(gMatrixLines), (std::vector<int>{1, 2, 3, 4}));
-}
-
 struct InvalidCase {
     const char* name;
     std::string text;
     std::string reason;
+    friend void PrintTo(const InvalidCase& c, std::ostream* os) { *os << c.name; }
 };
-void PrintTo(const InvalidCase& c, std::ostream* os) {
-    *os << c.name;
-}
 
 class InvalidMatrix : public EngineTest, public ::testing::WithParamInterface<InvalidCase> {};
 
@@ -103,7 +94,21 @@ INSTANTIATE_TEST_SUITE_P(
                     "2",
                     "line 1: \"1??2\" is not a number 1-49"},
         InvalidCase{"BlanksOnly", " \t \r\n\r\n  ", "no numbers found"},
-        InvalidCase{"LineEndsOnly", "\r\n\n\r\n", "no numbers found"}),
+        InvalidCase{"LineEndsOnly", "\r\n\n\r\n", "no numbers found"},
+        // Texts nobody means to paste.
+        InvalidCase{"OnlySeparators", std::string(100'000, ' ') + "\t\t", "no numbers found"},
+        InvalidCase{"OnlyLineBreaks", std::string(1'000'000, '\n'), "no numbers found"},
+        InvalidCase{"LoneCarriageReturns", std::string(1000, '\r'),
+                    "line 1: \"??????...\" is not a number 1-49"},
+        InvalidCase{"NulBytesOnly", std::string(64, '\0'),
+                    "line 1: \"??????...\" is not a number 1-49"},
+        InvalidCase{"AThousandDigitNumberLater", "1\n\n" + std::string(1000, '7') + " 1",
+                    "line 3: \"777777...\" is not a number 1-49"},
+        InvalidCase{"ZeroPaddedZero", std::string(500, '0'),
+                    "line 1: \"000000...\" is not a number 1-49"},
+        InvalidCase{"Utf16Text", std::string("1\0 \0002\0", 6),
+                    "line 1: \"1?\" is not a number 1-49"},
+        InvalidCase{"FullWidthDigit", "1 \xef\xbc\x92", "line 1: \"???\" is not a number 1-49"}),
     [](const auto& info) { return info.param.name; });
 
 TEST_F(EngineTest, ReasonNamesTheLineOfTheText) {
@@ -114,37 +119,6 @@ TEST_F(EngineTest, ReasonNamesTheLineOfTheText) {
     text += "1 x";
     EXPECT_EQ(AcquireMatrix(text).notice,
               "Invalid Matrix ..!|line 1000000: \"x\" is not a number 1-49");
-}
-
-TEST_F(EngineTest, EmptyTextChangesNothing) {
-    AcquireMatrix("1 2\r\n2 1");
-    const AcquireOutcome outcome = AcquireMatrix("");
-    EXPECT_EQ(outcome.result, Acquisition::Ignored);
-    EXPECT_EQ(outcome.notice, "");
-    EXPECT_EQ(outcome.statusText, "");
-    EXPECT_EQ(gMatrixLineCount, 2u);
-    EXPECT_EQ(gMatrixNumberCount, 2);
-}
-
-TEST_F(EngineTest, InvalidMatrixDropsTheOneHeldBefore) {
-    AcquireMatrix("1 2 3");
-    AcquireMatrix("1 3");
-    EXPECT_EQ(gMatrixLineCount, 0u);
-    EXPECT_EQ(DevelopSystem(), "Acquire the Matrix ..!");
-}
-
-TEST_F(EngineTest, AcquiringLeavesKeypadAndDevelopedSystem) {
-    AcquireMatrix("1 2");
-    PickKeys({4, 8});
-    ASSERT_EQ(DevelopSystem(), "Well Done ..!");
-    const std::string listing = ListSystem().listing;
-
-    for (const char* text : {"1 2 3 4", "1 3", "  "}) {
-        AcquireMatrix(text);
-        EXPECT_EQ(ListSystem().listing, listing) << text;
-        EXPECT_EQ(gSelectedCount, 2);
-        EXPECT_EQ(gKeyState[4], kSelected);
-    }
 }
 
 } // namespace

@@ -48,38 +48,4 @@ TEST_F(EngineTest, OneLineOfTensOfMegabytes) {
               "Invalid Matrix ..!|line 1: \"zzzzzz...\" is not a number 1-49");
 }
 
-struct HostileCase {
-    const char* name;
-    std::string text;
-    std::string reason;
-};
-void PrintTo(const HostileCase& c, std::ostream* os) {
-    *os << c.name;
-}
-
-class Hostile : public EngineTest, public ::testing::WithParamInterface<HostileCase> {};
-
-TEST_P(Hostile, IsRefusedWithItsReason) {
-    EXPECT_EQ(AcquireMatrix(GetParam().text).notice, "Invalid Matrix ..!|" + GetParam().reason);
-    EXPECT_EQ(gMatrixLineCount, 0u);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Texts, Hostile,
-    ::testing::Values(
-        HostileCase{"OnlySeparators", std::string(100'000, ' ') + "\t\t", "no numbers found"},
-        HostileCase{"OnlyLineBreaks", std::string(1'000'000, '\n'), "no numbers found"},
-        HostileCase{"LoneCarriageReturns", std::string(1000, '\r'),
-                    "line 1: \"??????...\" is not a number 1-49"},
-        HostileCase{"NulBytesOnly", std::string(64, '\0'),
-                    "line 1: \"??????...\" is not a number 1-49"},
-        HostileCase{"AThousandDigitNumberLater", "1\n\n" + std::string(1000, '7') + " 1",
-                    "line 3: \"777777...\" is not a number 1-49"},
-        HostileCase{"ZeroPaddedZero", std::string(500, '0'),
-                    "line 1: \"000000...\" is not a number 1-49"},
-        HostileCase{"Utf16Text", std::string("1\0 \0002\0", 6),
-                    "line 1: \"1?\" is not a number 1-49"},
-        HostileCase{"FullWidthDigit", "1 \xef\xbc\x92", "line 1: \"???\" is not a number 1-49"}),
-    [](const auto& info) { return info.param.name; });
-
 } // namespace

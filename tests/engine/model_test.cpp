@@ -74,22 +74,34 @@ struct Session {
     std::mt19937 random;
     Model model;
 
-    // A wheel on `numbers` numbers, written with blanks, tabs and either line end.
+    // A wheel on `numbers` numbers, written with blanks, tabs, zero padding and
+    // either line end. Every other one has lines of one length, as real wheels
+    // do; widths above eight take the general sort.
     std::pair<std::string, std::vector<std::vector<int>>> Wheel(int numbers) {
-        std::vector<std::vector<int>> rows(1 + random() % 6);
+        const bool uniform = random() % 2;
+        const std::size_t width = 1 + random() % 12;
+        std::vector<std::vector<int>> rows(1 + random() % 6 + numbers / width);
+        std::vector<int*> cells;
         for (auto& row : rows) {
-            row.resize(1 + random() % 7);
+            row.resize(uniform ? width : 1 + random() % 7);
             for (int& n : row) {
                 n = 1 + static_cast<int>(random() % static_cast<unsigned>(numbers));
+                cells.push_back(&n);
             }
         }
-        for (int n = 1; n <= numbers; ++n) {
-            rows[random() % rows.size()].push_back(n);
+        std::shuffle(cells.begin(), cells.end(), random);
+        for (int n = 1; n <= numbers; ++n) { // every number used at least once
+            if (static_cast<std::size_t>(n) <= cells.size()) {
+                *cells[n - 1] = n;
+            } else {
+                rows[random() % rows.size()].push_back(n);
+            }
         }
         std::string text = random() % 2 ? "\r\n" : "";
         for (const auto& row : rows) {
             for (int n : row) {
-                text += (random() % 3 ? " " : "\t ") + std::to_string(n);
+                text += (random() % 3 ? " " : "\t ") + std::string(random() % 4 ? "" : "0") +
+                        std::to_string(n);
             }
             text += random() % 2 ? "\r\n" : "\n";
         }
@@ -99,7 +111,7 @@ struct Session {
     void Step() {
         switch (random() % 10) {
         case 0: { // a valid wheel
-            const int numbers = 1 + static_cast<int>(random() % 8);
+            const int numbers = 1 + static_cast<int>(random() % 10);
             auto [text, rows] = Wheel(numbers);
             const AcquireOutcome got = AcquireMatrix(text);
             model.matrix = rows;
@@ -157,7 +169,7 @@ struct Session {
             break;
         }
         default: { // keys, mostly among the first few so selections match wheels
-            const int n = 1 + static_cast<int>(random() % (random() % 4 ? 9 : 49));
+            const int n = 1 + static_cast<int>(random() % (random() % 4 ? 11 : 49));
             const KeyOutcome got = ClickKey(n);
             const KeyOutcome want = model.Click(n);
             ASSERT_EQ(got.color, want.color);
@@ -181,6 +193,38 @@ TEST_F(EngineTest, RandomSessionsMatchTheModel) {
         developed += session.model.listing.has_value();
     }
     EXPECT_GT(developed, kSessions / 10) << "too few sessions reach a development to be telling";
+}
+
+// One large wheel of one line length, through the radix sort, against the model.
+TEST_F(EngineTest, LargeWheelMatchesTheModel) {
+    std::mt19937 random(49);
+    Model model;
+    model.matrix.emplace(150'000);
+    model.numbers = 49;
+    std::string text;
+    for (std::size_t l = 0; l < model.matrix->size(); ++l) {
+        std::vector<int>& row = (*model.matrix)[l];
+        row.push_back(static_cast<int>(l % 49) + 1); // the first lines use every number
+        while (row.size() < 6) {
+            const int n = 1 + static_cast<int>(random() % 49);
+            if (std::find(row.begin(), row.end(), n) == row.end()) {
+                row.push_back(n);
+            }
+        }
+        for (int n : row) {
+            text += std::to_string(n) + ' ';
+        }
+        text += '\n';
+    }
+    ASSERT_EQ(AcquireMatrix(text).statusText, "IN MEMORY: 49 NUMBERS - IN 150000 LINES");
+    for (int key = 1; key <= 49; ++key) {
+        for (int click = 0; click < 1 + (key % 5 == 0); ++click) {
+            ClickKey(key);
+            model.Click(key);
+        }
+    }
+    ASSERT_EQ(DevelopSystem(), model.Develop());
+    EXPECT_EQ(ListSystem().listing, *model.listing);
 }
 
 } // namespace
