@@ -284,17 +284,4 @@ std::span<Number> LineList::addLine(std::size_t length) {
     return {numbers_.data() + first, length};
 }
 
-std::string FormatLine(std::span<const Number> line) {
-    std::string text;
-    text.reserve(line.size() * 3);
-    for (Number n : line) {
-        if (!text.empty()) {
-            text += ' ';
-        }
-        text += static_cast<char>('0' + n / 10);
-        text += static_cast<char>('0' + n % 10);
-    }
-    return text;
-}
-
 } // namespace quorvex

@@ -87,7 +87,4 @@ inline bool MatrixIsInvalid(const LineList& lines) {
 // in ascending order of their two-digit text.
 void SortSystem(LineList& lines);
 
-// A line as the program writes it: two digits a number, single spaces.
-std::string FormatLine(std::span<const Number> line);
-
 } // namespace quorvex
