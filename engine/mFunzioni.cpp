@@ -228,8 +228,7 @@ std::vector<int> ListNumbers(const LineList& lines) {
     return list;
 }
 
-std::string MatrixProblem(const LineList& lines) {
-    const std::vector<int> list = ListNumbers(lines);
+std::string MatrixProblem(const std::vector<int>& list) {
     if (list.empty()) {
         return "no numbers found";
     }

@@ -76,11 +76,12 @@ int CountNumbers(const LineList& lines);
 // The distinct numbers the lines use, ascending.
 std::vector<int> ListNumbers(const LineList& lines);
 
-// Why the lines are not a matrix on exactly the numbers 1..N, or "" when they are.
-std::string MatrixProblem(const LineList& lines);
+// Why the distinct numbers of some lines (as ListNumbers gives them) are not
+// exactly 1..N, or "" when they are.
+std::string MatrixProblem(const std::vector<int>& numbers);
 
 inline bool MatrixIsInvalid(const LineList& lines) {
-    return !MatrixProblem(lines).empty();
+    return !MatrixProblem(ListNumbers(lines)).empty();
 }
 
 // Puts the numbers of every line in ascending order, then the lines themselves

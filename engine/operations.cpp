@@ -38,9 +38,10 @@ AcquireOutcome AcquireMatrix(std::string_view text) {
     ParsedMatrix parsed = ParseMatrix(text);
     gMatrixLines = std::move(parsed.lines);
     gMatrixLineCount = gMatrixLines.size();
-    gMatrixNumberCount = CountNumbers(gMatrixLines);
+    const std::vector<int> numbers = ListNumbers(gMatrixLines); // one pass serves both
+    gMatrixNumberCount = static_cast<int>(numbers.size());
 
-    std::string problem = parsed.problem.empty() ? MatrixProblem(gMatrixLines) : parsed.problem;
+    std::string problem = parsed.problem.empty() ? MatrixProblem(numbers) : parsed.problem;
     if (!problem.empty()) {
         DropMatrix();
         return {Acquisition::Invalid, std::string(kInvalidMatrixNotice) + "|" + problem,
@@ -116,7 +117,7 @@ ListOutcome ListSystem() {
             *out++ = static_cast<char>('0' + n % 10);
             *out++ = ' ';
         }
-        out[-1] = '\r'; // the last number's space becomes the CR of CR LF
+        out[-1] = '\r'; // the last number's space becomes the CR (no line is ever empty)
         *out++ = '\n';
     }
     return {std::move(listing), {}};

@@ -8,7 +8,7 @@ namespace quorvex::ui {
 QFont DesignFont(std::string_view family, double pointSize, int weight, bool underline) {
     // Open Sans is close to Segoe UI in width and has its semibold weight;
     // DejaVu Sans is on every Debian desktop. The first one installed is used.
-    const QStringList installed = QFontDatabase::families();
+    static const QStringList installed = QFontDatabase::families(); // asked once
     QString chosen = FromUtf8(family);
     for (const QString& candidate : {chosen, QString("Open Sans"), QString("DejaVu Sans")}) {
         if (installed.contains(candidate)) {
