@@ -21,6 +21,8 @@ constexpr int kDialogBaseHeight = 2450;
 constexpr int kFrameBaseHeight = 2000;
 constexpr int kButtonBaseTop = 1400;
 constexpr int kClientWidth = 4815;
+constexpr int kButtonWidth = 1400;
+constexpr int kButtonHeight = 465;
 
 struct ButtonRow {
     int firstLeft;
@@ -61,32 +63,31 @@ frmMessage::frmMessage(QWidget* owner) : QDialog(owner) {
     Place(lblMessage, 210, 1050, 4275, h);
 
     cmdPulsante[1] = CreateButton(1);
-    Place(cmdPulsante[1], 210, kButtonBaseTop + h, 1400, 465);
+    Place(cmdPulsante[1], 210, kButtonBaseTop + h, kButtonWidth, kButtonHeight);
 
+    // One, two or three captions lay out a row of buttons; any other count
+    // leaves the lone element 1 as designed.
     const QStringList captions =
         gMessageButtons.empty() ? QStringList{} : FromUtf8(gMessageButtons).split(',');
-    if (captions.size() == 1) {
-        Place(cmdPulsante[1], 1700, kButtonBaseTop + h, 1400, 465);
-        cmdPulsante[1]->setText(captions[0]);
-    } else if (captions.size() == 2 || captions.size() == 3) {
-        const ButtonRow row = captions.size() == 2 ? ButtonRow{1000, 60} : ButtonRow{185, 70};
+    constexpr ButtonRow kRows[] = {{1700, 0}, {1000, 60}, {185, 70}};
+    if (captions.size() >= 1 && captions.size() <= 3) {
+        const ButtonRow row = kRows[captions.size() - 1];
         QWidget* previous = nullptr;
         int left = row.firstLeft;
         for (int i = 1; i <= captions.size(); ++i) {
             if (!cmdPulsante[i]) {
                 cmdPulsante[i] = CreateButton(i);
             }
-            Place(cmdPulsante[i], left, kButtonBaseTop + h, 1400, 465);
+            Place(cmdPulsante[i], left, kButtonBaseTop + h, kButtonWidth, kButtonHeight);
             cmdPulsante[i]->setText(captions[i - 1]);
             if (previous) {
                 setTabOrder(previous, cmdPulsante[i]);
             }
             previous = cmdPulsante[i];
-            left += 1400 + row.gap;
+            left += kButtonWidth + row.gap;
         }
     }
-    // Otherwise: the lone element 1, without a caption, as designed; a screen
-    // reader still needs a name for it.
+    // A button without a caption still needs a name for a screen reader.
     if (cmdPulsante[1]->text().isEmpty()) {
         cmdPulsante[1]->setAccessibleName("Close");
     }
