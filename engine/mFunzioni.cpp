@@ -14,19 +14,6 @@ bool IsSeparator(char c) {
     return c == ' ' || c == '\t';
 }
 
-// A token as it can be shown in a one-line notice: printable ASCII only, short.
-std::string QuoteToken(std::string_view token) {
-    constexpr std::size_t kShown = 8;
-    std::string shown;
-    for (char c : token.substr(0, token.size() > kShown ? kShown - 2 : kShown)) {
-        shown += (c > ' ' && c < 127) ? c : '?';
-    }
-    if (token.size() > kShown) {
-        shown += "...";
-    }
-    return '"' + shown + '"';
-}
-
 bool IsDigit(char c) {
     return c >= '0' && c <= '9';
 }
@@ -156,6 +143,19 @@ void SortLinesByIndex(LineList& lines) {
 }
 
 } // namespace
+
+// A token as it can be shown in a one-line notice: printable ASCII only, short.
+std::string QuoteToken(std::string_view token) {
+    constexpr std::size_t kShown = 8;
+    std::string shown;
+    for (char c : token.substr(0, token.size() > kShown ? kShown - 2 : kShown)) {
+        shown += (c > ' ' && c < 127) ? c : '?';
+    }
+    if (token.size() > kShown) {
+        shown += "...";
+    }
+    return '"' + shown + '"';
+}
 
 ParsedMatrix ParseMatrix(std::string_view text) {
     ParsedMatrix parsed;

@@ -70,6 +70,10 @@ struct ParsedMatrix {
 // run of digits between spaces or tabs as a number that must lie in 1..49.
 ParsedMatrix ParseMatrix(std::string_view text);
 
+// A token as it can be shown in a one-line notice, quoted: printable ASCII
+// only ('?' for anything else), at most 8 characters.
+std::string QuoteToken(std::string_view token);
+
 // How many distinct numbers the lines use.
 int CountNumbers(const LineList& lines);
 

@@ -69,6 +69,18 @@ void ResetKeys() {
     gSelectedCount = 0;
 }
 
+std::vector<Number> KeyMapping() {
+    std::vector<Number> picks;
+    for (KeyState wanted : {kBase, kSelected}) {
+        for (int key = 1; key <= kHighestNumber; ++key) {
+            if (gKeyState[static_cast<std::size_t>(key)] == wanted) {
+                picks.push_back(static_cast<Number>(key));
+            }
+        }
+    }
+    return picks;
+}
+
 std::string DevelopSystem() {
     const int need = gMatrixNumberCount;
     const int have = gSelectedCount;
@@ -82,21 +94,11 @@ std::string DevelopSystem() {
         return "Unselect " + std::to_string(have - need) + " numbers ..!";
     }
 
-    // mapping[k] is the picked number standing for matrix number k: the Base
-    // keys take the lowest matrix numbers, the Selected keys follow.
-    std::vector<Number> mapping{0};
-    for (KeyState wanted : {kBase, kSelected}) {
-        for (int key = 1; key <= kHighestNumber; ++key) {
-            if (gKeyState[static_cast<std::size_t>(key)] == wanted) {
-                mapping.push_back(static_cast<Number>(key));
-            }
-        }
-    }
-
+    const std::vector<Number> picks = KeyMapping();
     // The system starts as the matrix, line for line, then takes the picked numbers.
     LineList system = gMatrixLines;
     for (Number& n : system.numbers()) {
-        n = mapping[n];
+        n = picks[n - 1u];
     }
     SortSystem(system);
     gSystemLines = std::move(system);

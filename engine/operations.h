@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace quorvex {
 
@@ -46,6 +47,10 @@ KeyOutcome ClickKey(int n);
 
 // RESET: every key Free; the window recolours the keys and zeroes the counters.
 void ResetKeys();
+
+// The picked keys in the order they take the matrix numbers 1, 2, ...: the
+// Base keys ascending, then the Selected keys ascending.
+std::vector<Number> KeyMapping();
 
 // GENERATE: develops the held matrix onto the picked keys. Returns the one notice.
 std::string DevelopSystem();

@@ -1,0 +1,35 @@
+#pragma once
+// Checking a draw against the developed tickets: how many tickets hit how
+// many of the drawn numbers, and which tickets hit the most.
+
+#include "mFunzioni.h"
+
+#include <cstddef>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace quorvex {
+
+constexpr int kMostDrawn = 20;
+
+struct DrawEntry {
+    std::vector<int> numbers; // as typed
+    std::string problem;      // why the entry is no draw, or empty
+};
+
+// Reads 1 to 20 distinct numbers 1..49, separated by spaces, tabs, commas or semicolons.
+DrawEntry ParseDraw(std::string_view text);
+
+struct DrawResult {
+    // ticketsWithHits[h]: how many tickets hold exactly h distinct drawn numbers.
+    std::vector<std::size_t> ticketsWithHits;
+    int mostHits = 0;
+    // Positions (from 0, in listing order) of the first tickets that hit mostHits.
+    std::vector<std::size_t> bestTickets;
+};
+
+DrawResult CheckDraw(const LineList& tickets, std::span<const int> drawn, std::size_t limit);
+
+} // namespace quorvex

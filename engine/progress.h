@@ -1,0 +1,35 @@
+#pragma once
+// How a long computation on a worker thread tells the window how far it has
+// got, and how the window asks it to stop. Both sides only touch atomics.
+
+#include <atomic>
+#include <cstdint>
+
+namespace quorvex {
+
+class Progress {
+public:
+    // From the window.
+    void Cancel() { cancelled_.store(true, std::memory_order_relaxed); }
+    double Fraction() const {
+        const auto total = total_.load(std::memory_order_relaxed);
+        return total == 0 ? 0.0
+                          : static_cast<double>(done_.load(std::memory_order_relaxed)) /
+                                static_cast<double>(total);
+    }
+
+    // From the worker.
+    bool Cancelled() const { return cancelled_.load(std::memory_order_relaxed); }
+    void Start(std::uint64_t total) {
+        total_.store(total, std::memory_order_relaxed);
+        done_.store(0, std::memory_order_relaxed);
+    }
+    void Advance(std::uint64_t work) { done_.fetch_add(work, std::memory_order_relaxed); }
+
+private:
+    std::atomic<bool> cancelled_{false};
+    std::atomic<std::uint64_t> done_{0};
+    std::atomic<std::uint64_t> total_{0};
+};
+
+} // namespace quorvex
