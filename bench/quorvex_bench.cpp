@@ -1,14 +1,19 @@
 // Runs the engine on a wheel file exactly as the buttons do: ACQUIRE on the
 // file's bytes, key clicks, GENERATE, VIEW; reports each phase's time.
+// With --report M it makes the wheel report for draws of M instead and
+// prints its coverage table.
 //
 //   quorvex-bench MATRIX_FILE [--base 7,30] [--selected 3,12,41] [--repeat N] [--out FILE]
+//   quorvex-bench MATRIX_FILE --report M
 
 #include "operations.h"
+#include "report_output.h"
 
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -27,12 +32,14 @@ struct Options {
     std::vector<int> selected;
     int repeat = 1;
     const char* out = nullptr;
+    int report = 0; // M, when a report is asked for
 };
 
 int Usage(const char* why) {
     std::fprintf(stderr,
                  "quorvex-bench: %s\nusage: quorvex-bench MATRIX_FILE [--base 7,30] "
-                 "[--selected 3,12,41] [--repeat N] [--out FILE|-]\n",
+                 "[--selected 3,12,41] [--repeat N] [--out FILE|-]\n"
+                 "       quorvex-bench MATRIX_FILE --report M\n",
                  why);
     return 2;
 }
@@ -148,6 +155,54 @@ Run RunOnce(std::string_view text, const Options& options) {
     return run;
 }
 
+// A line of /proc/self/status, in KB.
+long StatusKb(const char* field) {
+    std::FILE* status = std::fopen("/proc/self/status", "r");
+    char line[256];
+    long kb = 0;
+    while (status && std::fgets(line, sizeof line, status)) {
+        if (std::strncmp(line, field, std::strlen(field)) == 0) {
+            kb = std::atol(line + std::strlen(field));
+        }
+    }
+    if (status) {
+        std::fclose(status);
+    }
+    return kb;
+}
+
+// ACQUIRE, then the coverage table for draws of `drawn`, printed to stdout.
+int Report(std::string_view text, int drawn, double readMs) {
+    auto start = Clock::now();
+    const AcquireOutcome acquired = AcquireMatrix(text);
+    const double acquireMs = Milliseconds(start);
+    if (acquired.result != Acquisition::Valid) {
+        std::fprintf(stderr, "notice: %s\n", acquired.notice.c_str());
+        return 1;
+    }
+    if (drawn > gMatrixNumberCount) {
+        return Usage(("--report " + std::to_string(drawn) + " is above the wheel's " +
+                      std::to_string(gMatrixNumberCount) + " numbers")
+                         .c_str());
+    }
+    // What the report itself takes: the peak from here on, less what is resident now.
+    if (std::FILE* reset = std::fopen("/proc/self/clear_refs", "w")) {
+        std::fputs("5", reset); // restarts the kernel's count of the peak
+        std::fclose(reset);
+    }
+    const long residentKb = StatusKb("VmRSS:");
+    start = Clock::now();
+    Progress progress;
+    const auto table =
+        ComputeCoverage(WheelSetsOf(gMatrixLines, gMatrixNumberCount), drawn, progress);
+    const double reportMs = Milliseconds(start);
+    PrintReport(*table);
+    std::fprintf(
+        stderr, "status: %s\nreport memory: %ld KB\nms: read %.1f  acquire %.1f  report %.1f\n",
+        acquired.statusText.c_str(), StatusKb("VmHWM:") - residentKb, readMs, acquireMs, reportMs);
+    return 0;
+}
+
 double Median(std::vector<double> values) {
     std::sort(values.begin(), values.end());
     const std::size_t mid = values.size() / 2;
@@ -174,6 +229,11 @@ int main(int argc, char* argv[]) {
             if (options.repeat < 1) {
                 return Usage("--repeat takes a whole number from 1");
             }
+        } else if (arg == "--report" && hasValue) {
+            options.report = std::atoi(argv[++i]);
+            if (options.report < 1 || options.report > kMaxDrawn) {
+                return Usage("--report takes the balls drawn, 1 to 8");
+            }
         } else if (arg == "--out" && hasValue) {
             options.out = argv[++i];
         } else if (arg.starts_with("--") || options.matrixFile) {
@@ -193,6 +253,10 @@ int main(int argc, char* argv[]) {
         return 1;
     }
     const double readMs = Milliseconds(readStart);
+
+    if (options.report > 0) {
+        return Report(file.text(), options.report, readMs);
+    }
 
     std::vector<double> acquireMs, keysMs, developMs, listMs;
     Run run;

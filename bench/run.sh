@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # make bench: the engine against an awk + sort pipeline on generated wheels,
-# then the main window's ACQUIRE and VIEW of a 100 000-line wheel.
+# the wheel report against plain checkers, then the main window's ACQUIRE and
+# VIEW of a 100 000-line wheel.
 set -euo pipefail
 build=${1:-build}
 here=$(cd "$(dirname "$0")" && pwd)
@@ -48,6 +49,8 @@ awk -v a="${quorvex_ms[100000]}" -v b="${quorvex_ms[1000000]}" \
   'BEGIN { printf "time from 100 000 to 1 000 000 lines: %.1fx\n", b / a }'
 echo "(median of 3 whole runs each: reading the wheel file and writing the listing to a file included;"
 echo " both outputs byte-identical; peak memory is the largest resident set, as a multiple of the file)"
+echo
+bash "$here/report.sh" "$build" "$work"
 echo
 for _ in 1 2 3; do
   QT_QPA_PLATFORM=offscreen "$build/bench/quorvex-window-bench" 100000 2>/dev/null

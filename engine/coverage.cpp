@@ -66,14 +66,6 @@ template <class OnBlock>
 bool Sweep(const WheelSets& wheel, int top, bool topDescending, Progress& progress,
            OnBlock onBlock) {
     const int n = wheel.numbers;
-    // For each index c, the lines holding it, cut down to their indexes below c.
-    std::array<std::vector<std::uint64_t>, 64> linesBelow;
-    for (std::uint64_t line : wheel.lines) {
-        for (std::uint64_t rest = line; rest != 0; rest &= rest - 1) {
-            const int c = std::countr_zero(rest);
-            linesBelow[static_cast<std::size_t>(c)].push_back(line & ((std::uint64_t{1} << c) - 1));
-        }
-    }
     std::uint64_t work = 0;
     for (int m = 1; m <= top; ++m) {
         work += Binomial(n, m) * static_cast<std::uint64_t>(m);
@@ -103,8 +95,11 @@ bool Sweep(const WheelSets& wheel, int top, bool topDescending, Progress& progre
             auto inLine = [block, m](std::uint64_t rank) {
                 block[rank] = static_cast<std::uint8_t>(m);
             };
-            for (std::uint64_t line : linesBelow[static_cast<std::size_t>(c)]) {
-                ForEachSubsetRank(line, m - 1, 0, inLine);
+            const std::uint64_t bitC = std::uint64_t{1} << c;
+            for (std::uint64_t line : wheel.lines) {
+                if (line & bitC) { // its (m-1)-sets below c, with c, lie in the line
+                    ForEachSubsetRank(line & (bitC - 1), m - 1, 0, inLine);
+                }
             }
             onBlock(m, c, std::span<const std::uint8_t>(block, size));
             progress.Advance(size * static_cast<std::uint64_t>(m));
