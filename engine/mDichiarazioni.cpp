@@ -16,6 +16,8 @@ std::size_t gMatrixLineCount = 0;
 
 LineList gSystemLines;
 std::size_t gSystemLineCount = 0;
+std::vector<Number> gSystemPicks;
+int gSystemBaseCount = 0;
 
 void ResetApplicationState() {
     gMessageText.clear();
@@ -29,6 +31,8 @@ void ResetApplicationState() {
     gMatrixLineCount = 0;
     gSystemLines.clear();
     gSystemLineCount = 0;
+    gSystemPicks.clear();
+    gSystemBaseCount = 0;
 }
 
 } // namespace quorvex

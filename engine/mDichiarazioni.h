@@ -8,6 +8,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace quorvex {
 
@@ -32,6 +33,11 @@ extern std::size_t gMatrixLineCount;
 // The developed system; gSystemLineCount == 0 means nothing was developed.
 extern LineList gSystemLines;
 extern std::size_t gSystemLineCount;
+// What it was developed onto, for saving and printing it later: the picked
+// numbers in the order they took the matrix numbers 1..N, the first
+// gSystemBaseCount of them Base.
+extern std::vector<Number> gSystemPicks;
+extern int gSystemBaseCount;
 
 // Puts every variable back to its start-up value.
 void ResetApplicationState();

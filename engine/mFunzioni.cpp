@@ -10,8 +10,9 @@ namespace quorvex {
 
 namespace {
 
+// Spreadsheets export commas and semicolons; editors, spaces and tabs.
 bool IsSeparator(char c) {
-    return c == ' ' || c == '\t';
+    return c == ' ' || c == '\t' || c == ',' || c == ';';
 }
 
 bool IsDigit(char c) {
@@ -23,8 +24,8 @@ bool IsLineEnd(std::string_view text, std::size_t i) {
     return text[i] == '\n' || (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n');
 }
 
-// The notice for the token around text[at]: which line of the text, and what it says.
-std::string BadTokenNotice(std::string_view text, std::size_t at) {
+// Refuses the text for the token around text[at]: which line of the text, and what it says.
+ParsedMatrix BadToken(std::string_view text, std::size_t at) {
     std::size_t first = at;
     while (first > 0 && !IsSeparator(text[first - 1]) && text[first - 1] != '\n') {
         --first;
@@ -34,8 +35,11 @@ std::string BadTokenNotice(std::string_view text, std::size_t at) {
         ++last;
     }
     const auto lineNumber = 1 + std::count(text.begin(), text.begin() + first, '\n');
-    return "line " + std::to_string(lineNumber) + ": " +
-           QuoteToken(text.substr(first, last - first)) + " is not a number 1-49";
+    return {{},
+            "line " + std::to_string(lineNumber) + ": " +
+                QuoteToken(text.substr(first, last - first)) + " is not a number 1-49",
+            first,
+            last - first};
 }
 
 // used[n] is true when some line holds the number n.
@@ -164,11 +168,6 @@ ParsedMatrix ParseMatrix(std::string_view text) {
     // beyond what is used are never touched.
     lines.reserve(std::min(text.size() / 2 + 1, LineList::kMaxNumbers));
 
-    auto fail = [&parsed](std::string problem) {
-        parsed.lines.clear();
-        parsed.problem = std::move(problem);
-        return std::move(parsed);
-    };
     std::size_t lineStart = 0; // numbers held when the current line began
     auto endLine = [&lines, &lineStart] {
         if (lines.numberCount() > lineStart) { // blank lines are dropped
@@ -191,7 +190,7 @@ ParsedMatrix ParseMatrix(std::string_view text) {
             }
             const bool tokenEnds = i == text.size() || IsSeparator(text[i]) || IsLineEnd(text, i);
             if (!tokenEnds || value < 1 || value > kHighestNumber) {
-                return fail(BadTokenNotice(text, tokenStart));
+                return BadToken(text, tokenStart);
             }
             lines.push(static_cast<Number>(value));
         } else if (IsSeparator(c)) {
@@ -202,12 +201,12 @@ ParsedMatrix ParseMatrix(std::string_view text) {
         } else if (IsLineEnd(text, i)) {
             ++i; // the CR of CR LF
         } else {
-            return fail(BadTokenNotice(text, i));
+            return BadToken(text, i);
         }
     }
     endLine();
     if (lines.numberCount() > LineList::kMaxNumbers) {
-        return fail("the matrix is too large");
+        return {{}, "the matrix is too large", 0, 0};
     }
     return parsed;
 }

@@ -64,10 +64,14 @@ private:
 struct ParsedMatrix {
     LineList lines;
     std::string problem; // empty when every token was a number 1..49
+    // Where the token that is not a number lies in the text, in bytes.
+    std::size_t tokenStart = 0;
+    std::size_t tokenLength = 0;
 };
 
 // Splits a text into lines (CR LF or LF), drops blank ones, and reads every
-// run of digits between spaces or tabs as a number that must lie in 1..49.
+// run of digits between spaces, tabs, commas or semicolons as a number that
+// must lie in 1..49.
 ParsedMatrix ParseMatrix(std::string_view text);
 
 // A token as it can be shown in a one-line notice, quoted: printable ASCII

@@ -45,7 +45,7 @@ AcquireOutcome AcquireMatrix(std::string_view text) {
     if (!problem.empty()) {
         DropMatrix();
         return {Acquisition::Invalid, std::string(kInvalidMatrixNotice) + "|" + problem,
-                std::string(kNoWheelStatus)};
+                std::string(kNoWheelStatus), parsed.tokenStart, parsed.tokenLength};
     }
     return {Acquisition::Valid,
             {},
@@ -103,6 +103,8 @@ std::string DevelopSystem() {
     SortSystem(system);
     gSystemLines = std::move(system);
     gSystemLineCount = gMatrixLineCount;
+    gSystemBaseCount = CountKeys(kBase);
+    gSystemPicks = picks;
     return std::string(kWellDoneNotice);
 }
 

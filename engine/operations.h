@@ -30,6 +30,10 @@ struct AcquireOutcome {
     Acquisition result = Acquisition::Ignored;
     std::string notice;     // shown first, when not empty
     std::string statusText; // then put on the status line, when not empty
+    // The token that made the text invalid, in bytes of the text; empty when
+    // the problem is not one token (a number missing, say).
+    std::size_t tokenStart = 0;
+    std::size_t tokenLength = 0;
 };
 
 // ACQUIRE: reads the text box into the held matrix, or drops it if the text is no matrix.

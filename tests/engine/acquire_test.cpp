@@ -38,6 +38,8 @@ INSTANTIATE_TEST_SUITE_P(
         ValidCase{"LineFeedOnly", "1 2\n\n2 3\n", "IN MEMORY: 3 NUMBERS - IN 2 LINES"},
         ValidCase{"TabsAndSpaceRuns", "\t1\t 2   3 \t\r\n3\t\t4",
                   "IN MEMORY: 4 NUMBERS - IN 2 LINES"},
+        ValidCase{"SpreadsheetSeparators", "1,2;3\r\n,4;;5,\r\n",
+                  "IN MEMORY: 5 NUMBERS - IN 2 LINES"},
         ValidCase{"ManyLeadingZeros", "0000000000000000000000000007 1 2 3 4 5 6",
                   "IN MEMORY: 7 NUMBERS - IN 1 LINES"}),
     [](const auto& info) { return info.param.name; });
@@ -68,6 +70,18 @@ TEST_P(InvalidMatrix, IsRefusedWithItsReason) {
     EXPECT_EQ(gMatrixLineCount, 0u);
     EXPECT_EQ(gMatrixNumberCount, 0);
     EXPECT_TRUE(gMatrixLines.empty());
+    // The window selects the token the reason names, so it must lie where the reason says.
+    const std::string& text = GetParam().text;
+    if (GetParam().reason.starts_with("line ")) {
+        ASSERT_GT(outcome.tokenLength, 0u);
+        const std::string token = text.substr(outcome.tokenStart, outcome.tokenLength);
+        const auto line = 1 + std::count(text.begin(), text.begin() + outcome.tokenStart, '\n');
+        EXPECT_EQ("line " + std::to_string(line) + ": " + QuoteToken(token) +
+                      " is not a number 1-49",
+                  GetParam().reason);
+    } else {
+        EXPECT_EQ(outcome.tokenLength, 0u);
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -79,10 +93,12 @@ INSTANTIATE_TEST_SUITE_P(
         InvalidCase{"Ninety", "1 90", "line 1: \"90\" is not a number 1-49"},
         InvalidCase{"Zero", "1 0", "line 1: \"0\" is not a number 1-49"},
         InvalidCase{"Letters", "1 2\r\n\r\n2 7a", "line 3: \"7a\" is not a number 1-49"},
+        InvalidCase{"FirstOnTheNextLine", "1 2\nx1 3", "line 2: \"x1\" is not a number 1-49"},
+        InvalidCase{"FirstAfterCrLf", "1 2\r\n\r\n50 3", "line 3: \"50\" is not a number 1-49"},
         InvalidCase{"Sign", "+1", "line 1: \"+1\" is not a number 1-49"},
         InvalidCase{"Negative", "1 -2", "line 1: \"-2\" is not a number 1-49"},
         InvalidCase{"Fraction", "1.5", "line 1: \"1.5\" is not a number 1-49"},
-        InvalidCase{"Commas", "1,2,3", "line 1: \"1,2,3\" is not a number 1-49"},
+        InvalidCase{"Period", "1.2.3", "line 1: \"1.2.3\" is not a number 1-49"},
         InvalidCase{"HugeNumber", "1 " + std::string(1000, '9'),
                     "line 1: \"999999...\" is not a number 1-49"},
         InvalidCase{"NulByte", std::string("1 2\0", 4), "line 1: \"2?\" is not a number 1-49"},

@@ -1,16 +1,30 @@
 #include "engine_fixture.h"
+#include "ticket_header.h"
 
 using namespace quorvex;
 
 namespace {
 
 TEST_F(EngineTest, WorkedExampleMapsBaseFirst) {
+    EXPECT_TRUE(TicketsHeader("today").empty());
     AcquireMatrix("1 2 3\r\n1 2 4\r\n1 3 4\r\n2 3 4\r\n");
     PickKeys({5, 20, 33}, {10});
     EXPECT_EQ(DevelopSystem(), "Well Done ..!");
     EXPECT_EQ(ListSystem().listing, "05 10 20\r\n05 10 33\r\n05 20 33\r\n10 20 33\r\n");
     EXPECT_EQ(ListSystem().notice, "");
     EXPECT_EQ(gSystemLineCount, 4u);
+
+    // Saved and printed tickets say what they were developed onto, even after the keys change.
+    ResetKeys();
+    PickKeys({1});
+    AcquireMatrix("1");
+    EXPECT_EQ(
+        TicketsHeader("7 December 2026"),
+        (std::vector<std::string>{"Quorvex - 7 December 2026",
+                                  "Your numbers: 10* 05 20 33 (* base)", "4 numbers, 4 tickets"}));
+    ASSERT_EQ(DevelopSystem(), "Well Done ..!");
+    EXPECT_EQ(TicketsHeader("d")[1], "Your numbers: 01");
+    EXPECT_EQ(TicketsHeader("d")[2], "1 numbers, 1 ticket");
 }
 
 struct NoticeCase {

@@ -1,0 +1,30 @@
+#include "ticket_header.h"
+
+#include "mDichiarazioni.h"
+
+namespace quorvex {
+
+std::vector<std::string> TicketsHeader(std::string_view date) {
+    if (gSystemLineCount == 0) {
+        return {};
+    }
+    std::string numbers = "Your numbers:";
+    for (std::size_t i = 0; i < gSystemPicks.size(); ++i) {
+        const int n = gSystemPicks[i];
+        numbers += ' ';
+        numbers += static_cast<char>('0' + n / 10);
+        numbers += static_cast<char>('0' + n % 10);
+        if (i < static_cast<std::size_t>(gSystemBaseCount)) {
+            numbers += '*';
+        }
+    }
+    if (gSystemBaseCount > 0) {
+        numbers += " (* base)";
+    }
+    const std::size_t tickets = gSystemLineCount;
+    return {"Quorvex - " + std::string(date), numbers,
+            std::to_string(gSystemPicks.size()) + " numbers, " + std::to_string(tickets) +
+                (tickets == 1 ? " ticket" : " tickets")};
+}
+
+} // namespace quorvex

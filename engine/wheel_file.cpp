@@ -1,0 +1,145 @@
+#include "wheel_file.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+
+namespace quorvex {
+
+namespace {
+
+constexpr char kNotText[] = "is not a text file";
+
+void AppendUtf8(std::string& out, char32_t c) {
+    if (c < 0x80) {
+        out += static_cast<char>(c);
+    } else if (c < 0x800) {
+        out += static_cast<char>(0xC0 | c >> 6);
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    } else if (c < 0x10000) {
+        out += static_cast<char>(0xE0 | c >> 12);
+        out += static_cast<char>(0x80 | (c >> 6 & 0x3F));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    } else {
+        out += static_cast<char>(0xF0 | c >> 18);
+        out += static_cast<char>(0x80 | (c >> 12 & 0x3F));
+        out += static_cast<char>(0x80 | (c >> 6 & 0x3F));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    }
+}
+
+WheelFileText FromUtf16(std::string_view bytes, bool bigEndian) {
+    WheelFileText file;
+    file.text.reserve(bytes.size() / 2);
+    auto unit = [&](std::size_t i) -> char32_t {
+        const auto hi = static_cast<unsigned char>(bytes[bigEndian ? i : i + 1]);
+        const auto lo = static_cast<unsigned char>(bytes[bigEndian ? i + 1 : i]);
+        return static_cast<char32_t>(hi << 8 | lo);
+    };
+    for (std::size_t i = 0; i + 1 < bytes.size(); i += 2) {
+        char32_t c = unit(i);
+        if (c == 0) {
+            return {{}, kNotText};
+        }
+        if (c >= 0xD800 && c < 0xDC00 && i + 3 < bytes.size() && unit(i + 2) >= 0xDC00 &&
+            unit(i + 2) < 0xE000) {
+            c = 0x10000 + ((c - 0xD800) << 10) + (unit(i + 2) - 0xDC00);
+            i += 2;
+        } else if (c >= 0xD800 && c < 0xE000) {
+            c = 0xFFFD; // half a pair
+        }
+        AppendUtf8(file.text, c);
+    }
+    return file;
+}
+
+bool IsUtf8(std::string_view bytes) {
+    for (std::size_t i = 0; i < bytes.size();) {
+        const auto lead = static_cast<unsigned char>(bytes[i]);
+        const std::size_t length = lead < 0x80           ? 1
+                                   : (lead >> 5) == 0x6  ? 2
+                                   : (lead >> 4) == 0xE  ? 3
+                                   : (lead >> 3) == 0x1E ? 4
+                                                         : 0;
+        if (length == 0 || i + length > bytes.size()) {
+            return false;
+        }
+        for (std::size_t k = 1; k < length; ++k) {
+            if ((static_cast<unsigned char>(bytes[i + k]) >> 6) != 0x2) {
+                return false;
+            }
+        }
+        i += length;
+    }
+    return true;
+}
+
+} // namespace
+
+WheelFileText DecodeWheelText(std::string_view bytes) {
+    if (bytes.starts_with("\xFF\xFE") || bytes.starts_with("\xFE\xFF")) {
+        return FromUtf16(bytes.substr(2), bytes[0] == '\xFE');
+    }
+    if (bytes.starts_with("\xEF\xBB\xBF")) {
+        bytes.remove_prefix(3);
+    }
+    if (bytes.find('\0') != std::string_view::npos) {
+        return {{}, kNotText};
+    }
+    if (IsUtf8(bytes)) {
+        return {std::string(bytes), {}};
+    }
+    WheelFileText latin1;
+    latin1.text.reserve(bytes.size() + bytes.size() / 8);
+    for (char c : bytes) {
+        AppendUtf8(latin1.text, static_cast<unsigned char>(c));
+    }
+    return latin1;
+}
+
+WheelFileText ReadWheelFile(const std::filesystem::path& path) {
+    namespace fs = std::filesystem;
+    std::error_code error;
+    const fs::file_status status = fs::status(path, error);
+    if (!fs::exists(status)) {
+        return {{},
+                error && error != std::errc::no_such_file_or_directory
+                    ? "cannot be read: " + error.message()
+                    : "no such file"};
+    }
+    if (fs::is_directory(status)) {
+        return {{}, "is a folder"};
+    }
+    if (!fs::is_regular_file(status)) { // a device or a pipe could be endless
+        return {{}, "is not an ordinary file"};
+    }
+    const std::uintmax_t size = fs::file_size(path, error);
+    if (!error && size > kLargestWheelFile) {
+        return {{}, "is larger than 256 MB"};
+    }
+    // C streams, unlike iostreams, tell a failed read from the end of the file.
+    std::FILE* in = std::fopen(path.c_str(), "rb");
+    if (!in) {
+        return {{}, std::string("cannot be read: ") + std::strerror(errno)};
+    }
+    std::string bytes;
+    bytes.reserve(error ? 0 : size);
+    char chunk[1 << 16];
+    std::size_t got = 0;
+    // Up to just past the limit, whatever the file has grown by since its size was read.
+    while (bytes.size() <= kLargestWheelFile &&
+           (got = std::fread(chunk, 1, sizeof chunk, in)) > 0) {
+        bytes.append(chunk, got);
+    }
+    const bool failed = std::ferror(in) != 0;
+    std::fclose(in);
+    if (failed) {
+        return {{}, "cannot be read"};
+    }
+    if (bytes.size() > kLargestWheelFile) {
+        return {{}, "is larger than 256 MB"};
+    }
+    return DecodeWheelText(bytes);
+}
+
+} // namespace quorvex

@@ -1,0 +1,28 @@
+#pragma once
+// Reading a wheel from a file: the file's text as UTF-8, or why it cannot be
+// read. Windows editors write UTF-16 and byte-order marks; old tools write
+// Latin-1. What the text says is ACQUIRE's business, not this module's.
+
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+namespace quorvex {
+
+// Larger files are refused before they are read: no wheel comes near this.
+constexpr std::uintmax_t kLargestWheelFile = 256u << 20;
+
+struct WheelFileText {
+    std::string text;    // UTF-8
+    std::string problem; // why there is no text, or empty
+};
+
+// UTF-8 with or without a byte-order mark, UTF-16 with one (either byte
+// order); anything else is Latin-1. A NUL outside UTF-16 means binary data.
+WheelFileText DecodeWheelText(std::string_view bytes);
+
+// Refuses what is missing, a folder, not a regular file, too large or unreadable.
+WheelFileText ReadWheelFile(const std::filesystem::path& path);
+
+} // namespace quorvex

@@ -1,0 +1,82 @@
+// Wheel files: every encoding a wheel arrives in reads as the same wheel, and
+// files that cannot hold a wheel are refused with a reason.
+
+#include "engine_fixture.h"
+#include "wheel_file.h"
+
+#include <filesystem>
+#include <fstream>
+
+using namespace quorvex;
+
+namespace {
+
+TEST_F(EngineTest, EncodingsAndLineEndsReadAsOneWheel) {
+    const std::pair<const char*, std::string> files[] = {
+        {"UTF-8", "1 2\n2 3\n"},
+        {"UTF-8 with a byte-order mark, CR LF", "\xEF\xBB\xBF"
+                                                "1 2\r\n2 3\r\n"},
+        {"no final line end", "1 2\n2 3"},
+        {"UTF-16 little-endian", std::string("\xFF\xFE"
+                                             "1\0 \0"
+                                             "2\0\r\0\n\0"
+                                             "2\0 \0"
+                                             "3\0",
+                                             18)},
+        {"UTF-16 big-endian", std::string("\xFE\xFF\0"
+                                          "1\0 \0"
+                                          "2\0\n\0"
+                                          "2\0 \0"
+                                          "3",
+                                          16)},
+        {"Latin-1", "1 2\n2\xA0"
+                    "3\n"}, // a no-break space: read, then refused by ACQUIRE
+    };
+    for (const auto& [name, bytes] : files) {
+        const WheelFileText file = DecodeWheelText(bytes);
+        ASSERT_EQ(file.problem, "") << name;
+        const AcquireOutcome acquired = AcquireMatrix(file.text);
+        if (std::string(name) == "Latin-1") {
+            EXPECT_EQ(file.text, "1 2\n2\xC2\xA0"
+                                 "3\n");
+            EXPECT_EQ(acquired.notice, "Invalid Matrix ..!|line 2: \"2??3\" is not a number 1-49");
+        } else {
+            EXPECT_EQ(acquired.statusText, "IN MEMORY: 3 NUMBERS - IN 2 LINES") << name;
+        }
+    }
+    // Characters beyond the first 65536 come in pairs in UTF-16; half a pair is replaced.
+    EXPECT_EQ(DecodeWheelText(std::string("\xFF\xFE\x3D\xD8\x00\xDE\x3D\xD8", 8)).text,
+              "\xF0\x9F\x98\x80\xEF\xBF\xBD");
+    EXPECT_EQ(DecodeWheelText(std::string("1 2\0 3", 6)).problem, "is not a text file");
+    EXPECT_EQ(DecodeWheelText(std::string("\xFF\xFE"
+                                          "1\0\0\0",
+                                          6))
+                  .problem,
+              "is not a text file");
+}
+
+TEST(WheelFile, FilesThatHoldNoWheelAreRefused) {
+    namespace fs = std::filesystem;
+    const fs::path folder = fs::temp_directory_path() / "quorvex-wheel-file-test";
+    fs::create_directories(folder);
+    const fs::path large = folder / "large.txt";
+    std::ofstream(large) << "1 2 3\n";
+    fs::resize_file(large, kLargestWheelFile + 1); // sparse: takes no room
+    const fs::path wheel = folder / "wheel.txt";
+    std::ofstream(wheel) << "1 2\n";
+
+    const std::pair<fs::path, std::string> refused[] = {
+        {folder / "missing.txt", "no such file"}, {folder, "is a folder"},
+        {"/dev/zero", "is not an ordinary file"}, {large, "is larger than 256 MB"},
+        {"/proc/self/mem", "cannot be read"}, // opens, then every read fails
+    };
+    for (const auto& [path, problem] : refused) {
+        const WheelFileText file = ReadWheelFile(path);
+        EXPECT_EQ(file.problem, problem) << path;
+        EXPECT_EQ(file.text, "") << path;
+    }
+    EXPECT_EQ(ReadWheelFile(wheel).text, "1 2\n");
+    fs::remove_all(folder);
+}
+
+} // namespace
