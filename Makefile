@@ -48,10 +48,11 @@ run: build
 	$(BUILD)/app/quorvex
 
 # Runs the program under Xvfb through a small example and saves docs/screenshot.png,
-# and the same at twice the scale, as on a high-DPI screen.
+# its notice, its File menu and the wheel report on a published covering kept for
+# the tests; then the window at twice the scale, as on a high-DPI screen.
 screenshot: build
 	xvfb-run -a -s "-screen 0 1280x1024x24" env QT_QPA_PLATFORM=xcb \
-	  $(BUILD)/app/quorvex-screenshot docs/screenshot.png
+	  $(BUILD)/app/quorvex-screenshot docs/screenshot.png tests/data/wheels/C_10_6_5.txt
 	xvfb-run -a -s "-screen 0 2560x2048x24" env QT_QPA_PLATFORM=xcb QT_SCALE_FACTOR=2 \
 	  $(BUILD)/app/quorvex-screenshot docs/screenshot-scale2.png
 

@@ -8,6 +8,7 @@ packages=(
   libgtest-dev                            # engine tests
   qt6-base-dev                            # windows
   xvfb xauth x11-utils                    # windowed tests and screenshots
+  poppler-utils                           # reading printed tickets back from PDF
   fonts-dejavu-core fonts-open-sans       # the window's fonts
   dpkg-dev desktop-file-utils appstream file  # the package and its checks
 )

@@ -1,21 +1,38 @@
 #include "frmAccess.h"
 
 #include "design.h"
+#include "frmDraw.h"
+#include "frmHelp.h"
 #include "frmMessage.h"
+#include "frmReport.h"
 #include "operations.h"
+#include "textFile.h"
+#include "ticketPrint.h"
+#include "ticket_header.h"
+#include "wheel_file.h"
 
 #include <QApplication>
 #include <QButtonGroup>
+#include <QClipboard>
 #include <QCloseEvent>
+#include <QDate>
 #include <QDesktopServices>
+#include <QFile>
+#include <QFileDialog>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLayout>
+#include <QMenuBar>
+#include <QMimeData>
 #include <QPlainTextEdit>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
 #include <QPushButton>
 #include <QScreen>
 #include <QSessionManager>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QTimer>
 #include <QUrl>
 
 namespace quorvex::ui {
@@ -24,6 +41,10 @@ namespace {
 
 constexpr char kHomepage[] = QUORVEX_HOMEPAGE;
 constexpr std::string_view kExitQuestion = "Are you sure you want to exit?";
+constexpr char kTicketsFilter[] = "Tickets (*.txt)";
+constexpr char kTicketsWithHeaderFilter[] = "Tickets with a header (*.txt)";
+// A preview of more pages takes long to build, and nobody prints them.
+constexpr int kMostPrintedPages = 1000;
 
 // The keypad grows from the design's key 1: 7 x 7 keys, 30 twips apart.
 constexpr int kKeyLeft = 150, kKeyTop = 240, kKeyWidth = 495, kKeyHeight = 465, kKeyGap = 30;
@@ -50,6 +71,15 @@ void SetColors(QWidget* widget, std::uint32_t text, std::uint32_t background = 0
     widget->setPalette(palette);
 }
 
+QStringList Header() {
+    QStringList header;
+    for (const std::string& line : TicketsHeader(
+             QLocale().toString(QDate::currentDate(), QLocale::LongFormat).toStdString())) {
+        header << FromUtf8(line);
+    }
+    return header;
+}
+
 QLabel* AddLabel(QWidget* container, const char* name, const char* text, const QFont& font,
                  Qt::Alignment alignment) {
     auto* label = new QLabel(text, container);
@@ -62,16 +92,20 @@ QLabel* AddLabel(QWidget* container, const char* name, const char* text, const Q
 } // namespace
 
 frmAccess::frmAccess(QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                          Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint) {
+    : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                              Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint) {
     setObjectName("frmAccess");
     setWindowTitle(QString::fromUtf8(" Quorvex\u00ae") + " - by " + "Velmora");
     setWindowIcon(QIcon(":/quorvex/icon-48.png"));
     setFont(DesignFont("Segoe UI", 8.25));
-    setFixedSize(Twips(7785), Twips(6675));
+    // The designed area keeps its size; the menu bar goes above it.
+    designArea = new QWidget(this);
+    designArea->setObjectName("designArea");
+    designArea->setFixedSize(Twips(7785), Twips(6675));
+    setCentralWidget(designArea);
 
     const QString homepage = kHomepage;
-    lblSito = AddLabel(this, "lblSito", "", DesignFont("Segoe UI Semibold", 9, 600, true),
+    lblSito = AddLabel(designArea, "lblSito", "", DesignFont("Segoe UI Semibold", 9, 600, true),
                        Qt::AlignHCenter);
     lblSito->setText(homepage.endsWith('/') ? homepage.chopped(1) : homepage);
     lblSito->setCursor(Qt::PointingHandCursor);
@@ -80,7 +114,7 @@ frmAccess::frmAccess(QWidget* parent)
     SetColors(lblSito, 0x00C00000);
     Place(lblSito, 4260, 60, 3315, 225);
 
-    QGroupBox* keypadFrame = AddFrame(this, 2, 180, 300, 3975, 4455);
+    QGroupBox* keypadFrame = AddFrame(designArea, 2, 180, 300, 3975, 4455);
     BuildKeypad(keypadFrame);
 
     const QFont captionFont = DesignFont("Segoe UI Semibold", 8.25, 600);
@@ -95,9 +129,9 @@ frmAccess::frmAccess(QWidget* parent)
     Place(baseCaption, 120, 240, 465, 255);
     lblBase = AddCounter(baseFrame, "lblBase", 810);
 
-    QGroupBox* commandFrame = AddFrame(this, 5, 180, 4770, 3975, 1095);
+    QGroupBox* commandFrame = AddFrame(designArea, 5, 180, 4770, 3975, 1095);
     cmdReset = AddButton(AddFrame(commandFrame, 11, 210, 150, 1545, 795), "cmdReset", "RESET",
-                         "Cancella NUmeri Tastiera");
+                         "Cancella Numeri Tastiera");
     cmdReset->setFont(DesignFont("Segoe UI", 9));
     Place(cmdReset, 120, 180, 1305, 495);
     cmdSviluppa = AddButton(AddFrame(commandFrame, 9, 1920, 150, 1875, 795), "cmdSviluppa",
@@ -105,7 +139,7 @@ frmAccess::frmAccess(QWidget* parent)
     cmdSviluppa->setFont(DesignFont("Segoe UI Semibold", 9.75, 600));
     Place(cmdSviluppa, 90, 180, 1635, 495);
 
-    QGroupBox* textFrame = AddFrame(this, 6, 4260, 300, 3315, 5565);
+    QGroupBox* textFrame = AddFrame(designArea, 6, 4260, 300, 3315, 5565);
     txtLista = new QPlainTextEdit(textFrame);
     txtLista->setObjectName("txtLista");
     txtLista->setFont(DesignFont("Segoe UI", 12));
@@ -114,11 +148,13 @@ frmAccess::frmAccess(QWidget* parent)
     txtLista->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     txtLista->setTabChangesFocus(true);
     txtLista->setAccessibleName("Wheel text");
+    txtLista->setContextMenuPolicy(Qt::CustomContextMenu);
+    txtLista->viewport()->installEventFilter(this); // a wheel file dropped on the box is opened
     Place(txtLista, 210, 300, 2895, 4605);
 
     // The clear button's design glyph is a cross drawn from a symbol font.
     cmdClear = AddButton(AddFrame(textFrame, 7, 240, 4920, 495, 555), "cmdClear", "\u2715",
-                         "Visualizza Sviluppo");
+                         "Cancella il testo");
     cmdClear->setFont(DesignFont("DejaVu Sans", 9.75));
     cmdClear->setAccessibleName("Clear the text");
     Place(cmdClear, 60, 150, 345, 315);
@@ -127,10 +163,10 @@ frmAccess::frmAccess(QWidget* parent)
     cmdVisualizza->setFont(DesignFont("Segoe UI", 9.75));
     Place(cmdVisualizza, 60, 150, 765, 315);
     cmdAcquire = AddButton(AddFrame(textFrame, 12, 1980, 4920, 1125, 555), "cmdAcquire", "ACQUIRE",
-                           "Visualizza Sviluppo");
+                           "Acquisisci la Matrice");
     Place(cmdAcquire, 60, 150, 975, 315);
 
-    QGroupBox* statusFrame = AddFrame(this, 1, 180, 5880, 7395, 675);
+    QGroupBox* statusFrame = AddFrame(designArea, 1, 180, 5880, 7395, 675);
     lblStatus =
         AddLabel(statusFrame, "lblStatus", "", DesignFont("Segoe UI", 9.75), Qt::AlignHCenter);
     Place(lblStatus, 180, 240, 7035, 315);
@@ -142,6 +178,7 @@ frmAccess::frmAccess(QWidget* parent)
     connect(cmdSviluppa, &QPushButton::clicked, this, &frmAccess::cmdSviluppa_Click);
     connect(cmdVisualizza, &QPushButton::clicked, this, &frmAccess::cmdVisualizza_Click);
     connect(cmdClear, &QPushButton::clicked, this, &frmAccess::cmdClear_Click);
+    connect(txtLista, &QWidget::customContextMenuRequested, this, &frmAccess::txtLista_ContextMenu);
 
     // Keys 1..49, then the commands in the order a user works through them.
     QWidget* previous = cmdNumero[kHighestNumber];
@@ -152,10 +189,60 @@ frmAccess::frmAccess(QWidget* parent)
     }
     cmdNumero[1]->setFocus();
 
+    BuildMenus();
+    UpdateActions();
+    setAcceptDrops(true);
+    layout()->setSizeConstraint(QLayout::SetFixedSize); // the window is as large as its contents
+    adjustSize();
+
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         QRect frame = frameGeometry();
         frame.moveCenter(screen->availableGeometry().center());
         move(frame.topLeft());
+    }
+}
+
+void frmAccess::BuildMenus() {
+    QMenu* file = menuBar()->addMenu("&File");
+    mnuOpen = AddAction(file, "mnuOpen", "&Open wheel...", QKeySequence("Ctrl+O"),
+                        &frmAccess::mnuOpen_Click);
+    mnuSave = AddAction(file, "mnuSave", "&Save tickets as...", QKeySequence("Ctrl+S"),
+                        &frmAccess::mnuSave_Click);
+    mnuCopy = AddAction(file, "mnuCopy", "&Copy tickets", QKeySequence("Ctrl+Shift+C"),
+                        &frmAccess::mnuCopy_Click);
+    mnuPrint = AddAction(file, "mnuPrint", "&Print tickets...", QKeySequence("Ctrl+P"),
+                         &frmAccess::mnuPrint_Click);
+    file->addSeparator();
+    QAction* exit = file->addAction("E&xit", QKeySequence("Ctrl+Q"), this, &QWidget::close);
+    exit->setObjectName("mnuExit");
+
+    QMenu* wheel = menuBar()->addMenu("&Wheel");
+    mnuReport = AddAction(wheel, "mnuReport", "Wheel &report...", QKeySequence("Ctrl+R"),
+                          &frmAccess::mnuReport_Click);
+    mnuDraw = AddAction(wheel, "mnuDraw", "Check a &draw...", QKeySequence("Ctrl+D"),
+                        &frmAccess::mnuDraw_Click);
+
+    QMenu* help = menuBar()->addMenu("&Help");
+    help->addAction("&How to use Quorvex", QKeySequence::HelpContents, this,
+                    [this] { ShowGuide(this); })
+        ->setObjectName("mnuGuide");
+    help->addAction("&About Quorvex", this, [this] { ShowAbout(this); })->setObjectName("mnuAbout");
+}
+
+QAction* frmAccess::AddAction(QMenu* menu, const char* name, const QString& text,
+                              const QKeySequence& shortcut, void (frmAccess::*handler)()) {
+    QAction* action = menu->addAction(text, shortcut, this, handler);
+    action->setObjectName(name);
+    return action;
+}
+
+// What cannot act is off: nothing to save before GENERATE, nothing to report before ACQUIRE.
+void frmAccess::UpdateActions() {
+    for (QAction* action : {mnuSave, mnuCopy, mnuPrint}) {
+        action->setEnabled(gSystemLineCount > 0);
+    }
+    for (QAction* action : {mnuReport, mnuDraw}) {
+        action->setEnabled(gMatrixLineCount > 0);
     }
 }
 
@@ -238,6 +325,7 @@ void frmAccess::ResetAll() {
         ShowKey(n, kFree, kFreeKeyColor);
     }
     ShowCounts(0, 0);
+    emit keysChanged();
 }
 
 void frmAccess::cmdAcquire_Click() {
@@ -250,16 +338,40 @@ void frmAccess::cmdAcquire_Click() {
     if (!outcome.statusText.empty()) {
         ShowStatus(FromUtf8(outcome.statusText));
     }
+    if (outcome.tokenLength > 0) {
+        // The token the notice names, selected for the user to mend.
+        auto characters = [&text](std::size_t from, std::size_t bytes) {
+            return static_cast<int>(
+                QString::fromUtf8(text.constData() + from, static_cast<qsizetype>(bytes)).size());
+        };
+        const int start = characters(0, outcome.tokenStart);
+        QTextCursor cursor = txtLista->textCursor();
+        cursor.setPosition(start);
+        cursor.setPosition(start + characters(outcome.tokenStart, outcome.tokenLength),
+                           QTextCursor::KeepAnchor);
+        txtLista->setTextCursor(cursor);
+        txtLista->setFocus();
+    }
+    if (outcome.result != Acquisition::Ignored) {
+        UpdateActions();
+        emit wheelChanged();
+    }
 }
 
 void frmAccess::cmdNumero_Click(int n) {
     const KeyOutcome outcome = ClickKey(n);
     ShowKey(n, outcome.state, outcome.color);
     ShowCounts(outcome.selectedCount, outcome.baseCount);
+    emit keysChanged();
 }
 
 void frmAccess::cmdSviluppa_Click() {
-    ShowNotice(DevelopSystem());
+    const std::string notice = DevelopSystem();
+    ShowNotice(notice);
+    if (notice == kWellDoneNotice) {
+        UpdateActions();
+        emit systemChanged();
+    }
 }
 
 void frmAccess::cmdVisualizza_Click() {
@@ -278,22 +390,23 @@ void frmAccess::cmdVisualizza_Click() {
     }
     text.truncate(out - text.constData());
 
-    // Replaced in one edit block with undo off, as setPlainText() does, but
-    // without its extra passes: a long listing appears noticeably sooner.
-    QTextDocument* document = txtLista->document();
-    document->setUndoRedoEnabled(false);
-    QTextCursor cursor(document);
+    ReplaceText(text);
+    txtLista->moveCursor(QTextCursor::End); // the caret after the last character
+}
+
+// One undoable step: Ctrl+Z brings back what the box held.
+void frmAccess::ReplaceText(const QString& text) {
+    QTextCursor cursor(txtLista->document());
     cursor.beginEditBlock();
     cursor.select(QTextCursor::Document);
     cursor.insertText(text);
     cursor.endEditBlock();
-    document->setUndoRedoEnabled(true);
-    txtLista->setTextCursor(cursor); // the caret after the last character
+    txtLista->setTextCursor(cursor);
     txtLista->ensureCursorVisible();
 }
 
 void frmAccess::cmdClear_Click() {
-    txtLista->clear();
+    ReplaceText({});
 }
 
 void frmAccess::lblSito_Click() {
@@ -305,7 +418,186 @@ bool frmAccess::eventFilter(QObject* watched, QEvent* event) {
         lblSito_Click();
         return true;
     }
-    return QWidget::eventFilter(watched, event);
+    // A file dropped on the text box is opened; dropped text is the box's own business.
+    if (txtLista && watched == txtLista->viewport()) {
+        switch (event->type()) {
+        case QEvent::DragEnter:
+        case QEvent::DragMove:
+        case QEvent::Drop: {
+            auto* drop = static_cast<QDropEvent*>(event);
+            if (DroppedFile(drop).isEmpty()) {
+                break;
+            }
+            drop->acceptProposedAction();
+            if (event->type() == QEvent::Drop) {
+                dropEvent(drop);
+            }
+            return true;
+        }
+        default:
+            break;
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+// Files on this computer only: nothing is fetched from the network.
+QString frmAccess::DroppedFile(const QDropEvent* event) const {
+    for (const QUrl& url : event->mimeData()->urls()) {
+        if (url.isLocalFile()) {
+            return url.toLocalFile();
+        }
+    }
+    return {};
+}
+
+void frmAccess::dragEnterEvent(QDragEnterEvent* event) {
+    if (!DroppedFile(event).isEmpty()) {
+        event->acceptProposedAction();
+    }
+}
+
+void frmAccess::dropEvent(QDropEvent* event) {
+    const QString file = DroppedFile(event);
+    if (!file.isEmpty()) {
+        event->acceptProposedAction();
+        // Opened once the drop is over: a notice must not run inside the drag.
+        QTimer::singleShot(0, this, [this, file] { OpenWheelFile(file); });
+    }
+}
+
+void frmAccess::txtLista_ContextMenu(const QPoint& position) {
+    QMenu* menu = txtLista->createStandardContextMenu(position);
+    menu->addSeparator();
+    menu->addActions({mnuOpen, mnuSave, mnuCopy});
+    menu->exec(txtLista->viewport()->mapToGlobal(position));
+    delete menu;
+}
+
+void frmAccess::mnuOpen_Click() {
+    const QString path = QFileDialog::getOpenFileName(this, "Open wheel", LastFolder(),
+                                                      "Wheels (*.txt *.csv);;All files (*)");
+    if (!path.isEmpty()) {
+        OpenWheelFile(path);
+    }
+}
+
+bool frmAccess::OpenWheelFile(const QString& path) {
+    const WheelFileText file = ReadWheelFile(QFile::encodeName(path).toStdString());
+    if (!file.problem.empty()) {
+        ShowNotice("Cannot open the wheel ..!|" + ShortFileName(path).toStdString() + "|" +
+                   file.problem);
+        return false;
+    }
+    RememberFolder(path);
+    ReplaceText(FromUtf8(file.text));
+    txtLista->moveCursor(QTextCursor::Start);
+    cmdAcquire_Click();
+    return true;
+}
+
+// VIEW's notice when there is nothing to save, copy or print.
+bool frmAccess::HasTickets() {
+    const bool developed = gSystemLineCount > 0;
+    if (!developed) {
+        ShowNotice(kNothingDevelopedNotice);
+    }
+    return developed;
+}
+
+void frmAccess::mnuSave_Click() {
+    if (!HasTickets()) {
+        return;
+    }
+    QString filter = kTicketsFilter;
+    const QString path = QFileDialog::getSaveFileName(
+        this, "Save tickets as", LastFolder() + "/tickets.txt",
+        QString(kTicketsFilter) + ";;" + kTicketsWithHeaderFilter, &filter);
+    if (!path.isEmpty()) {
+        SaveTickets(path, filter == kTicketsWithHeaderFilter);
+    }
+}
+
+bool frmAccess::SaveTickets(const QString& path, bool withHeader) {
+    if (!HasTickets()) {
+        return false;
+    }
+    const ListOutcome listed = ListSystem();
+    QByteArray bytes;
+    if (withHeader) { // a separate choice: a header makes the file no wheel to open again
+        for (const QString& line : Header()) {
+            bytes += line.toUtf8() + "\r\n";
+        }
+        bytes += "\r\n";
+    }
+    bytes += QByteArray::fromRawData(listed.listing.data(),
+                                     static_cast<qsizetype>(listed.listing.size()));
+    const QString problem = SaveText(path, bytes);
+    if (!problem.isEmpty()) {
+        ShowNotice(
+            ("Cannot save the tickets ..!|" + ShortFileName(path) + "|" + problem).toStdString());
+        return false;
+    }
+    RememberFolder(path);
+    return true;
+}
+
+void frmAccess::mnuCopy_Click() {
+    if (HasTickets()) {
+        QApplication::clipboard()->setText(QString::fromLatin1(ListSystem().listing).remove('\r'));
+    }
+}
+
+void frmAccess::mnuPrint_Click() {
+    if (!HasTickets()) {
+        return;
+    }
+    QPrinter printer(QPrinter::HighResolution);
+    const int pages = TicketPages(printer, Header(), gSystemLines).Count();
+    if (pages > kMostPrintedPages) {
+        ShowNotice("Too many tickets to print ..!|They would fill " + std::to_string(pages) +
+                   " pages:|save them as a text file instead.");
+        return;
+    }
+    QPrintPreviewDialog preview(&printer, this);
+    preview.setWindowTitle("Print tickets - Quorvex");
+    connect(&preview, &QPrintPreviewDialog::paintRequested, this, &frmAccess::PrintTickets);
+    preview.exec();
+}
+
+bool frmAccess::PrintTickets(QPrinter* printer) {
+    if (!HasTickets()) {
+        return false;
+    }
+    if (!TicketPages(*printer, Header(), gSystemLines).Paint()) {
+        const QString target = printer->outputFileName().isEmpty()
+                                   ? QString("the printer did not start")
+                                   : "cannot write " + ShortFileName(printer->outputFileName());
+        ShowNotice(("Cannot print the tickets ..!|" + target).toStdString());
+        return false;
+    }
+    return true;
+}
+
+void frmAccess::mnuReport_Click() {
+    if (!report) {
+        report = new frmReport(this);
+        connect(this, &frmAccess::wheelChanged, report, &frmReport::WheelChanged);
+        connect(this, &frmAccess::keysChanged, report, &frmReport::KeysChanged);
+    }
+    report->show();
+    report->raise();
+    report->activateWindow();
+}
+
+void frmAccess::mnuDraw_Click() {
+    if (!draw) {
+        draw = new frmDraw(this);
+        connect(this, &frmAccess::systemChanged, draw, &frmDraw::SystemChanged);
+    }
+    draw->show();
+    draw->raise();
+    draw->activateWindow();
 }
 
 void frmAccess::closeEvent(QCloseEvent* event) {

@@ -10,25 +10,35 @@
 //   VIEW      ListSystem()                     listing into txtLista, or a notice
 //   clear     (no engine call)                 empties txtLista
 //
+// The menu bar above the designed area adds files (a wheel in, the tickets
+// out to a file, the clipboard or a printer) and the wheel report and draw
+// check windows, which follow the state through the three signals below.
 // The window holds no data of its own: the state lives in mDichiarazioni.
 
 #include "mDichiarazioni.h"
 
-#include <QWidget>
+#include <QMainWindow>
+#include <QPointer>
 
 #include <array>
 #include <cstdint>
 #include <string_view>
 
+class QAction;
 class QGroupBox;
 class QLabel;
+class QMenu;
 class QPlainTextEdit;
+class QPrinter;
 class QPushButton;
 class QSessionManager;
 
 namespace quorvex::ui {
 
-class frmAccess : public QWidget {
+class frmDraw;
+class frmReport;
+
+class frmAccess : public QMainWindow {
     Q_OBJECT
 public:
     explicit frmAccess(QWidget* parent = nullptr);
@@ -39,12 +49,30 @@ public:
     // Asks the exit question when the desktop session ends.
     void commitData(QSessionManager& manager);
 
+    // Puts a wheel file's text in the box and acquires it, as ACQUIRE does.
+    // A file that cannot be read changes nothing and gets a notice.
+    bool OpenWheelFile(const QString& path);
+    // The developed tickets, as VIEW lists them, with CR LF line ends.
+    bool SaveTickets(const QString& path, bool withHeader);
+    // Paints the developed tickets on the printer's pages.
+    bool PrintTickets(QPrinter* printer);
+
+signals:
+    void wheelChanged();  // ACQUIRE held a new wheel or dropped one
+    void keysChanged();   // a key click or RESET
+    void systemChanged(); // GENERATE developed new tickets
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     void BuildKeypad(QGroupBox* keypadFrame);
+    void BuildMenus();
+    QAction* AddAction(QMenu* menu, const char* name, const QString& text,
+                       const QKeySequence& shortcut, void (frmAccess::*handler)());
     QGroupBox* AddFrame(QWidget* container, int index, int left, int top, int width, int height);
     QPushButton* AddButton(QWidget* container, const char* name, const char* caption,
                            const char* toolTip);
@@ -53,6 +81,10 @@ private:
     void ShowKey(int n, KeyState state, std::uint32_t color);
     void ShowStatus(const QString& text);
     void ShowCounts(int selected, int base);
+    void ReplaceText(const QString& text);
+    void UpdateActions();
+    bool HasTickets();
+    QString DroppedFile(const QDropEvent* event) const;
 
     void cmdAcquire_Click();
     void cmdNumero_Click(int n);
@@ -60,9 +92,17 @@ private:
     void cmdVisualizza_Click();
     void cmdClear_Click();
     void lblSito_Click();
+    void mnuOpen_Click();
+    void mnuSave_Click();
+    void mnuCopy_Click();
+    void mnuPrint_Click();
+    void mnuReport_Click();
+    void mnuDraw_Click();
+    void txtLista_ContextMenu(const QPoint& position);
 
+    QWidget* designArea;
     std::array<QPushButton*, 50> cmdNumero{}; // keys 1..49
-    QPlainTextEdit* txtLista;
+    QPlainTextEdit* txtLista = nullptr;
     QLabel* lblSito;
     QLabel* lblStatus;
     QLabel* lblSelezionati;
@@ -72,6 +112,14 @@ private:
     QPushButton* cmdAcquire;
     QPushButton* cmdClear;
     QPushButton* cmdVisualizza;
+    QAction* mnuOpen;
+    QAction* mnuSave;
+    QAction* mnuCopy;
+    QAction* mnuPrint;
+    QAction* mnuReport;
+    QAction* mnuDraw;
+    QPointer<frmReport> report;
+    QPointer<frmDraw> draw;
     bool exitConfirmed = false;
 };
 

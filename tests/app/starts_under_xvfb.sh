@@ -1,26 +1,40 @@
 #!/usr/bin/env bash
-# Starts the program under Xvfb, finds its window by caption, checks its size, ends it.
+# Starts the program under Xvfb, finds its window by caption and checks its
+# size; then starts it with a file that is no wheel, whose notice must appear.
 set -euo pipefail
 binary=$1
 if [ -z "${INSIDE_XVFB:-}" ]; then
   INSIDE_XVFB=1 exec xvfb-run -a -s "-screen 0 1280x1024x24" bash "$0" "$binary"
 fi
+work=$(mktemp -d)
+pid=
+trap 'kill $pid 2>/dev/null || true; rm -rf "$work"' EXIT
+
+# Waits for a window captioned $1; prints its xwininfo line.
+window() {
+  local line=
+  for _ in $(seq 100); do
+    line=$(xwininfo -root -tree 2>/dev/null | grep -F "\"$1\"" | head -1 || true)
+    [ -n "$line" ] && break
+    sleep 0.1
+  done
+  [ -n "$line" ] || { echo "no window captioned '$1' appeared" >&2; exit 1; }
+  echo "$line"
+}
 
 QT_QPA_PLATFORM=xcb "$binary" &
 pid=$!
-trap 'kill $pid 2>/dev/null || true' EXIT
-
-for _ in $(seq 100); do
-  line=$(xwininfo -root -tree 2>/dev/null | grep -F '" Quorvex® - by Velmora"' | head -1 || true)
-  [ -n "$line" ] && break
-  sleep 0.1
-done
-if [ -z "$line" ]; then
-  echo "no window captioned ' Quorvex® - by Velmora' appeared"
-  exit 1
-fi
+line=$(window " Quorvex® - by Velmora")
 size=$(echo "$line" | grep -oE '[0-9]+x[0-9]+\+' | head -1 | tr -d +)
 echo "window: $line"
-[ "$size" = "519x445" ] || { echo "window size is $size, expected 519x445"; exit 1; }
+# The designed 519 x 445 area, and the menu bar above it.
+[[ "$size" =~ ^519x([0-9]+)$ ]] && (( BASH_REMATCH[1] > 445 && BASH_REMATCH[1] < 490 )) ||
+  { echo "window size is $size, expected 519 x 445 and a menu bar"; exit 1; }
 kill -0 $pid || { echo "the program has ended by itself"; exit 1; }
-echo "ok: window 519x445"
+kill $pid; wait $pid 2>/dev/null || true
+
+printf '1 2\n2 x\n' > "$work/not-a-wheel.txt"
+QT_QPA_PLATFORM=xcb "$binary" "$work/not-a-wheel.txt" &
+pid=$!
+window " Quorvex® - MESSAGE" >/dev/null
+echo "ok: window $size; 'quorvex FILE' acquires the file"

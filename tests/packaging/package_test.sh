@@ -17,7 +17,7 @@ app=com.example.Quorvex
 contents=$(dpkg-deb -c "$deb")
 for path in usr/bin/quorvex usr/share/applications/$app.desktop usr/share/metainfo/$app.metainfo.xml \
             usr/share/icons/hicolor/48x48/apps/$app.png usr/share/icons/hicolor/256x256/apps/$app.png \
-            usr/share/icons/hicolor/scalable/apps/$app.svg; do
+            usr/share/icons/hicolor/scalable/apps/$app.svg usr/share/doc/quorvex/copyright; do
   grep -q " ./$path\$" <<<"$contents" || fail "missing $path"
 done
 
@@ -26,6 +26,9 @@ dpkg-deb -x "$deb" "$root"
 desktop-file-validate "$root/usr/share/applications/$app.desktop" || fail "desktop entry"
 appstreamcli validate --no-net "$root/usr/share/metainfo/$app.metainfo.xml" || fail "metainfo"
 grep -qx "Icon=$app" "$root/usr/share/applications/$app.desktop" || fail "icon name"
+grep -qx "Exec=quorvex %f" "$root/usr/share/applications/$app.desktop" || fail "Exec takes no file"
+grep -qx "MimeType=text/plain;" "$root/usr/share/applications/$app.desktop" || fail "MIME type"
+grep -q "GPL-3.0-or-later" "$root/usr/share/doc/quorvex/copyright" || fail "copyright"
 [ "$(file -b --mime-type "$root/usr/share/icons/hicolor/48x48/apps/$app.png")" = image/png ] || fail "icon"
 
 # Still running after three seconds: it started and is waiting for the user.

@@ -1,0 +1,58 @@
+#pragma once
+// The main window as the window tests drive it: shown, found through the
+// widget tree, clicked as a user would. Every test starts from the state the
+// program starts with.
+
+#include "frmAccess.h"
+#include "modal_answerer.h"
+#include "operations.h"
+
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QtTest>
+
+struct MainWindow {
+    quorvex::ui::frmAccess* window = nullptr;
+
+    void Open() {
+        quorvex::ResetApplicationState();
+        window = new quorvex::ui::frmAccess;
+        window->show();
+        window->activateWindow(); // shortcuts and focus go to the active window
+        QVERIFY(QTest::qWaitForWindowActive(window));
+    }
+    void Close() {
+        window->hide(); // hiding asks no question
+        delete window;
+    }
+
+    QPushButton* Key(int n) const {
+        return window->findChild<QPushButton*>(QString("cmdNumero%1").arg(n));
+    }
+    QPushButton* Button(const char* name) const { return window->findChild<QPushButton*>(name); }
+    QString Label(const char* name) const { return window->findChild<QLabel*>(name)->text(); }
+    QPlainTextEdit* Box() const { return window->findChild<QPlainTextEdit*>("txtLista"); }
+    QAction* Action(const char* name) const { return window->findChild<QAction*>(name); }
+
+    // Clicks a button that opens a notice; returns the notice's text.
+    QString ClickForNotice(const char* name) const {
+        ModalAnswerer answer(1);
+        Button(name)->click();
+        return answer.seen == 1 ? answer.text : QString("<no notice>");
+    }
+    // Pastes and acquires a wheel, picks keys (base ones twice) and generates.
+    void Develop(const QString& wheel, std::initializer_list<int> selected,
+                 std::initializer_list<int> base = {}) const {
+        Box()->setPlainText(wheel);
+        Button("cmdAcquire")->click();
+        for (int n : selected) {
+            Key(n)->click();
+        }
+        for (int n : base) {
+            Key(n)->click();
+            Key(n)->click();
+        }
+        QCOMPARE(ClickForNotice("cmdSviluppa"), QString("Well Done ..!"));
+    }
+};

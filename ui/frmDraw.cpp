@@ -1,0 +1,142 @@
+#include "frmDraw.h"
+
+#include "design.h"
+#include "draw_check.h"
+#include "frmMessage.h"
+#include "mDichiarazioni.h"
+#include "operations.h"
+
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTextBrowser>
+#include <QVBoxLayout>
+
+namespace quorvex::ui {
+
+namespace {
+
+constexpr std::size_t kBestListed = 1000;
+
+} // namespace
+
+frmDraw::frmDraw(QWidget* owner) : QWidget(owner, Qt::Window) {
+    setObjectName("frmDraw");
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle("Check a draw - Quorvex");
+    setWindowIcon(QIcon(":/quorvex/icon-48.png"));
+
+    txtDrawn = new QLineEdit;
+    txtDrawn->setObjectName("txtDrawn");
+    txtDrawn->setAccessibleName("Numbers drawn");
+    txtDrawn->setPlaceholderText("e.g. 5 12 19 27 33 41");
+    cmdCheck = new QPushButton("C&heck");
+    cmdCheck->setObjectName("cmdCheck");
+    cmdCheck->setDefault(true);
+    auto* prompt = new QLabel("&Numbers drawn:");
+    prompt->setBuddy(txtDrawn);
+    auto* entry = new QHBoxLayout;
+    entry->addWidget(prompt);
+    entry->addWidget(txtDrawn, 1);
+    entry->addWidget(cmdCheck);
+
+    lblResult = new QLabel;
+    lblResult->setObjectName("lblResult");
+    lblResult->setWordWrap(true);
+    tblHits = new QTableWidget(0, 2);
+    tblHits->setObjectName("tblHits");
+    tblHits->setAccessibleName("Tickets by hits");
+    tblHits->setHorizontalHeaderLabels({"Hits", "Tickets"});
+    tblHits->verticalHeader()->hide();
+    tblHits->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    tblHits->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    txtBest = new QTextBrowser;
+    txtBest->setObjectName("txtBest");
+    txtBest->setAccessibleName("Best tickets");
+    txtBest->setFont(DesignFont("DejaVu Sans Mono", 10));
+
+    auto* results = new QHBoxLayout;
+    results->addWidget(tblHits, 1);
+    results->addWidget(txtBest, 2);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(entry);
+    layout->addWidget(lblResult);
+    layout->addLayout(results, 1);
+    resize(640, 420);
+
+    connect(cmdCheck, &QPushButton::clicked, this, &frmDraw::cmdCheck_Click);
+    connect(txtDrawn, &QLineEdit::returnPressed, this, &frmDraw::cmdCheck_Click);
+    ShowResult();
+}
+
+void frmDraw::SystemChanged() {
+    ShowResult();
+}
+
+void frmDraw::cmdCheck_Click() {
+    const DrawEntry entry = ParseDraw(txtDrawn->text().toStdString());
+    if (!entry.problem.empty()) {
+        ShowMessage(this, "Not a draw ..!|" + entry.problem, "OK");
+        return; // the draw shown, if any, stays
+    }
+    drawn = entry.numbers;
+    ShowResult();
+}
+
+void frmDraw::ShowResult() {
+    tblHits->setRowCount(0);
+    txtBest->clear();
+    if (gSystemLineCount == 0) {
+        lblResult->setText("Nothing is developed yet: press GENERATE in the main window, then "
+                           "check the draw against the tickets.");
+        return;
+    }
+    if (drawn.empty()) {
+        lblResult->setText(QString("Type the numbers drawn to check them against the %1 tickets "
+                                   "developed.")
+                               .arg(QLocale().toString(static_cast<qulonglong>(gSystemLineCount))));
+        return;
+    }
+    const DrawResult result = CheckDraw(gSystemLines, drawn, kBestListed);
+    std::uint64_t drawnSet = 0;
+    QStringList drawnText;
+    for (int n : drawn) {
+        drawnSet |= std::uint64_t{1} << n;
+        drawnText << QString("%1").arg(n, 2, 10, QChar('0'));
+    }
+    lblResult->setText(QString("Drawn: %1. Checked against the %2 tickets developed.")
+                           .arg(drawnText.join(' '))
+                           .arg(QLocale().toString(static_cast<qulonglong>(gSystemLineCount))));
+    for (int hits = result.mostHits; hits >= 0; --hits) {
+        const int row = tblHits->rowCount();
+        tblHits->insertRow(row);
+        tblHits->setItem(row, 0, new QTableWidgetItem(QString::number(hits)));
+        tblHits->setItem(row, 1,
+                         new QTableWidgetItem(QLocale().toString(static_cast<qulonglong>(
+                             result.ticketsWithHits[static_cast<std::size_t>(hits)]))));
+    }
+
+    // The best tickets, numbered as in the listing, drawn numbers in bold.
+    QString html = QString("<p>%1 with %2 hit%3:</p>")
+                       .arg(result.bestTickets.size() < result.ticketsWithHits[result.mostHits]
+                                ? QString("The first %1 tickets").arg(result.bestTickets.size())
+                                : QString("Tickets"))
+                       .arg(result.mostHits)
+                       .arg(result.mostHits == 1 ? "" : "s");
+    html += "<pre>";
+    for (std::size_t ticket : result.bestTickets) {
+        html += QString("%1:").arg(ticket + 1, 7);
+        for (Number n : gSystemLines.line(ticket)) {
+            const QString number = QString("%1").arg(n, 2, 10, QChar('0'));
+            html += (drawnSet >> n & 1) ? " <b>" + number + "</b>" : " " + number;
+        }
+        html += '\n';
+    }
+    txtBest->setHtml(html + "</pre>");
+}
+
+} // namespace quorvex::ui

@@ -1,0 +1,477 @@
+#include "frmReport.h"
+
+#include "chances.h"
+#include "design.h"
+#include "frmMessage.h"
+#include "operations.h"
+#include "report_text.h"
+#include "textFile.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QFileDialog>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLocale>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTableWidget>
+
+#include <cmath>
+
+namespace quorvex::ui {
+
+namespace {
+
+constexpr std::size_t kHolesListed = 1000;
+
+QString TwoDigits(int n) {
+    return QString("%1").arg(n, 2, 10, QChar('0'));
+}
+
+// Never rounded to 0% or 100% unless it is exactly that.
+QString Percent(std::uint64_t part, std::uint64_t whole, int decimals) {
+    const double percent = 100.0 * static_cast<double>(part) / static_cast<double>(whole);
+    const double smallest = std::pow(10.0, -decimals);
+    const QString shown = QLocale().toString(smallest, 'f', decimals);
+    if (part > 0 && percent < smallest) {
+        return "<" + shown + "%";
+    }
+    if (part < whole && percent > 100 - smallest) {
+        return ">" + QLocale().toString(100 - smallest, 'f', decimals) + "%";
+    }
+    return QLocale().toString(percent, 'f', part == 0 || part == whole ? 0 : decimals) + "%";
+}
+
+QString Count(std::uint64_t n) {
+    return QLocale().toString(static_cast<qulonglong>(n));
+}
+
+QLabel* WrappingLabel(const char* name) {
+    auto* label = new QLabel;
+    label->setObjectName(name);
+    label->setWordWrap(true);
+    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    return label;
+}
+
+QTableWidget* Table(const char* name, const char* accessibleName) {
+    auto* table = new QTableWidget;
+    table->setObjectName(name);
+    table->setAccessibleName(accessibleName);
+    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table->setSelectionMode(QAbstractItemView::SingleSelection);
+    table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    return table;
+}
+
+QGroupBox* Group(const QString& title, QLayout* contents) {
+    auto* group = new QGroupBox(title);
+    group->setLayout(contents);
+    return group;
+}
+
+QLabel* Buddy(const QString& text, QWidget* buddy) {
+    auto* label = new QLabel(text);
+    label->setBuddy(buddy);
+    return label;
+}
+
+} // namespace
+
+frmReport::frmReport(QWidget* owner) : QWidget(owner, Qt::Window) {
+    setObjectName("frmReport");
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle("Wheel report - Quorvex");
+    setWindowIcon(QIcon(":/quorvex/icon-48.png"));
+    job = new BackgroundJob(this);
+
+    spnDrawn = new QSpinBox;
+    spnDrawn->setObjectName("spnDrawn");
+    spnDrawn->setAccessibleName("Balls drawn");
+    spnBalls = new QSpinBox;
+    spnBalls->setObjectName("spnBalls");
+    spnBalls->setAccessibleName("Balls in the game");
+    spnBalls->setRange(1, kMaxBalls);
+    spnBalls->setValue(49);
+    auto* game = new QHBoxLayout;
+    game->addWidget(Buddy("A draw of", spnDrawn));
+    game->addWidget(spnDrawn);
+    game->addWidget(Buddy("balls out of", spnBalls));
+    game->addWidget(spnBalls);
+    game->addStretch();
+
+    lblStale = WrappingLabel("lblStale");
+    lblStale->setText("No wheel is held now: these figures are for the wheel held before.");
+    lblStale->setStyleSheet("color: #b00000; font-weight: bold;");
+    lblStale->hide();
+
+    lblWheel = WrappingLabel("lblWheel");
+    lblWarnings = WrappingLabel("lblWarnings");
+    lblWarnings->setStyleSheet("color: #9a5b00;");
+    lblMapping = WrappingLabel("lblMapping");
+    auto* wheelBox = new QVBoxLayout;
+    wheelBox->addWidget(lblWheel);
+    wheelBox->addWidget(lblWarnings);
+    wheelBox->addWidget(lblMapping);
+
+    lblGuarantees = WrappingLabel("lblGuarantees");
+    auto* guaranteeBox = new QVBoxLayout;
+    guaranteeBox->addWidget(lblGuarantees);
+
+    tblCoverage = Table("tblCoverage", "Coverage table");
+    chkCounts = new QCheckBox("Show e&xact counts");
+    chkCounts->setObjectName("chkCounts");
+    auto* coverageBox = new QVBoxLayout;
+    coverageBox->addWidget(tblCoverage);
+    coverageBox->addWidget(chkCounts);
+
+    tblChances = Table("tblChances", "Chances per draw");
+    tblChances->setColumnCount(3);
+    tblChances->setHorizontalHeaderLabels({"Best ticket", "Chance", "One draw in"});
+    tblChances->verticalHeader()->hide();
+    auto* chanceBox = new QVBoxLayout;
+    chanceBox->addWidget(tblChances);
+
+    spnHoleSize = new QSpinBox;
+    spnHoleSize->setObjectName("spnHoleSize");
+    spnHoleSize->setAccessibleName("Numbers drawn");
+    spnHoleBelow = new QSpinBox;
+    spnHoleBelow->setObjectName("spnHoleBelow");
+    spnHoleBelow->setAccessibleName("Numbers on one ticket");
+    cmdHoles = new QPushButton("&List holes");
+    cmdHoles->setObjectName("cmdHoles");
+    auto* holeQuery = new QHBoxLayout;
+    holeQuery->addWidget(Buddy("Draws of", spnHoleSize));
+    holeQuery->addWidget(spnHoleSize);
+    holeQuery->addWidget(Buddy("of your numbers where no ticket holds", spnHoleBelow));
+    holeQuery->addWidget(spnHoleBelow);
+    holeQuery->addWidget(cmdHoles);
+    holeQuery->addStretch();
+    lblHoles = WrappingLabel("lblHoles");
+    txtHoles = new QPlainTextEdit;
+    txtHoles->setObjectName("txtHoles");
+    txtHoles->setAccessibleName("Holes");
+    txtHoles->setReadOnly(true);
+    txtHoles->setFont(DesignFont("DejaVu Sans Mono", 9));
+    cmdCopyHoles = new QPushButton("&Copy holes");
+    cmdCopyHoles->setObjectName("cmdCopyHoles");
+    cmdSaveHoles = new QPushButton("&Save holes...");
+    cmdSaveHoles->setObjectName("cmdSaveHoles");
+    auto* holeOutput = new QHBoxLayout;
+    holeOutput->addStretch();
+    holeOutput->addWidget(cmdCopyHoles);
+    holeOutput->addWidget(cmdSaveHoles);
+    auto* holeBox = new QVBoxLayout;
+    holeBox->addLayout(holeQuery);
+    holeBox->addWidget(lblHoles);
+    holeBox->addWidget(txtHoles);
+    holeBox->addLayout(holeOutput);
+
+    barProgress = new QProgressBar;
+    barProgress->setObjectName("barProgress");
+    barProgress->setRange(0, 1000);
+    barProgress->setTextVisible(false);
+    cmdCancel = new QPushButton("Cancel");
+    cmdCancel->setObjectName("cmdCancel");
+    lblWork = new QLabel;
+    lblWork->setObjectName("lblWork");
+    auto* work = new QHBoxLayout;
+    work->addWidget(lblWork, 1);
+    work->addWidget(barProgress, 1);
+    work->addWidget(cmdCancel);
+
+    auto* grid = new QGridLayout(this);
+    grid->addLayout(game, 0, 0, 1, 2);
+    grid->addWidget(lblStale, 1, 0, 1, 2);
+    grid->addWidget(Group("The wheel", wheelBox), 2, 0);
+    grid->addWidget(Group("Guarantees", guaranteeBox), 3, 0);
+    grid->addWidget(Group("Chances per draw", chanceBox), 4, 0);
+    grid->addWidget(
+        Group("Coverage: how many of your numbers the best ticket holds, by draw", coverageBox), 2,
+        1, 2, 1);
+    grid->addWidget(Group("Holes", holeBox), 4, 1);
+    grid->addLayout(work, 5, 0, 1, 2);
+    grid->setColumnStretch(0, 2);
+    grid->setColumnStretch(1, 3);
+    grid->setRowStretch(3, 1);
+    grid->setRowStretch(4, 1);
+    resize(980, 700);
+    spnDrawn->setRange(1, kMaxDrawn);
+    spnDrawn->setValue(6);
+
+    connect(spnDrawn, &QSpinBox::valueChanged, this, &frmReport::Recount);
+    connect(spnBalls, &QSpinBox::valueChanged, this, &frmReport::ShowChances);
+    connect(chkCounts, &QCheckBox::toggled, this, &frmReport::ShowTable);
+    connect(spnHoleSize, &QSpinBox::valueChanged, this,
+            [this](int m) { spnHoleBelow->setMaximum(m); });
+    connect(cmdHoles, &QPushButton::clicked, this, &frmReport::ListHoles);
+    connect(cmdCopyHoles, &QPushButton::clicked, this, &frmReport::CopyHoles);
+    connect(cmdSaveHoles, &QPushButton::clicked, this, &frmReport::SaveHoles);
+    connect(cmdCancel, &QPushButton::clicked, job, &BackgroundJob::Cancel);
+    connect(job, &BackgroundJob::progressed, this,
+            [this](double fraction) { barProgress->setValue(static_cast<int>(fraction * 1000)); });
+    connect(job, &BackgroundJob::finished, this, &frmReport::WorkFinished);
+    Recount();
+}
+
+void frmReport::WheelChanged() {
+    if (gMatrixLineCount > 0) {
+        Recount();
+        return;
+    }
+    stale = true;
+    lblStale->show();
+    cmdHoles->setEnabled(false);
+}
+
+void frmReport::KeysChanged() {
+    ShowMapping();
+    // Holes are written in the picked numbers when the keys match the wheel. With a
+    // table at hand no count is under way, so listing them again stops nothing but
+    // an older listing.
+    if (!stale && table && holesAsked) {
+        ListHoles();
+    }
+}
+
+bool frmReport::KeysMatch() const {
+    return gSelectedCount == numbers;
+}
+
+void frmReport::Recount() {
+    if (gMatrixLineCount == 0) {
+        return;
+    }
+    stale = false;
+    lblStale->hide();
+    lines = gMatrixLines;
+    numbers = gMatrixNumberCount;
+    profile = ProfileWheel(lines);
+    table.reset();
+    {
+        const QSignalBlocker blocker(spnDrawn);
+        spnDrawn->setRange(1, std::min(numbers, kMaxDrawn));
+    }
+    spnBalls->setMinimum(std::max(numbers, spnDrawn->value()));
+    ShowWheel();
+    ShowMapping();
+    ShowTable();
+    ShowChances();
+    lblHoles->clear();
+    txtHoles->clear();
+    holesAsked = false;
+
+    const WheelSets sets = WheelSetsOf(lines, numbers);
+    const int drawn = spnDrawn->value();
+    job->Start<CoverageTable>(
+        [sets, drawn](Progress& progress) { return ComputeCoverage(sets, drawn, progress); },
+        [this](const CoverageTable& result) {
+            table = result;
+            ShowTable();
+            ShowChances();
+            // The first holes worth a look: one more than the top draw guarantees.
+            spnHoleSize->setRange(1, result.drawn);
+            spnHoleSize->setValue(result.drawn);
+            spnHoleBelow->setRange(1, result.drawn);
+            spnHoleBelow->setValue(std::min(result.drawn, result.Guarantee(result.drawn) + 1));
+        });
+    StartWork(QString("Counting every draw of up to %1 of your numbers...").arg(drawn));
+}
+
+void frmReport::ShowWheel() {
+    lblWheel->setText(QString("%1 numbers, %2 lines; numbers a line: %3.")
+                          .arg(numbers)
+                          .arg(Count(profile.lines))
+                          .arg(FromUtf8(LengthsText(profile))));
+    QStringList warnings;
+    for (const std::string& warning : WarningsText(profile)) {
+        warnings << FromUtf8(warning);
+    }
+    lblWarnings->setText(warnings.join('\n'));
+    lblWarnings->setVisible(!warnings.isEmpty());
+}
+
+void frmReport::ShowMapping() {
+    if (!KeysMatch()) {
+        lblMapping->setText(
+            QString("Pick %1 keys on the keypad to see which of your numbers stands "
+                    "for each wheel number (%2 picked now).")
+                .arg(numbers)
+                .arg(gSelectedCount));
+        return;
+    }
+    QStringList pairs;
+    const std::vector<Number> picks = KeyMapping();
+    for (std::size_t k = 0; k < picks.size(); ++k) {
+        pairs << QString("%1\u2192%2").arg(k + 1).arg(TwoDigits(picks[k]));
+    }
+    lblMapping->setText("Wheel number \u2192 your number: " + pairs.join("  "));
+}
+
+void frmReport::ShowTable() {
+    const int drawn = table ? table->drawn : 0;
+    QStringList sentences;
+    for (int m = 1; m <= drawn; ++m) {
+        sentences << FromUtf8(GuaranteeSentence(m, table->Guarantee(m), numbers));
+    }
+    lblGuarantees->setText(table ? sentences.join('\n') : QString("Counting..."));
+
+    tblCoverage->clear();
+    tblCoverage->setRowCount(drawn);
+    tblCoverage->setColumnCount(drawn + 1);
+    QStringList rows, columns;
+    for (int m = 1; m <= drawn; ++m) {
+        rows << QString("%1 drawn").arg(m);
+    }
+    for (int t = 0; t <= drawn; ++t) {
+        columns << QString("best %1").arg(t);
+    }
+    tblCoverage->setVerticalHeaderLabels(rows);
+    tblCoverage->setHorizontalHeaderLabels(columns);
+    for (int m = 1; m <= drawn; ++m) {
+        const std::uint64_t all = table->AtLeast(m, 0);
+        for (int t = 0; t <= m; ++t) {
+            const std::uint64_t cases =
+                table->cases[static_cast<std::size_t>(m)][static_cast<std::size_t>(t)];
+            const bool guaranteed = t == table->Guarantee(m);
+            auto* cell = new QTableWidgetItem(
+                (chkCounts->isChecked() ? Count(cases) : Percent(cases, all, 1)) +
+                (guaranteed ? " \u2713" : ""));
+            cell->setTextAlignment(Qt::AlignCenter);
+            cell->setToolTip(QString("%1 of the %2 draws of %3 of your numbers: the best ticket "
+                                     "holds %4 of them%5")
+                                 .arg(Count(cases), Count(all))
+                                 .arg(m)
+                                 .arg(t)
+                                 .arg(guaranteed ? QString(" (guaranteed: %1 if %2)").arg(t).arg(m)
+                                                 : QString()));
+            // The darker the cell, the more draws end there.
+            const double share = static_cast<double>(cases) / static_cast<double>(all);
+            cell->setBackground(
+                QColor::fromRgbF(1 - 0.8 * share, 1 - 0.55 * share, 1 - 0.25 * share));
+            cell->setForeground(share > 0.55 ? Qt::white : Qt::black);
+            if (guaranteed) {
+                QFont bold = cell->font();
+                bold.setBold(true);
+                cell->setFont(bold);
+            }
+            tblCoverage->setItem(m - 1, t, cell);
+        }
+    }
+}
+
+void frmReport::ShowChances() {
+    spnBalls->setMinimum(std::max(numbers, spnDrawn->value()));
+    tblChances->setRowCount(0);
+    if (!table) {
+        return;
+    }
+    const auto chances = ChancesPerDraw(*table, spnBalls->value(), profile.longestDistinct);
+    tblChances->setRowCount(static_cast<int>(chances.size()));
+    for (int row = 0; row < static_cast<int>(chances.size()); ++row) {
+        const Chance& chance = chances[static_cast<std::size_t>(row)];
+        const double oneIn =
+            static_cast<double>(chance.allDraws) / static_cast<double>(chance.draws);
+        const QStringList cells{QString("%1 or more").arg(chance.atLeast),
+                                Percent(chance.draws, chance.allDraws, 2),
+                                QLocale().toString(oneIn, 'f', oneIn < 10 ? 1 : 0)};
+        for (int column = 0; column < 3; ++column) {
+            auto* cell = new QTableWidgetItem(cells[column]);
+            cell->setTextAlignment(Qt::AlignCenter);
+            cell->setToolTip(QString("%1 of the %2 possible draws")
+                                 .arg(Count(chance.draws), Count(chance.allDraws)));
+            tblChances->setItem(row, column, cell);
+        }
+    }
+}
+
+void frmReport::ListHoles() {
+    const int m = spnHoleSize->value();
+    const int t = spnHoleBelow->value();
+    const bool inPicks = KeysMatch();
+    holesAsked = true;
+    const WheelSets sets =
+        WheelSetsOf(lines, numbers, inPicks ? KeyMapping() : std::vector<Number>{});
+    job->Start<Holes>(
+        [sets, m, t](Progress& progress) { return FindHoles(sets, m, t, kHolesListed, progress); },
+        [this, m, t, inPicks](const Holes& holes) { ShowHoles(holes, m, t, inPicks); });
+    StartWork(QString("Looking for draws of %1 numbers without %2 on a ticket...").arg(m).arg(t));
+}
+
+void frmReport::ShowHoles(const Holes& holes, int m, int t, bool inPicks) {
+    QString text;
+    for (const std::vector<int>& hole : holes.first) {
+        QStringList numbersOfHole;
+        for (int n : hole) {
+            numbersOfHole << TwoDigits(n);
+        }
+        text += numbersOfHole.join(' ') + '\n';
+    }
+    txtHoles->setPlainText(text);
+    if (holes.count == 0) {
+        lblHoles->setText(QString("No holes: whenever %1 of your numbers are drawn, a ticket holds "
+                                  "%2 of them.")
+                              .arg(m)
+                              .arg(t));
+        return;
+    }
+    const QString shown = holes.count > holes.first.size()
+                              ? QString("The first %1").arg(Count(holes.first.size()))
+                              : QString(holes.count == 1 ? "It is" : "All of them");
+    lblHoles->setText(
+        QString("%1 draws of %2 of your numbers (%3) leave no ticket with %4 of them. %5, %6:")
+            .arg(Count(holes.count))
+            .arg(m)
+            .arg(Percent(holes.count, table ? table->AtLeast(m, 0) : holes.count, 2))
+            .arg(t)
+            .arg(shown)
+            .arg(inPicks ? QString("in your numbers")
+                         : QString("in the wheel's numbers 1-%1 (pick %1 keys to see yours)")
+                               .arg(numbers)));
+}
+
+void frmReport::CopyHoles() {
+    QApplication::clipboard()->setText(txtHoles->toPlainText());
+}
+
+void frmReport::SaveHoles() {
+    const QString path = QFileDialog::getSaveFileName(
+        this, "Save holes", LastFolder() + "/holes.txt", "Text files (*.txt);;All files (*)");
+    if (path.isEmpty()) {
+        return;
+    }
+    const QString problem = SaveText(path, txtHoles->toPlainText().replace('\n', "\r\n").toUtf8());
+    if (!problem.isEmpty()) {
+        ShowMessage(
+            this,
+            ("Cannot save the holes ..!|" + ShortFileName(path) + "|" + problem).toStdString(),
+            "OK");
+    }
+}
+
+void frmReport::StartWork(const QString& what) {
+    lblWork->setText(what);
+    barProgress->setValue(0);
+    barProgress->show();
+    cmdCancel->show();
+    cmdHoles->setEnabled(false);
+}
+
+void frmReport::WorkFinished(bool completed) {
+    barProgress->hide();
+    cmdCancel->hide();
+    lblWork->setText(completed ? QString()
+                               : QString("Cancelled: the figures shown are incomplete."));
+    if (!table) {
+        lblGuarantees->setText("Not counted: change the draw size to count again.");
+    }
+    cmdHoles->setEnabled(table.has_value() && !stale);
+}
+
+} // namespace quorvex::ui

@@ -1,0 +1,38 @@
+#include "textFile.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QSettings>
+
+namespace quorvex::ui {
+
+QString SaveText(const QString& path, const QByteArray& bytes) {
+    QSaveFile file(path);
+    // The last of the bytes reach the disk in the flush that commit() starts, and
+    // commit() does not notice when that fails: it would put a cut-off file in
+    // place of the old one. So the flush is checked first.
+    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.flush() &&
+        file.commit()) {
+        return {};
+    }
+    // A write cut short (a full disk) leaves Qt with no reason to give.
+    return file.error() == QFileDevice::NoError || file.errorString() == "Unknown error"
+               ? QString("not all of it could be written: is the disk full?")
+               : file.errorString();
+}
+
+QString ShortFileName(const QString& path) {
+    const QString name = QFileInfo(path).fileName();
+    return name.size() <= 32 ? name : name.left(14) + "..." + name.right(15);
+}
+
+QString LastFolder() {
+    return QSettings().value("folders/last", QDir::homePath()).toString();
+}
+
+void RememberFolder(const QString& file) {
+    QSettings().setValue("folders/last", QFileInfo(file).absolutePath());
+}
+
+} // namespace quorvex::ui
