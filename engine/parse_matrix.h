@@ -1,0 +1,30 @@
+#pragma once
+// Reading a matrix text: one pass over its bytes into lines of numbers, or
+// the first reason the text cannot be a matrix.
+
+#include "line_list.h"
+
+#include <string>
+#include <string_view>
+
+namespace quorvex {
+
+// A matrix text read into lines, or the first reason it cannot be a matrix.
+struct ParsedMatrix {
+    LineList lines;
+    std::string problem; // empty when every token was a number 1..49
+    // Where the token that is not a number lies in the text, in bytes.
+    std::size_t tokenStart = 0;
+    std::size_t tokenLength = 0;
+};
+
+// Splits a text into lines (CR LF or LF), drops blank ones, and reads every
+// run of digits between spaces, tabs, commas or semicolons as a number that
+// must lie in 1..49.
+ParsedMatrix ParseMatrix(std::string_view text);
+
+// A token as it can be shown in a one-line notice, quoted: printable ASCII
+// only ('?' for anything else), at most 8 characters.
+std::string QuoteToken(std::string_view token);
+
+} // namespace quorvex
