@@ -5,6 +5,7 @@
 // OUTPUT-message.png, OUTPUT-menu.png and, given a wheel, OUTPUT-report.png)
 
 #include "frmAccess.h"
+#include "modalAnswerer.h"
 
 #include <QApplication>
 #include <QFile>
@@ -23,18 +24,6 @@ namespace {
 
 void Click(QWidget& window, const QString& name) {
     window.findChild<QPushButton*>(name)->click();
-}
-
-// Saves a picture of the dialog that the next click opens, then presses its first button.
-void AnswerNextMessage(QString picture) {
-    QTimer::singleShot(50, [picture] {
-        if (QWidget* dialog = QApplication::activeModalWidget()) {
-            dialog->grab().save(picture);
-            dialog->findChild<QPushButton*>("cmdPulsante1")->click();
-        } else {
-            AnswerNextMessage(picture);
-        }
-    });
 }
 
 // Waits until ready() holds (at most ten seconds), then goes on.
@@ -77,8 +66,12 @@ int main(int argc, char* argv[]) {
              {"cmdNumero10", "cmdNumero10", "cmdNumero5", "cmdNumero20", "cmdNumero33"}) {
             Click(window, key);
         }
-        AnswerNextMessage(picture("-message.png"));
-        Click(window, "cmdSviluppa");
+        {
+            const QString message = picture("-message.png"); // the GENERATE notice
+            quorvex::ui::ModalAnswerer answer(
+                1, [message](QDialog* dialog) { dialog->grab().save(message); });
+            Click(window, "cmdSviluppa");
+        }
         Click(window, "cmdVisualizza");
         QTimer::singleShot(200, [&] {
             bool saved = Save(window.grab(), output);

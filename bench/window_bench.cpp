@@ -4,6 +4,8 @@
 //   quorvex-window-bench [LINES]   (run with QT_QPA_PLATFORM=offscreen when headless)
 
 #include "frmAccess.h"
+#include "modalAnswerer.h"
+#include "wheel_generator.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -17,18 +19,6 @@
 #include <random>
 
 namespace {
-
-QString Wheel(int lines) {
-    std::mt19937 random(7);
-    QString text;
-    for (int l = 0; l < lines; ++l) {
-        for (int k = 0; k < 6; ++k) {
-            const int n = k == 0 ? l % 49 + 1 : 1 + static_cast<int>(random() % 49);
-            text += QString::number(n) + (k < 5 ? ' ' : '\n');
-        }
-    }
-    return text;
-}
 
 // Times a click and the repaint of the whole window that follows it.
 double TimedClick(QWidget& window, QPushButton* button) {
@@ -51,7 +41,9 @@ int main(int argc, char* argv[]) {
         return window.findChild<QPushButton*>(name);
     };
 
-    box->setPlainText(Wheel(lines));
+    std::mt19937 random(7);
+    box->setPlainText(QString::fromStdString(quorvex::bench::WheelText(
+        quorvex::bench::RandomWheel(random, static_cast<std::size_t>(lines), {}))));
     window.repaint();
     const double acquireMs = TimedClick(window, button("cmdAcquire"));
     const QString status = window.findChild<QLabel*>("lblStatus")->text();
@@ -59,12 +51,10 @@ int main(int argc, char* argv[]) {
     for (int n = 1; n <= 49; ++n) {
         button(qPrintable(QString("cmdNumero%1").arg(n)))->click();
     }
-    QTimer::singleShot(0, [] {
-        if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
-            dialog->findChild<QPushButton*>("cmdPulsante1")->click();
-        }
-    });
-    button("cmdSviluppa")->click();
+    {
+        quorvex::ui::ModalAnswerer answer(1);
+        button("cmdSviluppa")->click();
+    }
 
     const double viewMs = TimedClick(window, button("cmdVisualizza"));
     const bool listed = box->document()->blockCount() == lines + 1; // the last LF opens a line

@@ -380,18 +380,8 @@ void frmAccess::cmdVisualizza_Click() {
         ShowNotice(outcome.notice);
         return;
     }
-    // The box keeps lines by LF alone; a CR would show as a stray glyph.
-    QString text(static_cast<qsizetype>(outcome.listing.size()), Qt::Uninitialized);
-    QChar* out = text.data();
-    for (char c : outcome.listing) {
-        if (c != '\r') {
-            *out++ = QLatin1Char(c);
-        }
-    }
-    text.truncate(out - text.constData());
-
-    ReplaceText(text);
-    txtLista->moveCursor(QTextCursor::End); // the caret after the last character
+    ReplaceText(QString::fromLatin1(outcome.listing)); // the box takes CR LF as one line break
+    txtLista->moveCursor(QTextCursor::End);            // the caret after the last character
 }
 
 // One undoable step: Ctrl+Z brings back what the box held.
@@ -601,7 +591,7 @@ void frmAccess::mnuDraw_Click() {
 }
 
 void frmAccess::closeEvent(QCloseEvent* event) {
-    if (!exitConfirmed && ShowMessage(this, kExitQuestion, "NO,YES") == 1) {
+    if (!exitConfirmed && !ConfirmExit()) {
         event->ignore();
         return;
     }
@@ -622,13 +612,18 @@ void frmAccess::commitData(QSessionManager& manager) {
     if (exitConfirmed || !manager.allowsInteraction()) {
         return;
     }
-    const int answer = ShowMessage(this, kExitQuestion, "NO,YES");
+    const bool go = ConfirmExit();
     manager.release();
-    if (answer == 1) {
-        manager.cancel();
-    } else {
+    if (go) {
         exitConfirmed = true;
+    } else {
+        manager.cancel();
     }
+}
+
+// The exit question, whoever asks to close: true when the answer is YES.
+bool frmAccess::ConfirmExit() {
+    return ShowMessage(this, kExitQuestion, "NO,YES") != 1;
 }
 
 } // namespace quorvex::ui

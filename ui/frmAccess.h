@@ -77,6 +77,7 @@ private:
     QPushButton* AddButton(QWidget* container, const char* name, const char* caption,
                            const char* toolTip);
     QLabel* AddCounter(QWidget* container, const char* name, int left);
+    bool ConfirmExit();
     void ShowNotice(std::string_view text);
     void ShowKey(int n, KeyState state, std::uint32_t color);
     void ShowStatus(const QString& text);

@@ -179,12 +179,16 @@ frmReport::frmReport(QWidget* owner) : QWidget(owner, Qt::Window) {
     barProgress->setTextVisible(false);
     cmdCancel = new QPushButton("Cancel");
     cmdCancel->setObjectName("cmdCancel");
+    cmdRecount = new QPushButton("C&ount again");
+    cmdRecount->setObjectName("cmdRecount");
+    cmdRecount->hide();
     lblWork = new QLabel;
     lblWork->setObjectName("lblWork");
     auto* work = new QHBoxLayout;
     work->addWidget(lblWork, 1);
     work->addWidget(barProgress, 1);
     work->addWidget(cmdCancel);
+    work->addWidget(cmdRecount);
 
     auto* grid = new QGridLayout(this);
     grid->addLayout(game, 0, 0, 1, 2);
@@ -214,6 +218,7 @@ frmReport::frmReport(QWidget* owner) : QWidget(owner, Qt::Window) {
     connect(cmdCopyHoles, &QPushButton::clicked, this, &frmReport::CopyHoles);
     connect(cmdSaveHoles, &QPushButton::clicked, this, &frmReport::SaveHoles);
     connect(cmdCancel, &QPushButton::clicked, job, &BackgroundJob::Cancel);
+    connect(cmdRecount, &QPushButton::clicked, this, &frmReport::Recount);
     connect(job, &BackgroundJob::progressed, this,
             [this](double fraction) { barProgress->setValue(static_cast<int>(fraction * 1000)); });
     connect(job, &BackgroundJob::finished, this, &frmReport::WorkFinished);
@@ -460,6 +465,7 @@ void frmReport::StartWork(const QString& what) {
     barProgress->setValue(0);
     barProgress->show();
     cmdCancel->show();
+    cmdRecount->hide();
     cmdHoles->setEnabled(false);
 }
 
@@ -469,7 +475,8 @@ void frmReport::WorkFinished(bool completed) {
     lblWork->setText(completed ? QString()
                                : QString("Cancelled: the figures shown are incomplete."));
     if (!table) {
-        lblGuarantees->setText("Not counted: change the draw size to count again.");
+        lblGuarantees->setText("Not counted.");
+        cmdRecount->setVisible(!stale);
     }
     cmdHoles->setEnabled(table.has_value() && !stale);
 }

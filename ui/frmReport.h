@@ -74,6 +74,7 @@ private:
     QPushButton* cmdSaveHoles;
     QProgressBar* barProgress;
     QPushButton* cmdCancel;
+    QPushButton* cmdRecount;
     QLabel* lblWork;
 };
 

@@ -4,13 +4,15 @@
 // program starts with.
 
 #include "frmAccess.h"
-#include "modal_answerer.h"
+#include "modalAnswerer.h"
 #include "operations.h"
 
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QtTest>
+
+using quorvex::ui::ModalAnswerer;
 
 struct MainWindow {
     quorvex::ui::frmAccess* window = nullptr;

@@ -20,15 +20,186 @@ class tst_Files : public QObject, private MainWindow {
 private slots:
     void init() { Open(); }
     void cleanup() { Close(); }
-    void menusActWhenTheyCan();
-    void openAcquiresAsAcquireDoes();
-    void badFilesChangeNothing_data();
-    void badFilesChangeNothing();
-    void droppedFilesAreOpened();
-    void savedTicketsOpenAgain();
-    void failedSaveKeepsTheFileThere();
-    void printsHeaderAndEveryTicket();
-    void viewAndClearCanBeUndone();
+    void menusActWhenTheyCan() {
+        for (QAction* menu : window->menuBar()->actions()) { // Alt reaches every one
+            QVERIFY2(menu->text().contains('&'), qPrintable(menu->text()));
+            for (QAction* item : menu->menu()->actions()) {
+                QVERIFY2(item->isSeparator() || item->text().contains('&'),
+                         qPrintable(item->text()));
+            }
+        }
+        auto enabled = [this] {
+            QString on;
+            for (const char* name : {"mnuSave", "mnuCopy", "mnuPrint", "mnuReport", "mnuDraw"}) {
+                on += Action(name)->isEnabled() ? '1' : '0';
+            }
+            return on;
+        };
+        QCOMPARE(enabled(), "00000");
+        Develop("1 2\n2 3", {4, 5, 6});
+        QCOMPARE(enabled(), "11111");
+        QVERIFY(QTest::qWaitForWindowActive(window)); // back from the notice
+        QTest::keyClick(window, Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(QApplication::clipboard()->text(), "04 05\n05 06\n");
+        ModalAnswerer notice(1);
+        Box()->setPlainText("2 3");
+        Button("cmdAcquire")->click(); // no wheel now, but the tickets stay
+        QCOMPARE(enabled(), "11100");
+
+        // The text box's own menu offers the file items beside its standard ones.
+        QStringList items;
+        QTimer::singleShot(50, [&items] {
+            QWidget* popup = QApplication::activePopupWidget();
+            for (QAction* item : popup ? popup->actions() : QList<QAction*>{}) {
+                items << item->objectName();
+            }
+            if (popup) {
+                popup->close();
+            }
+        });
+        emit Box()->customContextMenuRequested(QPoint(5, 5));
+        QVERIFY(items.size() > 6);
+        QCOMPARE(items.mid(items.size() - 3), (QStringList{"mnuOpen", "mnuSave", "mnuCopy"}));
+    }
+
+    void openAcquiresAsAcquireDoesOrChangesNothing() {
+        QVERIFY(window->OpenWheelFile(
+            Write("bom-crlf.txt", QByteArray("\xEF\xBB\xBF") + "1 2\r\n2 3")));
+        QCOMPARE(Label("lblStatus"), "IN MEMORY: 3 NUMBERS - IN 2 LINES");
+        QCOMPARE(Box()->toPlainText(), "1 2\n2 3");
+
+        // A text that is no wheel: ACQUIRE's notice, then the bad token selected for mending.
+        QCOMPARE(OpenForNotice(Write("bad.txt", QString("1 2\n3 ü7 4\n").toUtf8())),
+                 "Invalid Matrix ..!\nline 2: \"??7\" is not a number 1-49");
+        QCOMPARE(Label("lblStatus"), "NO WHEEL IN MEMORY..!");
+        QCOMPARE(Box()->textCursor().selectedText(), "ü7");
+        QCOMPARE(Box()->textCursor().selectionStart(), 6);
+        QTRY_COMPARE(QApplication::focusWidget(), Box());
+
+        QDir(folder.path()).mkdir("folder");
+        Write("picture.png", QByteArray("\x89PNG\r\n\x1a\n\0\0\0", 11));
+        Develop("1 2\n2 3", {4, 5, 6});
+        Box()->setPlainText("typed, not acquired");
+        const std::string listing = ListSystem().listing;
+        const char* bad[][2] = {{"missing.txt", "no such file"},
+                                {"folder", "is a folder"},
+                                {"picture.png", "is not a text file"}};
+        for (const auto& [name, reason] : bad) {
+            QCOMPARE(OpenForNotice(folder.filePath(name)),
+                     QString("Cannot open the wheel ..!\n%1\n%2").arg(name, reason));
+            QCOMPARE(Box()->toPlainText(), "typed, not acquired");
+            QCOMPARE(Label("lblStatus"), "IN MEMORY: 3 NUMBERS - IN 2 LINES");
+            QCOMPARE(gMatrixLineCount, 2u);
+            QCOMPARE(ListSystem().listing, listing);
+        }
+    }
+
+    void droppedFilesAreOpened() {
+        const QString wheel = Write("wheel.txt", "1 2 3\n");
+        auto drop = [](QWidget* target, const QUrl& url) {
+            QMimeData data;
+            data.setUrls({url});
+            const QPoint at = target->rect().center();
+            QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(target, &enter);
+            QDropEvent dropped(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(target, &dropped);
+            return enter.isAccepted() && dropped.isAccepted();
+        };
+        QVERIFY(!drop(window, QUrl("https://example.com/wheel.txt"))); // nothing from the network
+        QVERIFY(drop(Box()->viewport(), QUrl::fromLocalFile(wheel)));
+        QTRY_COMPARE(Label("lblStatus"), "IN MEMORY: 3 NUMBERS - IN 1 LINES");
+        QCOMPARE(Box()->toPlainText(), "1 2 3\n");
+
+        Write("wheel.txt", "1 2\n");
+        QVERIFY(drop(window, QUrl::fromLocalFile(wheel)));
+        QTRY_COMPARE(Label("lblStatus"), "IN MEMORY: 2 NUMBERS - IN 1 LINES");
+    }
+
+    void savedTicketsOpenAgainAndFailuresKeepOldFiles() {
+        const QString path = folder.filePath("tickets.txt");
+        ModalAnswerer nothing(1);
+        QVERIFY(!window->SaveTickets(path, false));
+        QCOMPARE(nothing.text, "Sorry! No lines reduced ..!");
+
+        Develop("3 1 2\n4 1", {2, 4}, {3, 1});
+        QVERIFY(window->SaveTickets(path, false));
+        QCOMPARE(Read(path), "01 02 03\r\n01 04\r\n");
+        QVERIFY(window->OpenWheelFile(path)); // developed onto 1..4, the tickets are a wheel again
+        QCOMPARE(Label("lblStatus"), "IN MEMORY: 4 NUMBERS - IN 2 LINES");
+
+        window->ResetAll(); // the header tells what GENERATE used, not the keys now
+        QVERIFY(window->SaveTickets(path, true));
+        const QStringList lines = Read(path).split("\r\n");
+        QVERIFY(lines[0].startsWith("Quorvex - "));
+        QCOMPARE(lines.mid(1), (QStringList{"Your numbers: 01* 03* 02 04 (* base)",
+                                            "4 numbers, 2 tickets", "", "01 02 03", "01 04", ""}));
+
+        Write("tickets.txt", "kept");
+        // A full disk, as root meets one too: no file may grow past 4 bytes.
+        std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit{};
+        getrlimit(RLIMIT_FSIZE, &limit);
+        const rlimit full{4, limit.rlim_max};
+        setrlimit(RLIMIT_FSIZE, &full);
+        ModalAnswerer answer(1);
+        const bool saved = window->SaveTickets(path, false);
+        setrlimit(RLIMIT_FSIZE, &limit);
+        QVERIFY(!saved);
+        QCOMPARE(answer.text,
+                 "Cannot save the tickets ..!\ntickets.txt\nnot all of it could be written: "
+                 "is the disk full?");
+        QCOMPARE(Read(path), "kept");
+        QCOMPARE(QDir(folder.path()).entryList({"tickets*"}, QDir::Files),
+                 QStringList{"tickets.txt"});
+
+        ModalAnswerer noFolder(1);
+        QVERIFY(!window->SaveTickets(folder.filePath("no/such/folder.txt"), false));
+        QCOMPARE(noFolder.seen, 1);
+    }
+
+    void printsHeaderAndEveryTicket() {
+        QString wheel;
+        for (int i = 0; i < 600; ++i) { // several pages
+            wheel += QString("%1 %2\n").arg(i % 12 + 1).arg((i * 7 + 3) % 12 + 1);
+        }
+        Develop(wheel, {1, 2, 4, 5, 6, 7, 8, 9, 10, 11, 12}, {3});
+        window->ResetAll();
+
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(folder.filePath("tickets.pdf"));
+        QVERIFY(window->PrintTickets(&printer));
+        QProcess pdftotext;
+        pdftotext.start("pdftotext", {"-layout", printer.outputFileName(), "-"});
+        QVERIFY(pdftotext.waitForFinished());
+        const QString text = QString::fromUtf8(pdftotext.readAllStandardOutput());
+        QVERIFY(text.contains("Your numbers: 03* 01 02 04"));
+        QVERIFY(text.contains("12 numbers, 600 tickets"));
+        const QString listing = QString::fromStdString(ListSystem().listing);
+        const QStringList tickets = listing.split("\r\n", Qt::SkipEmptyParts);
+        for (int i = 0; i < tickets.size(); ++i) { // numbered, each once
+            QCOMPARE(text.count(QRegularExpression(
+                         QString("(^|\\s)%1\\. %2(\\s|$)").arg(i + 1).arg(tickets[i]))),
+                     1);
+        }
+        const int pages = static_cast<int>(text.count("page "));
+        QVERIFY(pages > 1);
+        QVERIFY(text.contains(QString("page %1 of %1").arg(pages)));
+    }
+
+    void viewAndClearCanBeUndone() {
+        Develop("1 2\n2 3", {4, 5, 6});
+        Box()->setPlainText("pasted, not yet acquired");
+        Button("cmdVisualizza")->click();
+        QCOMPARE(Box()->toPlainText(), "04 05\n05 06\n");
+        QTest::keyClick(Box(), Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(Box()->toPlainText(), "pasted, not yet acquired");
+        Button("cmdClear")->click();
+        QCOMPARE(Box()->toPlainText(), "");
+        QTest::keyClick(Box(), Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(Box()->toPlainText(), "pasted, not yet acquired");
+    }
 
 private:
     QString Write(const QString& name, const QByteArray& bytes) {
@@ -50,207 +221,6 @@ private:
 
     QTemporaryDir folder;
 };
-
-void tst_Files::menusActWhenTheyCan() {
-    for (QAction* menu : window->menuBar()->actions()) { // Alt reaches every one
-        QVERIFY2(menu->text().contains('&'), qPrintable(menu->text()));
-        for (QAction* item : menu->menu()->actions()) {
-            QVERIFY2(item->isSeparator() || item->text().contains('&'), qPrintable(item->text()));
-        }
-    }
-    auto enabled = [this] {
-        QString on;
-        for (const char* name : {"mnuSave", "mnuCopy", "mnuPrint", "mnuReport", "mnuDraw"}) {
-            on += Action(name)->isEnabled() ? '1' : '0';
-        }
-        return on;
-    };
-    QCOMPARE(enabled(), "00000");
-    Develop("1 2\n2 3", {4, 5, 6});
-    QCOMPARE(enabled(), "11111");
-    QVERIFY(QTest::qWaitForWindowActive(window)); // back from the notice
-    QTest::keyClick(window, Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
-    QCOMPARE(QApplication::clipboard()->text(), "04 05\n05 06\n");
-    ModalAnswerer notice(1);
-    Box()->setPlainText("2 3");
-    Button("cmdAcquire")->click(); // no wheel now, but the tickets stay
-    QCOMPARE(enabled(), "11100");
-
-    // The text box's own menu offers the file items beside its standard ones.
-    QStringList items;
-    QTimer::singleShot(50, [&items] {
-        QWidget* popup = QApplication::activePopupWidget();
-        for (QAction* item : popup ? popup->actions() : QList<QAction*>{}) {
-            items << item->objectName();
-        }
-        if (popup) {
-            popup->close();
-        }
-    });
-    emit Box()->customContextMenuRequested(QPoint(5, 5));
-    QVERIFY(items.size() > 6);
-    QCOMPARE(items.mid(items.size() - 3), (QStringList{"mnuOpen", "mnuSave", "mnuCopy"}));
-}
-
-void tst_Files::openAcquiresAsAcquireDoes() {
-    QVERIFY(window->OpenWheelFile(Write("bom-crlf.txt", "\xEF\xBB\xBF"
-                                                        "1 2\r\n2 3")));
-    QCOMPARE(Label("lblStatus"), "IN MEMORY: 3 NUMBERS - IN 2 LINES");
-    QCOMPARE(Box()->toPlainText(), "1 2\n2 3");
-
-    // A text that is no wheel: ACQUIRE's notice, then the bad token selected for mending.
-    QCOMPARE(OpenForNotice(Write("bad.txt", "1 2\n3 \xC3\xBC"
-                                            "7 4\n")),
-             "Invalid Matrix ..!\nline 2: \"??7\" is not a number 1-49");
-    QCOMPARE(Label("lblStatus"), "NO WHEEL IN MEMORY..!");
-    QCOMPARE(Box()->textCursor().selectedText(), QString::fromUtf8("\xC3\xBC"
-                                                                   "7"));
-    QCOMPARE(Box()->textCursor().selectionStart(), 6);
-    QTRY_COMPARE(QApplication::focusWidget(), Box());
-}
-
-void tst_Files::badFilesChangeNothing_data() {
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("reason");
-    QTest::newRow("missing") << "missing.txt"
-                             << "no such file";
-    QTest::newRow("a folder") << "folder"
-                              << "is a folder";
-    QTest::newRow("binary") << "picture.png"
-                            << "is not a text file";
-}
-
-void tst_Files::badFilesChangeNothing() {
-    QFETCH(QString, name);
-    QFETCH(QString, reason);
-    QDir(folder.path()).mkdir("folder");
-    Write("picture.png", QByteArray("\x89PNG\r\n\x1a\n\0\0\0", 11));
-    Develop("1 2\n2 3", {4, 5, 6});
-    Box()->setPlainText("typed, not acquired");
-    const QString listing = QString::fromStdString(ListSystem().listing);
-
-    QCOMPARE(OpenForNotice(folder.filePath(name)),
-             "Cannot open the wheel ..!\n" + name + "\n" + reason);
-    QCOMPARE(Box()->toPlainText(), "typed, not acquired");
-    QCOMPARE(Label("lblStatus"), "IN MEMORY: 3 NUMBERS - IN 2 LINES");
-    QCOMPARE(gMatrixLineCount, 2u);
-    QCOMPARE(QString::fromStdString(ListSystem().listing), listing);
-}
-
-void tst_Files::droppedFilesAreOpened() {
-    const QString wheel = Write("wheel.txt", "1 2 3\n");
-    auto drop = [](QWidget* target, const QUrl& url) {
-        QMimeData data;
-        data.setUrls({url});
-        const QPoint at = target->rect().center();
-        QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(target, &enter);
-        QDropEvent dropped(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(target, &dropped);
-        return enter.isAccepted() && dropped.isAccepted();
-    };
-    QVERIFY(!drop(window, QUrl("https://example.com/wheel.txt"))); // nothing from the network
-    QVERIFY(drop(Box()->viewport(), QUrl::fromLocalFile(wheel)));
-    QTRY_COMPARE(Label("lblStatus"), "IN MEMORY: 3 NUMBERS - IN 1 LINES");
-    QCOMPARE(Box()->toPlainText(), "1 2 3\n");
-
-    Write("wheel.txt", "1 2\n");
-    QVERIFY(drop(window, QUrl::fromLocalFile(wheel)));
-    QTRY_COMPARE(Label("lblStatus"), "IN MEMORY: 2 NUMBERS - IN 1 LINES");
-}
-
-void tst_Files::savedTicketsOpenAgain() {
-    const QString path = folder.filePath("tickets.txt");
-    ModalAnswerer nothing(1);
-    QVERIFY(!window->SaveTickets(path, false));
-    QCOMPARE(nothing.text, "Sorry! No lines reduced ..!");
-
-    Develop("3 1 2\n4 1", {2, 4}, {3, 1});
-    QVERIFY(window->SaveTickets(path, false));
-    QCOMPARE(Read(path), "01 02 03\r\n01 04\r\n");
-    QVERIFY(window->OpenWheelFile(path)); // developed onto 1..4, the tickets are a wheel again
-    QCOMPARE(Label("lblStatus"), "IN MEMORY: 4 NUMBERS - IN 2 LINES");
-
-    window->ResetAll(); // the header tells what GENERATE used, not the keys now
-    QVERIFY(window->SaveTickets(path, true));
-    const QStringList lines = Read(path).split("\r\n");
-    QVERIFY(lines[0].startsWith("Quorvex - "));
-    QCOMPARE(lines.mid(1), (QStringList{"Your numbers: 01* 03* 02 04 (* base)",
-                                        "4 numbers, 2 tickets", "", "01 02 03", "01 04", ""}));
-}
-
-void tst_Files::failedSaveKeepsTheFileThere() {
-    Develop("1 2\n2 3", {4, 5, 6});
-    const QString path = Write("tickets.txt", "kept");
-    // A full disk, as root meets one too: no file may grow past 4 bytes.
-    std::signal(SIGXFSZ, SIG_IGN);
-    rlimit limit{};
-    getrlimit(RLIMIT_FSIZE, &limit);
-    const rlimit full{4, limit.rlim_max};
-    setrlimit(RLIMIT_FSIZE, &full);
-    ModalAnswerer answer(1);
-    const bool saved = window->SaveTickets(path, false);
-    setrlimit(RLIMIT_FSIZE, &limit);
-    QVERIFY(!saved);
-    QCOMPARE(answer.text,
-             "Cannot save the tickets ..!\ntickets.txt\nnot all of it could be written: "
-             "is the disk full?");
-    QCOMPARE(Read(path), "kept");
-    QCOMPARE(QDir(folder.path()).entryList({"tickets*"}, QDir::Files), QStringList{"tickets.txt"});
-
-    ModalAnswerer noFolder(1);
-    QVERIFY(!window->SaveTickets(folder.filePath("no/such/folder.txt"), false));
-    QCOMPARE(noFolder.seen, 1);
-}
-
-void tst_Files::printsHeaderAndEveryTicket() {
-    QString wheel;
-    for (int i = 0; i < 600; ++i) { // several pages
-        wheel += QString("%1 %2\n").arg(i % 49 + 1).arg((i * 7 + 3) % 49 + 1);
-    }
-    Box()->setPlainText(wheel);
-    Button("cmdAcquire")->click();
-    for (int n = 1; n <= 49; ++n) {
-        Key(n)->click();
-    }
-    Key(3)->click(); // base
-    QCOMPARE(ClickForNotice("cmdSviluppa"), QString("Well Done ..!"));
-    window->ResetAll();
-
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(folder.filePath("tickets.pdf"));
-    QVERIFY(window->PrintTickets(&printer));
-    QProcess pdftotext;
-    pdftotext.start("pdftotext", {"-layout", printer.outputFileName(), "-"});
-    QVERIFY(pdftotext.waitForFinished());
-    const QString text = QString::fromUtf8(pdftotext.readAllStandardOutput());
-    QVERIFY(text.contains("Your numbers: 03* 01 02 04"));
-    QVERIFY(text.contains("49 numbers, 600 tickets"));
-    const QString listing = QString::fromStdString(ListSystem().listing);
-    const QStringList tickets = listing.split("\r\n", Qt::SkipEmptyParts);
-    for (int i = 0; i < tickets.size(); ++i) { // numbered, each once
-        QCOMPARE(text.count(QRegularExpression(
-                     QString("(^|\\s)%1\\. %2(\\s|$)").arg(i + 1).arg(tickets[i]))),
-                 1);
-    }
-    const int pages = static_cast<int>(text.count("page "));
-    QVERIFY(pages > 1);
-    QVERIFY(text.contains(QString("page %1 of %1").arg(pages)));
-}
-
-void tst_Files::viewAndClearCanBeUndone() {
-    Develop("1 2\n2 3", {4, 5, 6});
-    Box()->setPlainText("pasted, not yet acquired");
-    Button("cmdVisualizza")->click();
-    QCOMPARE(Box()->toPlainText(), "04 05\n05 06\n");
-    QTest::keyClick(Box(), Qt::Key_Z, Qt::ControlModifier);
-    QCOMPARE(Box()->toPlainText(), "pasted, not yet acquired");
-    Button("cmdClear")->click();
-    QCOMPARE(Box()->toPlainText(), "");
-    QTest::keyClick(Box(), Qt::Key_Z, Qt::ControlModifier);
-    QCOMPARE(Box()->toPlainText(), "pasted, not yet acquired");
-}
 
 QTEST_MAIN(tst_Files)
 #include "tst_files.moc"

@@ -22,21 +22,272 @@ public slots:
 class tst_frmAccess : public QObject, private MainWindow {
     Q_OBJECT
 private slots:
-    void init();
-    void cleanup();
-    void startsEmptyWithTheKeypadInRows();
-    void keyClicksCycleColoursAndCounters();
-    void resetFreesEveryKey();
-    void acquireEmptyTextShowsNothing();
-    void invalidMatrixChangesStatusAfterTheNotice();
-    void generateAndViewNotices();
-    void clearKeepsTheHeldMatrix();
-    void exitQuestion();
-    void linkOpensTheHomepage();
-    void keyboardAloneDevelopsTheWorkedExample();
-    void accessibleTextsFollowTheState();
-    void captionsFitTheirControls();
-    void paintsAtTheScreensScale();
+    void init() { Open(); }
+    void cleanup() { Close(); }
+    // Every control of the design, once: where it stands in the designed area
+    // (its containers' offsets added up), its size, and its font, in twips and points.
+    void startsLaidOutAsDesignedAtAnyScale() {
+        struct Control {
+            const char* name;
+            int left, top, width, height;
+            double points;
+            bool bold;
+        };
+        const Control design[] = {
+            {"lblSito", 4260, 60, 3315, 225, 9, true},
+            {"Frame2", 180, 300, 3975, 4455, 8.25, false},
+            {"Frame8", 360, 4050, 2115, 555, 8.25, false},
+            {"Label1", 480, 4290, 1095, 255, 8.25, true},
+            {"lblSelezionati", 1890, 4230, 375, 345, 11.25, true},
+            {"Frame13", 2580, 4050, 1395, 555, 8.25, false},
+            {"Label2", 2700, 4290, 465, 255, 8.25, true},
+            {"lblBase", 3390, 4230, 375, 345, 11.25, true},
+            {"Frame5", 180, 4770, 3975, 1095, 8.25, false},
+            {"Frame11", 390, 4920, 1545, 795, 8.25, false},
+            {"cmdReset", 510, 5100, 1305, 495, 9, false},
+            {"Frame9", 2100, 4920, 1875, 795, 8.25, false},
+            {"cmdSviluppa", 2190, 5100, 1635, 495, 9.75, true},
+            {"Frame6", 4260, 300, 3315, 5565, 8.25, false},
+            {"txtLista", 4470, 600, 2895, 4605, 12, false},
+            {"Frame7", 4500, 5220, 495, 555, 8.25, false},
+            {"cmdClear", 4560, 5370, 345, 315, 9.75, false},
+            {"Frame0", 5070, 5220, 915, 555, 8.25, false},
+            {"cmdVisualizza", 5130, 5370, 765, 315, 9.75, false},
+            {"Frame12", 6240, 5220, 1125, 555, 8.25, false},
+            {"cmdAcquire", 6300, 5370, 975, 315, 8.25, false},
+            {"Frame1", 180, 5880, 7395, 675, 8.25, false},
+            {"lblStatus", 360, 6120, 7035, 315, 9.75, false},
+        };
+        QWidget* area = window->findChild<QWidget*>("designArea");
+        auto check = [area](const Control& c) {
+            auto* widget = area->findChild<QWidget*>(c.name);
+            QVERIFY2(widget, c.name);
+            const QRect got(widget->mapTo(area, QPoint(0, 0)), widget->size());
+            const QRect want((c.left + 7) / 15, (c.top + 7) / 15, (c.width + 7) / 15,
+                             (c.height + 7) / 15);
+            // Each container rounds its own offset to pixels: a pixel either way is the design.
+            QVERIFY2((got.topLeft() - want.topLeft()).manhattanLength() <= 2, c.name);
+            QCOMPARE(got.size(), want.size());
+            QCOMPARE(widget->font().pointSizeF(), c.points);
+            QCOMPARE(widget->font().bold(), c.bold);
+        };
+        for (const Control& control : design) {
+            check(control);
+        }
+        // The keys: columns from 150, rows from 240 twips inside the keypad frame, 30 apart.
+        const int lefts[] = {150, 675, 1200, 1725, 2250, 2775, 3300};
+        const int tops[] = {240, 735, 1230, 1725, 2220, 2715, 3210};
+        for (int n = 1; n <= 49; ++n) {
+            const QString name = QString("cmdNumero%1").arg(n);
+            check({qPrintable(name), 180 + lefts[(n - 1) % 7], 300 + tops[(n - 1) / 7], 495, 465,
+                   11.25, true});
+            QCOMPARE(Key(n)->text(), QString::number(n));
+            QCOMPARE(Key(n)->styleSheet(), QString());
+        }
+        QCOMPARE(window->findChild<QLabel*>("lblSito")->font().underline(), true);
+
+        // The designed area keeps its size at any scale; the window grows by the menu bar above it.
+        const QSize size(519, 445 + window->menuBar()->height());
+        const double scale = qEnvironmentVariable("QT_SCALE_FACTOR", "1").toDouble();
+        QCOMPARE(area->size(), QSize(519, 445));
+        QCOMPARE(window->size(), size);
+        QCOMPARE(area->mapTo(window, QPoint(0, 0)), QPoint(0, window->menuBar()->height()));
+        QCOMPARE(window->devicePixelRatioF(), scale);
+        QCOMPARE(window->grab().size(), size * scale);
+        QCOMPARE(window->windowTitle(), QString::fromUtf8(" Quorvex\u00ae - by Velmora"));
+        QVERIFY(!window->windowIcon().isNull());
+        // The clear button is read out by what it does, not its glyph; all that take the focus
+        // have a name.
+        QCOMPARE(Accessible(Button("cmdClear"), QAccessible::Name), "Clear the text");
+        for (QWidget* widget : window->findChildren<QWidget*>()) {
+            if (widget->focusPolicy() & Qt::TabFocus) {
+                QVERIFY2(!Accessible(widget, QAccessible::Name).isEmpty(),
+                         qPrintable(widget->objectName()));
+            }
+        }
+        QCOMPARE(Label("lblSelezionati"), "0");
+        QCOMPARE(Label("lblBase"), "0");
+        QCOMPARE(Label("lblStatus"), "NO WHEEL IN MEMORY..!");
+        // The counters: light grey behind dark teal.
+        for (const char* counter : {"lblSelezionati", "lblBase"}) {
+            const QImage picture = window->findChild<QLabel*>(counter)->grab().toImage();
+            QCOMPARE(picture.pixelColor(1, 1), QColor(0xEB, 0xEB, 0xEB));
+        }
+    }
+
+    // A key's colour, its description for screen readers, and both counters, click by click.
+    void keysCycleAndResetFreesThem() {
+        const struct {
+            const char* colour; // in the key's style sheet; "" for the platform's face
+            const char *state, *selected, *base;
+        } cycle[] = {{"#35ae8a", "selected", "1", "0"},
+                     {"#e4b414", "base", "1", "1"},
+                     {"", "free", "0", "0"}};
+        auto* base = window->findChild<QLabel*>("lblBase");
+        for (const auto& step : cycle) {
+            QTest::mouseClick(Key(12), Qt::LeftButton);
+            QCOMPARE(Key(12)->styleSheet().contains(step.colour), true);
+            QCOMPARE(Key(12)->styleSheet().isEmpty(), *step.colour == 0);
+            QCOMPARE(Accessible(Key(12), QAccessible::Description), step.state);
+            QCOMPARE(Label("lblSelezionati"), step.selected);
+            QCOMPARE(Label("lblBase"), step.base);
+            QCOMPARE(Accessible(base, QAccessible::Name), QString("Base numbers: ") + step.base);
+        }
+        for (int n : {1, 2, 2, 49}) {
+            Key(n)->click();
+        }
+        QCOMPARE(Accessible(window->findChild<QLabel*>("lblSelezionati"), QAccessible::Name),
+                 "Selected numbers: 3");
+        Button("cmdReset")->click();
+        for (int n = 1; n <= 49; ++n) {
+            QCOMPARE(Key(n)->styleSheet(), QString());
+        }
+        QCOMPARE(Accessible(Key(2), QAccessible::Description), "free");
+        QCOMPARE(Label("lblSelezionati") + Label("lblBase"), "00");
+    }
+
+    // Each button shows what its engine operation gives back, and nothing more.
+    void buttonsShowTheOutcomes() {
+        {
+            ModalAnswerer none(1);
+            Button("cmdAcquire")->click(); // an empty box: nothing at all
+            QCOMPARE(none.seen, 0);
+        }
+        QCOMPARE(ClickForNotice("cmdVisualizza"), "Sorry! No lines reduced ..!");
+        QCOMPARE(ClickForNotice("cmdSviluppa"), "Acquire the Matrix ..!");
+
+        Box()->setPlainText("1 2 3");
+        Button("cmdAcquire")->click();
+        QCOMPARE(Label("lblStatus"), "IN MEMORY: 3 NUMBERS - IN 1 LINES");
+        Key(1)->click();
+        QCOMPARE(ClickForNotice("cmdSviluppa"), "Select another 2 numbers ..!");
+        Button("cmdClear")->click(); // the box empties, the wheel stays
+        QCOMPARE(Box()->toPlainText(), QString());
+        Key(7)->click();
+        Key(8)->click();
+        QCOMPARE(ClickForNotice("cmdSviluppa"), "Well Done ..!");
+        Button("cmdVisualizza")->click();
+        QCOMPARE(Box()->toPlainText(), "01 07 08\n");
+
+        // An invalid wheel: the status line changes only once the notice is closed, and a
+        // screen reader hears the notice whole.
+        Box()->setPlainText("1 2\n4");
+        QString statusWhileOpen, spoken;
+        ModalAnswerer answer(1, [&](QDialog* dialog) {
+            statusWhileOpen =
+                Accessible(window->findChild<QLabel*>("lblStatus"), QAccessible::Name);
+            spoken = Accessible(dialog, QAccessible::Description) + " / " +
+                     Accessible(dialog->findChild<QPushButton*>("cmdPulsante1"), QAccessible::Name);
+        });
+        Button("cmdAcquire")->click();
+        QCOMPARE(answer.text, "Invalid Matrix ..!\nnumber 3 is missing");
+        QCOMPARE(statusWhileOpen, "Status: IN MEMORY: 3 NUMBERS - IN 1 LINES");
+        QCOMPARE(spoken, "Invalid Matrix ..! number 3 is missing / OK");
+        QCOMPARE(Label("lblStatus"), "NO WHEEL IN MEMORY..!");
+    }
+
+    void exitQuestion() {
+        Key(3)->click();
+        {
+            ModalAnswerer no(1);
+            QVERIFY(!window->close());
+            QCOMPARE(no.text, "Are you sure you want to exit?");
+            QCOMPARE(no.captions, (QStringList{"NO", "YES"}));
+        }
+        QVERIFY(window->isVisible());
+        QCOMPARE(Label("lblSelezionati"), "1");
+
+        // YES: the report and draw windows go with the main window.
+        Box()->setPlainText("1 2");
+        Button("cmdAcquire")->click();
+        Action("mnuReport")->trigger();
+        Action("mnuDraw")->trigger();
+        QWidgetList others{window->findChild<QWidget*>("frmReport"),
+                           window->findChild<QWidget*>("frmDraw")};
+        ModalAnswerer yes(2);
+        QVERIFY(window->close());
+        QCOMPARE(yes.seen, 1);
+        QVERIFY(!window->isVisible());
+        for (QWidget* other : others) {
+            QVERIFY(other && !other->isVisible());
+        }
+    }
+
+    void linkOpensTheHomepage() {
+        UrlCatcher catcher;
+        QDesktopServices::setUrlHandler("https", &catcher, "open");
+        QLabel* link = window->findChild<QLabel*>("lblSito");
+        QTest::mouseClick(link, Qt::LeftButton);
+        QDesktopServices::unsetUrlHandler("https");
+        QCOMPARE(catcher.opened.size(), 1);
+        QCOMPARE(catcher.opened[0].toString(), link->text() + "/");
+        QCOMPARE(Label("lblStatus"), "NO WHEEL IN MEMORY..!");
+    }
+
+    void keyboardAloneDevelopsTheWorkedExample() {
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window));
+        QCOMPARE(QApplication::focusWidget(), Key(1));
+        QCOMPARE(Tab(48), "cmdNumero49"); // the keys in number order, then the commands
+        QCOMPARE(Tab(1), "cmdSviluppa");
+        QCOMPARE(Tab(1), "cmdReset");
+        QCOMPARE(Tab(1), "txtLista");
+        for (const char* line : {"1 2 3", "1 2 4", "1 3 4", "2 3 4"}) {
+            QTest::keyClicks(Box(), line);
+            QTest::keyClick(Box(), Qt::Key_Return);
+        }
+        QCOMPARE(Tab(1), "cmdAcquire");
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+        QCOMPARE(Label("lblStatus"), "IN MEMORY: 4 NUMBERS - IN 4 LINES");
+
+        QCOMPARE(Tab(1), "cmdClear");
+        QCOMPARE(Tab(1), "cmdVisualizza");
+        QCOMPARE(Tab(1), "cmdNumero1");
+        QCOMPARE(Tab(4), "cmdNumero5");
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+        QCOMPARE(Tab(5), "cmdNumero10");
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Enter);
+        QCOMPARE(Tab(10), "cmdNumero20");
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+        QCOMPARE(Tab(13), "cmdNumero33");
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+        QCOMPARE(Label("lblSelezionati"), "4");
+        QCOMPARE(Label("lblBase"), "1");
+
+        QCOMPARE(Tab(17), "cmdSviluppa");
+        ModalAnswerer answer(ModalAnswerer::kEnter);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QCOMPARE(answer.text, "Well Done ..!");
+        QCOMPARE(Tab(5), "cmdVisualizza");
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+        const QString listing = "05 10 20\n05 10 33\n05 20 33\n10 20 33\n";
+        QCOMPARE(Box()->toPlainText(), listing);
+        QCOMPARE(Box()->textCursor().position(), listing.size()); // the caret at the very end
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+        QCOMPARE(Box()->toPlainText(), listing);
+    }
+
+    void captionsFitTheirControls() {
+        for (QPushButton* button : window->findChildren<QPushButton*>()) {
+            const int margins =
+                2 * button->style()->pixelMetric(QStyle::PM_ButtonMargin, nullptr, button);
+            QVERIFY2(button->fontMetrics().horizontalAdvance(button->text()) + margins <=
+                         button->width(),
+                     qPrintable(button->objectName()));
+            QVERIFY2(button->fontMetrics().height() <= button->height(),
+                     qPrintable(button->objectName()));
+        }
+        Box()->setPlainText(
+            "1 2 3 4 5 6 7 8 9 10 11 12 13 14 15 16 17 18 19 20 21 22 23 24 25 26 27 28 29 30");
+        Button("cmdAcquire")->click(); // the widest status text there is in practice
+        for (QLabel* label : window->findChildren<QLabel*>()) {
+            QVERIFY2(label->fontMetrics().horizontalAdvance(label->text()) <= label->width(),
+                     qPrintable(label->objectName()));
+            QVERIFY2(label->fontMetrics().ascent() <= label->height(),
+                     qPrintable(label->objectName()));
+        }
+    }
 
 private:
     // Presses Tab on whatever has the focus; returns the object name focused last.
@@ -54,253 +305,6 @@ private:
         return QAccessible::queryAccessibleInterface(object)->text(text);
     }
 };
-
-void tst_frmAccess::init() {
-    Open();
-}
-
-void tst_frmAccess::cleanup() {
-    Close();
-}
-
-void tst_frmAccess::startsEmptyWithTheKeypadInRows() {
-    // The designed area keeps its size; the window grows by the menu bar above it.
-    QWidget* design = window->findChild<QWidget*>("designArea");
-    QCOMPARE(design->size(), QSize(519, 445));
-    QCOMPARE(window->size(), QSize(519, 445 + window->menuBar()->height()));
-    QCOMPARE(design->mapTo(window, QPoint(0, 0)), QPoint(0, window->menuBar()->height()));
-    QCOMPARE(window->windowTitle(), QString::fromUtf8(" Quorvex\u00ae - by Velmora"));
-    for (int n = 1; n <= 49; ++n) {
-        QPushButton* key = Key(n);
-        QVERIFY2(key, qPrintable(QString::number(n)));
-        QCOMPARE(key->text(), QString::number(n));
-        // Columns 150 + 525c twips, rows 240 + 495r twips.
-        QCOMPARE(key->pos(), QPoint((150 + 525 * ((n - 1) % 7) + 7) / 15,
-                                    (240 + 495 * ((n - 1) / 7) + 7) / 15));
-        QCOMPARE(key->size(), QSize(33, 31));
-        QCOMPARE(key->styleSheet(), QString());
-    }
-    QCOMPARE(Label("lblSelezionati"), "0");
-    QCOMPARE(Label("lblBase"), "0");
-    QCOMPARE(Label("lblStatus"), "NO WHEEL IN MEMORY..!");
-    QCOMPARE(window->findChildren<QGroupBox*>().size(), 11);
-}
-
-void tst_frmAccess::keyClicksCycleColoursAndCounters() {
-    QTest::mouseClick(Key(12), Qt::LeftButton);
-    QVERIFY(Key(12)->styleSheet().contains("#35ae8a"));
-    QCOMPARE(Label("lblSelezionati"), "1");
-    QCOMPARE(Label("lblBase"), "0");
-
-    QTest::mouseClick(Key(12), Qt::LeftButton);
-    QVERIFY(Key(12)->styleSheet().contains("#e4b414"));
-    QCOMPARE(Label("lblSelezionati"), "1");
-    QCOMPARE(Label("lblBase"), "1");
-
-    QTest::mouseClick(Key(12), Qt::LeftButton);
-    QCOMPARE(Key(12)->styleSheet(), QString());
-    QCOMPARE(Label("lblSelezionati"), "0");
-
-    // From the keyboard too.
-    Key(40)->setFocus();
-    QTest::keyClick(Key(40), Qt::Key_Space);
-    QCOMPARE(Label("lblSelezionati"), "1");
-    QTest::keyClick(Key(40), Qt::Key_Return);
-    QCOMPARE(Label("lblBase"), "1");
-}
-
-void tst_frmAccess::resetFreesEveryKey() {
-    for (int n : {1, 2, 2, 49}) {
-        Key(n)->click();
-    }
-    Button("cmdReset")->click();
-    for (int n = 1; n <= 49; ++n) {
-        QCOMPARE(Key(n)->styleSheet(), QString());
-    }
-    QCOMPARE(Label("lblSelezionati"), "0");
-    QCOMPARE(Label("lblBase"), "0");
-    QCOMPARE(gSelectedCount, 0);
-}
-
-void tst_frmAccess::acquireEmptyTextShowsNothing() {
-    ModalAnswerer answer(1);
-    Button("cmdAcquire")->click();
-    QCOMPARE(answer.seen, 0);
-    QCOMPARE(Label("lblStatus"), "NO WHEEL IN MEMORY..!");
-}
-
-void tst_frmAccess::invalidMatrixChangesStatusAfterTheNotice() {
-    Box()->setPlainText("1 2");
-    Button("cmdAcquire")->click();
-    QCOMPARE(Label("lblStatus"), "IN MEMORY: 2 NUMBERS - IN 1 LINES");
-
-    Box()->setPlainText("1 2\n4");
-    QString statusWhileOpen;
-    ModalAnswerer answer(1, [&](QDialog*) { statusWhileOpen = Label("lblStatus"); });
-    Button("cmdAcquire")->click();
-    QCOMPARE(answer.text, "Invalid Matrix ..!\nnumber 3 is missing");
-    QCOMPARE(statusWhileOpen, "IN MEMORY: 2 NUMBERS - IN 1 LINES");
-    QCOMPARE(Label("lblStatus"), "NO WHEEL IN MEMORY..!");
-}
-
-void tst_frmAccess::generateAndViewNotices() {
-    QCOMPARE(ClickForNotice("cmdVisualizza"), "Sorry! No lines reduced ..!");
-    QCOMPARE(ClickForNotice("cmdSviluppa"), "Acquire the Matrix ..!");
-    Box()->setPlainText("1 2 3");
-    Button("cmdAcquire")->click();
-    Key(1)->click();
-    QCOMPARE(ClickForNotice("cmdSviluppa"), "Select another 2 numbers ..!");
-    for (int n : {2, 3, 4}) {
-        Key(n)->click();
-    }
-    QCOMPARE(ClickForNotice("cmdSviluppa"), "Unselect 1 numbers ..!");
-    QCOMPARE(Box()->toPlainText(), "1 2 3");
-}
-
-void tst_frmAccess::clearKeepsTheHeldMatrix() {
-    Box()->setPlainText("2 1");
-    Button("cmdAcquire")->click();
-    Button("cmdClear")->click();
-    QCOMPARE(Box()->toPlainText(), QString());
-    Key(7)->click();
-    Key(8)->click();
-    QCOMPARE(ClickForNotice("cmdSviluppa"), "Well Done ..!");
-    Button("cmdVisualizza")->click();
-    QCOMPARE(Box()->toPlainText(), "07 08\n");
-}
-
-void tst_frmAccess::exitQuestion() {
-    Key(3)->click();
-    {
-        ModalAnswerer no(1);
-        QVERIFY(!window->close());
-        QCOMPARE(no.text, "Are you sure you want to exit?");
-        QCOMPARE(no.captions, (QStringList{"NO", "YES"}));
-    }
-    QVERIFY(window->isVisible());
-    QCOMPARE(Label("lblSelezionati"), "1");
-
-    ModalAnswerer yes(2);
-    QVERIFY(window->close());
-    QCOMPARE(yes.seen, 1);
-    QVERIFY(!window->isVisible());
-}
-
-void tst_frmAccess::linkOpensTheHomepage() {
-    UrlCatcher catcher;
-    QDesktopServices::setUrlHandler("https", &catcher, "open");
-    QLabel* link = window->findChild<QLabel*>("lblSito");
-    QTest::mouseClick(link, Qt::LeftButton);
-    QDesktopServices::unsetUrlHandler("https");
-    QCOMPARE(catcher.opened.size(), 1);
-    QCOMPARE(catcher.opened[0].toString(), link->text() + "/");
-    QCOMPARE(Label("lblStatus"), "NO WHEEL IN MEMORY..!");
-}
-
-void tst_frmAccess::keyboardAloneDevelopsTheWorkedExample() {
-    window->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(window));
-    QCOMPARE(QApplication::focusWidget(), Key(1));
-    QCOMPARE(Tab(48), "cmdNumero49"); // the keys in number order, then the commands
-    QCOMPARE(Tab(1), "cmdSviluppa");
-    QCOMPARE(Tab(1), "cmdReset");
-    QCOMPARE(Tab(1), "txtLista");
-    for (const char* line : {"1 2 3", "1 2 4", "1 3 4", "2 3 4"}) {
-        QTest::keyClicks(Box(), line);
-        QTest::keyClick(Box(), Qt::Key_Return);
-    }
-    QCOMPARE(Tab(1), "cmdAcquire");
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
-    QCOMPARE(Label("lblStatus"), "IN MEMORY: 4 NUMBERS - IN 4 LINES");
-
-    QCOMPARE(Tab(1), "cmdClear");
-    QCOMPARE(Tab(1), "cmdVisualizza");
-    QCOMPARE(Tab(1), "cmdNumero1");
-    QCOMPARE(Tab(4), "cmdNumero5");
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
-    QCOMPARE(Tab(5), "cmdNumero10");
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Enter);
-    QCOMPARE(Tab(10), "cmdNumero20");
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
-    QCOMPARE(Tab(13), "cmdNumero33");
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
-    QCOMPARE(Label("lblSelezionati"), "4");
-    QCOMPARE(Label("lblBase"), "1");
-
-    QCOMPARE(Tab(17), "cmdSviluppa");
-    ModalAnswerer answer(ModalAnswerer::kEnter);
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-    QCOMPARE(answer.text, "Well Done ..!");
-    QCOMPARE(Tab(5), "cmdVisualizza");
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
-    const QString listing = "05 10 20\n05 10 33\n05 20 33\n10 20 33\n";
-    QCOMPARE(Box()->toPlainText(), listing);
-    QCOMPARE(Box()->textCursor().position(), listing.size()); // the caret at the very end
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
-    QCOMPARE(Box()->toPlainText(), listing);
-}
-
-void tst_frmAccess::accessibleTextsFollowTheState() {
-    QCOMPARE(Accessible(Key(5), QAccessible::Name), "5");
-    const QStringList cycle{"selected", "base", "free"};
-    for (const QString& state : cycle) {
-        Key(5)->click();
-        QCOMPARE(Accessible(Key(5), QAccessible::Description), state);
-    }
-    Key(5)->click();
-    Key(6)->click();
-    Key(6)->click();
-    auto* selected = window->findChild<QLabel*>("lblSelezionati");
-    auto* base = window->findChild<QLabel*>("lblBase");
-    QCOMPARE(Accessible(selected, QAccessible::Name), "Selected numbers: 2");
-    QCOMPARE(Accessible(base, QAccessible::Name), "Base numbers: 1");
-    Button("cmdReset")->click();
-    QCOMPARE(Accessible(Key(6), QAccessible::Description), "free");
-    QCOMPARE(Accessible(base, QAccessible::Name), "Base numbers: 0");
-
-    auto* status = window->findChild<QLabel*>("lblStatus");
-    QCOMPARE(Accessible(status, QAccessible::Name), "Status: NO WHEEL IN MEMORY..!");
-    Box()->setPlainText("1 2\n4");
-    QString description, buttonName;
-    ModalAnswerer answer(1, [&](QDialog* dialog) {
-        description = Accessible(dialog, QAccessible::Description);
-        buttonName = Accessible(dialog->findChild<QPushButton*>("cmdPulsante1"), QAccessible::Name);
-    });
-    Button("cmdAcquire")->click();
-    QCOMPARE(description, "Invalid Matrix ..! number 3 is missing");
-    QCOMPARE(buttonName, "OK");
-    QCOMPARE(Accessible(status, QAccessible::Name), "Status: NO WHEEL IN MEMORY..!");
-    QCOMPARE(Accessible(Button("cmdClear"), QAccessible::Name), "Clear the text");
-}
-
-void tst_frmAccess::captionsFitTheirControls() {
-    for (QPushButton* button : window->findChildren<QPushButton*>()) {
-        const int margins =
-            2 * button->style()->pixelMetric(QStyle::PM_ButtonMargin, nullptr, button);
-        QVERIFY2(button->fontMetrics().horizontalAdvance(button->text()) + margins <=
-                     button->width(),
-                 qPrintable(button->objectName()));
-        QVERIFY2(button->fontMetrics().height() <= button->height(),
-                 qPrintable(button->objectName()));
-    }
-    Box()->setPlainText(
-        "1 2 3 4 5 6 7 8 9 10 11 12 13 14 15 16 17 18 19 20 21 22 23 24 25 26 27 28 29 30");
-    Button("cmdAcquire")->click(); // the widest status text there is in practice
-    for (QLabel* label : window->findChildren<QLabel*>()) {
-        QVERIFY2(label->fontMetrics().horizontalAdvance(label->text()) <= label->width(),
-                 qPrintable(label->objectName()));
-        QVERIFY2(label->fontMetrics().ascent() <= label->height(), qPrintable(label->objectName()));
-    }
-}
-
-void tst_frmAccess::paintsAtTheScreensScale() {
-    const double scale = qEnvironmentVariable("QT_SCALE_FACTOR", "1").toDouble();
-    QCOMPARE(window->devicePixelRatioF(), scale);
-    const QSize size(519, 445 + window->menuBar()->height()); // the layout itself does not change
-    QCOMPARE(window->size(), size);
-    QCOMPARE(window->grab().size(), size * scale);
-}
 
 QTEST_MAIN(tst_frmAccess)
 #include "tst_frmaccess.moc"

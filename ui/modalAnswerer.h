@@ -1,17 +1,20 @@
 #pragma once
-// Answers the next modal dialog: records what it shows, runs a check while it
-// is open, then presses one of its buttons (or Enter on the focused one). If
-// the button is missing the dialog is closed anyway, so a failing test cannot
-// hang on it.
+// For programs that drive the windows (the window tests, the screenshot
+// driver, the window benchmark): answers the next modal dialog. It records
+// what the dialog shows, runs a check while it is open, then presses one of
+// its buttons, or Enter on the focused one. If that button is missing the
+// dialog is closed anyway, so that nothing can hang on it.
 
 #include <QApplication>
 #include <QDialog>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QTimer>
-#include <QtTest>
 
 #include <functional>
+
+namespace quorvex::ui {
 
 class ModalAnswerer : public QObject {
 public:
@@ -28,6 +31,10 @@ public:
     QStringList captions; // the visible buttons, left to right
 
 private:
+    QPushButton* Button(QDialog* dialog, int i) {
+        return dialog->findChild<QPushButton*>(QString("cmdPulsante%1").arg(i));
+    }
+
     void Poll() {
         auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
         if (!dialog || !dialog->isVisible()) {
@@ -35,10 +42,11 @@ private:
         }
         timer_.stop();
         ++seen;
-        text = dialog->findChild<QLabel*>("lblMessage")->text();
+        if (auto* message = dialog->findChild<QLabel*>("lblMessage")) {
+            text = message->text();
+        }
         for (int i = 1; i <= 3; ++i) {
-            auto* b = dialog->findChild<QPushButton*>(QString("cmdPulsante%1").arg(i));
-            if (b && b->isVisible()) {
+            if (QPushButton* b = Button(dialog, i); b && b->isVisible()) {
                 captions << b->text();
             }
         }
@@ -46,13 +54,13 @@ private:
             whileOpen_(dialog);
         }
         if (button_ == kEnter && dialog->focusWidget()) {
-            QTest::keyClick(dialog->focusWidget(), Qt::Key_Return);
+            QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+            QApplication::sendEvent(dialog->focusWidget(), &enter);
         }
-        auto* b = dialog->findChild<QPushButton*>(QString("cmdPulsante%1").arg(button_));
         if (!dialog->isVisible()) {
             return;
         }
-        if (b && b->isVisible()) {
+        if (QPushButton* b = Button(dialog, button_); b && b->isVisible()) {
             b->click();
         } else {
             dialog->done(0);
@@ -63,3 +71,5 @@ private:
     std::function<void(QDialog*)> whileOpen_;
     QTimer timer_;
 };
+
+} // namespace quorvex::ui
