@@ -17,7 +17,7 @@ else # the same shapes, generated: the timings hardly depend on which lines they
   echo "wheel report on generated wheels shaped like C(30,6,5) and C(49,4,3) ($wheels not found)"
 fi
 
-report_ms() { sed -n 's/.*report \([0-9.]*\).*/\1/p' "$1"; }
+report_ms() { sed -n 's/^ms:.* report \([0-9.]*\).*/\1/p' "$1"; }
 median() { printf '%s\n' "$@" | sort -n | sed -n "$(( ($# + 1) / 2 ))p"; }
 
 printf '%-12s %6s %2s %11s %10s  %-17s %11s %9s %16s\n' wheel lines M cases "quorvex ms" \

@@ -22,6 +22,8 @@ public:
     std::size_t numberCount() const { return numbers_.size(); }
     // The length shared by every line, or 0 when the lengths differ.
     std::size_t uniformWidth() const { return uniform_ ? width_ : 0; }
+    // The length of the longest line.
+    std::size_t widest() const { return widest_; }
 
     // Line i, counted from 0.
     std::span<const Number> line(std::size_t i) const {
@@ -39,9 +41,9 @@ public:
     void endLine();
     // Adds a line of `length` numbers for the caller to fill in.
     std::span<Number> addLine(std::size_t length);
-    // Rewrites every line from records of `width` numbers each, in order, a
-    // record's line ending before the 0s that pad it. The records must hold
-    // the same lines as now, in any order.
+    // Rewrites every line from records of `width` numbers each (8 or 16), in
+    // order, a record's line ending before the 0s that pad it. The records
+    // must hold the same lines as now, in any order.
     void AssignRecords(std::span<const Number> records, std::size_t width);
     void clear() { *this = {}; }
 
@@ -58,6 +60,7 @@ private:
     std::vector<std::uint32_t> ends_; // only once the lengths differ
     std::size_t lines_ = 0;
     std::size_t width_ = 0;
+    std::size_t widest_ = 0;
     bool uniform_ = true;
 };
 

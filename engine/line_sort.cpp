@@ -5,6 +5,7 @@
 #include <bit>
 #include <cstdint>
 #include <cstring>
+#include <memory>
 #include <numeric>
 #include <utility>
 #include <vector>
@@ -56,6 +57,71 @@ template <std::size_t... Widths>
 void RadixSortRecords(std::span<Number> records, std::size_t width,
                       std::index_sequence<Widths...>) {
     ((width == Widths + 1 ? RadixSortRecords<Widths + 1>(records) : void()), ...);
+}
+
+// Ascending: in one word of bits when the numbers are distinct, by counting
+// them when a long line repeats some.
+void SortLineNumbers(std::span<Number> line) {
+    // Distinct numbers below 64 sort themselves as the bits of one word.
+    std::uint64_t bits = 0;
+    bool distinct = true;
+    for (Number n : line) {
+        const std::uint64_t bit = n < 64 ? std::uint64_t{1} << n : 0;
+        distinct = distinct && bit != 0 && (bits & bit) == 0;
+        bits |= bit;
+    }
+    if (distinct) {
+        for (Number& n : line) {
+            n = static_cast<Number>(std::countr_zero(bits));
+            bits &= bits - 1;
+        }
+    } else if (line.size() > kSmallGroup) {
+        std::array<std::size_t, 256> counts{};
+        for (Number n : line) {
+            ++counts[n];
+        }
+        auto out = line.begin();
+        for (std::size_t n = 0; n < counts.size(); ++n) {
+            out = std::fill_n(out, counts[n], static_cast<Number>(n));
+        }
+    } else {
+        for (std::size_t i = 1; i < line.size(); ++i) { // repeats in a short line
+            const Number n = line[i];
+            std::size_t j = i;
+            for (; j > 0 && line[j - 1] > n; --j) {
+                line[j] = line[j - 1];
+            }
+            line[j] = n;
+        }
+    }
+}
+
+// A line as a record of Width numbers, its own sorted and 0s after them. The
+// loops run Width times whatever the line's length, so that lines of mixed
+// lengths cost no mispredicted branches.
+template <std::size_t Width> void FillRecord(std::span<const Number> line, Number* record) {
+    const std::size_t length = line.size();
+    std::uint64_t bits = 0;
+    for (std::size_t k = 0; k < Width; ++k) {
+        const Number n = k < length ? line[k] : 0;
+        record[k] = n;
+        bits |= (std::uint64_t{1} << (n & 63)) & ~std::uint64_t{1}; // 0 pads
+    }
+    if (static_cast<std::size_t>(std::popcount(bits)) != length) { // a repeat, or above 63
+        SortLineNumbers({record, length});
+        return;
+    }
+    for (std::size_t k = 0; k < Width; ++k) {
+        record[k] = static_cast<Number>(bits != 0 ? std::countr_zero(bits) : 0);
+        bits &= bits - 1;
+    }
+}
+
+template <std::size_t Width> void FillRecords(const LineList& lines, std::span<Number> records) {
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        FillRecord<Width>(lines.line(i), records.data() + i * Width);
+    }
+    RadixSortRecords<Width>(records);
 }
 
 bool LessFrom(std::span<const Number> a, std::span<const Number> b, std::size_t depth) {
@@ -117,66 +183,30 @@ void MsdSortLines(LineList& lines) {
 
 } // namespace
 
-void SortLineNumbers(std::span<Number> line) {
-    // Distinct numbers below 64 sort themselves as the bits of one word.
-    std::uint64_t bits = 0;
-    bool distinct = true;
-    for (Number n : line) {
-        const std::uint64_t bit = n < 64 ? std::uint64_t{1} << n : 0;
-        distinct = distinct && bit != 0 && (bits & bit) == 0;
-        bits |= bit;
-    }
-    if (distinct) {
-        for (Number& n : line) {
-            n = static_cast<Number>(std::countr_zero(bits));
-            bits &= bits - 1;
-        }
-    } else if (line.size() > kSmallGroup) {
-        std::array<std::size_t, 256> counts{};
-        for (Number n : line) {
-            ++counts[n];
-        }
-        auto out = line.begin();
-        for (std::size_t n = 0; n < counts.size(); ++n) {
-            out = std::fill_n(out, counts[n], static_cast<Number>(n));
-        }
-    } else {
-        for (std::size_t i = 1; i < line.size(); ++i) { // repeats in a short line
-            const Number n = line[i];
-            std::size_t j = i;
-            for (; j > 0 && line[j - 1] > n; --j) {
-                line[j] = line[j - 1];
-            }
-            line[j] = n;
-        }
-    }
-}
-
 void SortLines(LineList& lines) {
-    if (lines.size() < 2) {
-        return;
-    }
     constexpr auto kWidths = std::make_index_sequence<kWidestRecord>{};
     const std::size_t uniform = lines.uniformWidth();
-    if (uniform > 0 && uniform <= kWidestRecord) {
-        RadixSortRecords(lines.numbers(), uniform, kWidths); // the lines are the records
-        return;
-    }
-    std::size_t widest = 0;
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-        widest = std::max(widest, lines.line(i).size());
-    }
-    // Padding short lines to the longest costs at most as much again as the lines.
-    if (widest <= kWidestRecord && lines.size() * widest <= 2 * lines.numberCount()) {
-        std::vector<Number> records(lines.size() * widest); // zeros: the padding
+    if (uniform > 0 && uniform <= kWidestRecord) { // the lines are the records
         for (std::size_t i = 0; i < lines.size(); ++i) {
-            const std::span<const Number> line = lines.line(i);
-            std::copy(line.begin(), line.end(),
-                      records.begin() + static_cast<std::ptrdiff_t>(i * widest));
+            SortLineNumbers(lines.line(i));
         }
-        RadixSortRecords(records, widest, kWidths);
-        lines.AssignRecords(records, widest);
+        RadixSortRecords(lines.numbers(), uniform, kWidths);
         return;
+    }
+    const std::size_t widest = lines.widest();
+    // Records of whole words move fastest; padding short lines to one costs at
+    // most as much again as the lines.
+    const std::size_t width = widest <= 8 ? 8 : 16;
+    if (widest <= kWidestRecord && lines.size() * width <= 2 * lines.numberCount()) {
+        const std::size_t size = lines.size() * width;
+        const std::unique_ptr<Number[]> records(new Number[size]); // every byte is written
+        width == 8 ? FillRecords<8>(lines, {records.get(), size})
+                   : FillRecords<16>(lines, {records.get(), size});
+        lines.AssignRecords({records.get(), size}, width);
+        return;
+    }
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        SortLineNumbers(lines.line(i));
     }
     MsdSortLines(lines);
 }

@@ -9,13 +9,10 @@
 
 namespace quorvex {
 
-// Ascending: in one word of bits when the numbers are distinct, by counting
-// them when a long line repeats some.
-void SortLineNumbers(std::span<Number> line);
-
-// Ascending order of whole lines, a line that is the start of another first.
-// That is the order of their two-digit texts: every number is two characters
-// wide. Numbers are 1 or more, so 0 can pad a short line to a fixed size.
+// Puts the numbers of every line in ascending order, then the lines in
+// ascending order, a line that is the start of another first. That is the
+// order of their two-digit texts: every number is two characters wide.
+// Numbers are 1 or more, so 0 can pad a short line to a fixed size.
 void SortLines(LineList& lines);
 
 } // namespace quorvex

@@ -55,9 +55,6 @@ std::string MatrixProblem(const std::vector<int>& list) {
 }
 
 void SortSystem(LineList& lines) {
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-        SortLineNumbers(lines.line(i));
-    }
     SortLines(lines);
 }
 

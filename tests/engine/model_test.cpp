@@ -14,8 +14,8 @@ using namespace quorvex;
 namespace {
 
 reference::Rows AnyWheel(std::mt19937& random) {
-    const int widths[][2] = {{1, 12}, {1, 7}, {5, 7}, {13, 13}, {1, 60}}; // lines from..to long
-    const auto* width = widths[random() % 5];
+    const int widths[][2] = {{1, 12}, {1, 7}, {5, 7}, {9, 16}, {13, 13}, {1, 60}}; // from..to long
+    const auto* width = widths[random() % 6];
     bench::WheelShape shape{1 + static_cast<int>(random() % 12), width[0],
                             width[random() % 3 ? 1 : 0], random() % 2 == 0};
     if (!shape.repeats) {
