@@ -12,6 +12,7 @@
 
 #include <csignal>
 #include <sys/resource.h>
+#include <unistd.h>
 
 using namespace quorvex;
 
@@ -156,6 +157,13 @@ private slots:
         ModalAnswerer noFolder(1);
         QVERIFY(!window->SaveTickets(folder.filePath("no/such/folder.txt"), false));
         QCOMPARE(noFolder.seen, 1);
+        if (geteuid() != 0) { // root writes anywhere: the full disk above stands in for this then
+            QDir(folder.path()).mkdir("locked");
+            QFile::setPermissions(folder.filePath("locked"), QFile::ReadOwner | QFile::ExeOwner);
+            ModalAnswerer locked(1);
+            QVERIFY(!window->SaveTickets(folder.filePath("locked/tickets.txt"), false));
+            QVERIFY(locked.text.startsWith("Cannot save the tickets ..!\ntickets.txt\n"));
+        }
     }
 
     void printsHeaderAndEveryTicket() {
