@@ -72,4 +72,29 @@ private:
     QTimer timer_;
 };
 
+// Closes any modal dialog that is still open half a second after it was first
+// seen, and counts it: a notice nobody expected would otherwise wait for a
+// click for ever. (ModalAnswerer answers within milliseconds.)
+class DialogWatchdog : public QObject {
+public:
+    DialogWatchdog() {
+        connect(&timer_, &QTimer::timeout, this, [this] {
+            QWidget* open = QApplication::activeModalWidget();
+            if (open && open == seen_) {
+                ++closed;
+                qobject_cast<QDialog*>(open) ? qobject_cast<QDialog*>(open)->done(0)
+                                             : void(open->close());
+            }
+            seen_ = open;
+        });
+        timer_.start(500);
+    }
+
+    int closed = 0; // dialogs that nobody answered
+
+private:
+    QTimer timer_;
+    QWidget* seen_ = nullptr;
+};
+
 } // namespace quorvex::ui

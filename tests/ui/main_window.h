@@ -16,9 +16,11 @@ using quorvex::ui::ModalAnswerer;
 
 struct MainWindow {
     quorvex::ui::frmAccess* window = nullptr;
+    quorvex::ui::DialogWatchdog watchdog;
 
     void Open() {
         quorvex::ResetApplicationState();
+        watchdog.closed = 0;
         window = new quorvex::ui::frmAccess;
         window->show();
         window->activateWindow(); // shortcuts and focus go to the active window
@@ -27,6 +29,7 @@ struct MainWindow {
     void Close() {
         window->hide(); // hiding asks no question
         delete window;
+        QCOMPARE(watchdog.closed, 0); // a notice appeared that the test did not expect
     }
 
     QPushButton* Key(int n) const {
