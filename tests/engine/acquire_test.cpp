@@ -69,6 +69,7 @@ TEST_F(EngineTest, OtherTextsAreRefusedWithTheirReason) {
         {"OnlyLineBreaks", std::string(1'000'000, '\n'), "no numbers found"},
         {"NulBytesOnly", std::string(64, '\0'), "line 1: \"??????...\" is not a number 1-49"},
         {"FullWidthDigit", "1 \xef\xbc\x92", "line 1: \"???\" is not a number 1-49"},
+        {"EightShownWhole", "1 12345678", "line 1: \"12345678\" is not a number 1-49"},
         {"TenDigitsWrapToSeven", "1 4294967303", "line 1: \"429496...\" is not a number 1-49"},
         {"LineNumberPastSixteenBits",
          [] {

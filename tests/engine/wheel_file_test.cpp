@@ -42,6 +42,7 @@ TEST_F(EngineTest, EncodingsAndLineEndsReadAsOneWheel) {
                   .text,
               "1 2\n2\xC2\xA0"
               "3");
+    EXPECT_EQ(DecodeWheelText("1 \xF0\x9F\x98\x80").text, "1 \xF0\x9F\x98\x80"); // UTF-8, 4 bytes
     // Characters beyond the first 65536 come in pairs in UTF-16; half a pair is replaced.
     EXPECT_EQ(DecodeWheelText(std::string("\xFF\xFE\x3D\xD8\x00\xDE\x3D\xD8", 8)).text,
               "\xF0\x9F\x98\x80\xEF\xBF\xBD");
