@@ -27,7 +27,6 @@ TEST_F(EngineTest, GenerateGivesItsNoticeAndListing) {
         // Base 40 takes the wheel's 1 although it is the highest key picked.
         {"BaseTakesTheLowest", "1\r\n2 3", {9, 7}, {40}, kWell, "07 09\r\n40\r\n"},
         {"AllBase", "1 2\r\n2 3", {}, {30, 7, 41}, kWell, "07 30\r\n30 41\r\n"},
-        {"NoBase", "3 1\r\n2 3", {41, 7, 30}, {}, kWell, "07 41\r\n30 41\r\n"},
         {"RepeatsKept", "1 1 2", {10}, {5}, kWell, "05 05 10\r\n"},
         {"IdenticalLinesKept",
          "1 2\r\n2 1\r\n1 2",

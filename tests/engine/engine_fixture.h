@@ -11,7 +11,6 @@
 class EngineTest : public ::testing::Test {
 protected:
     void SetUp() override { quorvex::ResetApplicationState(); }
-    void TearDown() override { quorvex::ResetApplicationState(); }
 };
 
 // Clicks each key the given number of times.

@@ -189,12 +189,10 @@ TEST(DrawCheck, EntriesAreReadOrRefusedByName) {
         {"5 12,33;\t7 ,49", ""},
         {"1 2 3 4 5 6 7 8 9 10 11 12 13 14 15 16 17 18 19 20", ""},
         {"", "type the numbers drawn"},
-        {" , ;", "type the numbers drawn"},
         {"1 2 3 4 5 6 7 8 9 10 11 12 13 14 15 16 17 18 19 20 21",
          "21 numbers: a draw has at most 20"},
         {"5 x7 9", "\"x7\" is not a number 1-49"},
         {"5 50", "\"50\" is not a number 1-49"},
-        {"-3", "\"-3\" is not a number 1-49"},
         {"4294967301", "\"429496...\" is not a number 1-49"}, // would wrap round to 5
         {"7 07", "7 appears twice"},
     };
@@ -213,7 +211,6 @@ TEST(WheelReport, DescribesTheWheelInWords) {
         (std::vector<std::string>{
             "1 line repeats a number (the first is line 3); a repeat counts once towards a win.",
             "3 lines are shorter than the longest (the first is line 1)."}));
-    EXPECT_EQ(mixed.longestDistinct, 3);
     ASSERT_EQ(AcquireMatrix("1 2\n2 3\n").result, Acquisition::Valid);
     EXPECT_EQ(LengthsText(ProfileWheel(gMatrixLines)), "all 2");
     EXPECT_TRUE(WarningsText(ProfileWheel(gMatrixLines)).empty());

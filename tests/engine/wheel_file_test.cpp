@@ -16,7 +16,6 @@ TEST_F(EngineTest, EncodingsAndLineEndsReadAsOneWheel) {
         "1 2\n2 3\n",
         "\xEF\xBB\xBF"
         "1 2\r\n2 3\r\n", // UTF-8 with a byte-order mark, CR LF
-        "1 2\n2 3",       // no final line end
         std::string("\xFF\xFE"
                     "1\0 \0"
                     "2\0\r\0\n\0"

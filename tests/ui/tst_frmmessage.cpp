@@ -59,6 +59,7 @@ private slots:
                 firstButtonFocused =
                     dialog->focusWidget() == dialog->findChild<QPushButton*>("cmdPulsante1");
                 QVERIFY(!dialog->windowIcon().isNull());
+                QCOMPARE(dialog->findChild<QLabel*>("Image")->geometry(), QRect(72, 14, 190, 36));
             });
             QCOMPARE(ShowMessage(nullptr, layout.body, layout.buttons), 1);
             QCOMPARE(answer.seen, 1);
