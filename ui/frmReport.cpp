@@ -263,7 +263,6 @@ void frmReport::Recount() {
         const QSignalBlocker blocker(spnDrawn);
         spnDrawn->setRange(1, std::min(numbers, kMaxDrawn));
     }
-    spnBalls->setMinimum(std::max(numbers, spnDrawn->value()));
     ShowWheel();
     ShowMapping();
     ShowTable();

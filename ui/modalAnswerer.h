@@ -82,8 +82,11 @@ public:
             QWidget* open = QApplication::activeModalWidget();
             if (open && open == seen_) {
                 ++closed;
-                qobject_cast<QDialog*>(open) ? qobject_cast<QDialog*>(open)->done(0)
-                                             : void(open->close());
+                if (auto* dialog = qobject_cast<QDialog*>(open)) {
+                    dialog->done(0); // our message dialog refuses close()
+                } else {
+                    open->close();
+                }
             }
             seen_ = open;
         });
