@@ -1,8 +1,9 @@
 // Drives the main window through the worked example (paste, ACQUIRE, keys,
 // GENERATE, VIEW) the way a user would, then saves pictures of it, of its
-// File menu and of the wheel report on a published covering.
+// File menu, of the wheel report on a published covering and of a wheel built.
 // Usage: quorvex-screenshot OUTPUT.png [WHEEL]  (the other pictures go to
-// OUTPUT-message.png, OUTPUT-menu.png and, given a wheel, OUTPUT-report.png)
+// OUTPUT-message.png, OUTPUT-menu.png and, given a wheel, OUTPUT-report.png and
+// OUTPUT-build.png)
 
 #include "frmAccess.h"
 #include "modalAnswerer.h"
@@ -41,6 +42,25 @@ bool Save(const QPixmap& picture, const QString& path) {
     const bool saved = picture.save(path);
     std::fprintf(stderr, saved ? "wrote %s\n" : "could not write %s\n", qPrintable(path));
     return saved;
+}
+
+// Builds the player's ten numbers into a wheel of 5 a ticket that holds 3 if 3
+// are drawn, then pictures the window and ends the program.
+void ShowBuild(QWidget& window, const QString& path, bool saved) {
+    window.findChild<QAction*>("mnuBuild")->trigger();
+    QWidget* build = window.findChild<QWidget*>("frmBuild");
+    const std::pair<const char*, int> goal[] = {
+        {"spnPerTicket", 5}, {"spnAtLeast", 3}, {"spnDrawn", 3}, {"spnSeconds", 3}};
+    for (const auto& [name, value] : goal) {
+        build->findChild<QSpinBox*>(name)->setValue(value);
+    }
+    Click(*build, "cmdBuild");
+    When([build] { return build->findChild<QPushButton*>("cmdUse")->isEnabled(); },
+         [build, path, saved] {
+             QTimer::singleShot(200, [build, path, saved] {
+                 QApplication::exit(Save(build->grab(), path) && saved ? 0 : 1);
+             });
+         });
 }
 
 } // namespace
@@ -111,7 +131,7 @@ int main(int argc, char* argv[]) {
                              [&, report, saved] {
                                  const bool all =
                                      Save(report->grab(), picture("-report.png")) && saved;
-                                 QApplication::exit(all ? 0 : 1);
+                                 ShowBuild(window, picture("-build.png"), all);
                              });
                      });
             });

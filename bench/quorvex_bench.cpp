@@ -5,7 +5,9 @@
 //
 //   quorvex-bench MATRIX_FILE [--base 7,30] [--selected 3,12,41] [--repeat N] [--out FILE]
 //   quorvex-bench MATRIX_FILE --report M
+//   quorvex-bench --build N K T M ... (build_bench.cpp)
 
+#include "build_bench.h"
 #include "operations.h"
 #include "report_output.h"
 
@@ -212,6 +214,9 @@ double Median(std::vector<double> values) {
 } // namespace
 
 int main(int argc, char* argv[]) {
+    if (argc > 1 && std::strcmp(argv[1], "--build") == 0) {
+        return BuildMain(argc, argv);
+    }
     Options options;
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];

@@ -25,11 +25,22 @@ public:
         done_.store(0, std::memory_order_relaxed);
     }
     void Advance(std::uint64_t work) { done_.fetch_add(work, std::memory_order_relaxed); }
+    void Set(std::uint64_t done) { done_.store(done, std::memory_order_relaxed); }
+
+    // The best result so far of a search that improves as it goes (0: none yet).
+    void OfferBest(std::uint64_t size) {
+        auto best = best_.load(std::memory_order_relaxed);
+        while ((best == 0 || size < best) &&
+               !best_.compare_exchange_weak(best, size, std::memory_order_relaxed)) {
+        }
+    }
+    std::uint64_t Best() const { return best_.load(std::memory_order_relaxed); }
 
 private:
     std::atomic<bool> cancelled_{false};
     std::atomic<std::uint64_t> done_{0};
     std::atomic<std::uint64_t> total_{0};
+    std::atomic<std::uint64_t> best_{0};
 };
 
 } // namespace quorvex

@@ -58,6 +58,8 @@ public:
     // Asks the running computation to stop; finished(false) follows.
     void Cancel() { progress_->Cancel(); }
     bool Running() const { return running_; }
+    // The best result so far of a search that reports one (0: none yet).
+    std::uint64_t Best() const { return progress_->Best(); }
 
 signals:
     void progressed(double fraction);

@@ -1,6 +1,7 @@
 #include "frmAccess.h"
 
 #include "design.h"
+#include "frmBuild.h"
 #include "frmDraw.h"
 #include "frmHelp.h"
 #include "frmMessage.h"
@@ -221,6 +222,9 @@ void frmAccess::BuildMenus() {
                           &frmAccess::mnuReport_Click);
     mnuDraw = AddAction(wheel, "mnuDraw", "Check a &draw...", QKeySequence("Ctrl+D"),
                         &frmAccess::mnuDraw_Click);
+    wheel->addSeparator();
+    mnuBuild = AddAction(wheel, "mnuBuild", "&Build a wheel...", QKeySequence("Ctrl+B"),
+                         &frmAccess::mnuBuild_Click);
 
     QMenu* help = menuBar()->addMenu("&Help");
     help->addAction("&How to use Quorvex", QKeySequence::HelpContents, this,
@@ -480,10 +484,14 @@ bool frmAccess::OpenWheelFile(const QString& path) {
         return false;
     }
     RememberFolder(path);
-    ReplaceText(FromUtf8(file.text));
+    UseWheelText(FromUtf8(file.text));
+    return true;
+}
+
+void frmAccess::UseWheelText(const QString& text) {
+    ReplaceText(text);
     txtLista->moveCursor(QTextCursor::Start);
     cmdAcquire_Click();
-    return true;
 }
 
 // VIEW's notice when there is nothing to save, copy or print.
@@ -588,6 +596,17 @@ void frmAccess::mnuDraw_Click() {
     draw->show();
     draw->raise();
     draw->activateWindow();
+}
+
+void frmAccess::mnuBuild_Click() {
+    if (!build) {
+        build = new frmBuild(this);
+        connect(this, &frmAccess::wheelChanged, build, &frmBuild::WheelChanged);
+        connect(build, &frmBuild::useWheel, this, &frmAccess::UseWheelText);
+    }
+    build->show();
+    build->raise();
+    build->activateWindow();
 }
 
 void frmAccess::closeEvent(QCloseEvent* event) {

@@ -12,7 +12,8 @@
 //
 // The menu bar above the designed area adds files (a wheel in, the tickets
 // out to a file, the clipboard or a printer) and the wheel report and draw
-// check windows, which follow the state through the three signals below.
+// check windows, which follow the state through the three signals below, and
+// the Build a wheel window, whose wheel comes back through UseWheelText().
 // The window holds no data of its own: the state lives in mDichiarazioni.
 
 #include "mDichiarazioni.h"
@@ -35,6 +36,7 @@ class QSessionManager;
 
 namespace quorvex::ui {
 
+class frmBuild;
 class frmDraw;
 class frmReport;
 
@@ -52,6 +54,8 @@ public:
     // Puts a wheel file's text in the box and acquires it, as ACQUIRE does.
     // A file that cannot be read changes nothing and gets a notice.
     bool OpenWheelFile(const QString& path);
+    // Puts a wheel's text in the box as one undoable step and acquires it.
+    void UseWheelText(const QString& text);
     // The developed tickets, as VIEW lists them, with CR LF line ends.
     bool SaveTickets(const QString& path, bool withHeader);
     // Paints the developed tickets on the printer's pages.
@@ -99,6 +103,7 @@ private:
     void mnuPrint_Click();
     void mnuReport_Click();
     void mnuDraw_Click();
+    void mnuBuild_Click();
     void txtLista_ContextMenu(const QPoint& position);
 
     QWidget* designArea;
@@ -119,8 +124,10 @@ private:
     QAction* mnuPrint;
     QAction* mnuReport;
     QAction* mnuDraw;
+    QAction* mnuBuild;
     QPointer<frmReport> report;
     QPointer<frmDraw> draw;
+    QPointer<frmBuild> build;
     bool exitConfirmed = false;
 };
 

@@ -1,0 +1,134 @@
+#include "best_known.h"
+
+#include <algorithm>
+#include <bit>
+#include <charconv>
+
+namespace quorvex {
+
+namespace {
+
+std::string_view Trimmed(std::string_view text) {
+    const auto first = text.find_first_not_of(" \t\r");
+    if (first == std::string_view::npos) {
+        return {};
+    }
+    return text.substr(first, text.find_last_not_of(" \t\r") - first + 1);
+}
+
+// The whole numbers of `text`, separated by blanks; nothing when anything else is there.
+std::optional<std::vector<std::uint64_t>> Numbers(std::string_view text) {
+    std::vector<std::uint64_t> numbers;
+    const char* at = text.data();
+    const char* end = text.data() + text.size();
+    while (true) {
+        while (at < end && (*at == ' ' || *at == '\t' || *at == '\r')) {
+            ++at;
+        }
+        if (at == end) {
+            return numbers;
+        }
+        std::uint64_t n = 0;
+        const auto [next, error] = std::from_chars(at, end, n);
+        if (error != std::errc() ||
+            (next < end && *next != ' ' && *next != '\t' && *next != '\r')) {
+            return std::nullopt;
+        }
+        numbers.push_back(n);
+        at = next;
+    }
+}
+
+bool Fits(const Ticket& ticket, const WheelGoal& goal) {
+    std::uint64_t set = 0;
+    for (int x : ticket) {
+        if (x < 1 || x > goal.numbers) {
+            return false;
+        }
+        set |= std::uint64_t{1} << (x - 1);
+    }
+    return static_cast<int>(ticket.size()) == goal.perTicket &&
+           std::popcount(set) == goal.perTicket;
+}
+
+} // namespace
+
+const KnownWheel* WheelLibrary::Find(const WheelGoal& goal) const {
+    const KnownWheel* best = nullptr;
+    for (const KnownWheel& wheel : wheels) {
+        const WheelGoal& g = wheel.goal;
+        if (g.numbers == goal.numbers && g.perTicket == goal.perTicket &&
+            g.atLeast == goal.atLeast && g.drawn == goal.drawn &&
+            (best == nullptr || wheel.size < best->size)) {
+            best = &wheel;
+        }
+    }
+    return best;
+}
+
+WheelLibrary ParseWheelLibrary(std::string_view text) {
+    WheelLibrary library;
+    KnownWheel* open = nullptr; // the wheel whose tickets are being read
+    bool openIsGood = false;
+    const auto close = [&] {
+        if (open != nullptr && (!openIsGood || open->tickets.size() != open->size)) {
+            library.wheels.pop_back();
+        }
+        open = nullptr;
+    };
+    while (!text.empty()) {
+        const auto newline = text.find('\n');
+        const std::string_view line = Trimmed(text.substr(0, newline));
+        text.remove_prefix(newline == std::string_view::npos ? text.size() : newline + 1);
+        if (line.empty() || line.front() == '#') {
+            continue;
+        }
+        const bool design = line.starts_with("wheel ");
+        if (design || line.starts_with("size ")) {
+            close();
+            const auto bar = line.find('|');
+            const auto bar2 = line.find('|', bar == std::string_view::npos ? bar : bar + 1);
+            const auto figures = Numbers(line.substr(design ? 6 : 5, bar - (design ? 6 : 5)));
+            if (bar2 == std::string_view::npos || !figures || figures->size() != 5 ||
+                std::any_of(figures->begin(), figures->end() - 1,
+                            [](std::uint64_t n) { return n > 64; })) {
+                continue;
+            }
+            const auto& f = *figures;
+            KnownWheel wheel{{static_cast<int>(f[0]), static_cast<int>(f[1]),
+                              static_cast<int>(f[2]), static_cast<int>(f[3])},
+                             f[4],
+                             std::string(Trimmed(line.substr(bar + 1, bar2 - bar - 1))),
+                             std::string(Trimmed(line.substr(bar2 + 1))),
+                             {}};
+            if (!GoalProblem(wheel.goal).empty() || wheel.size == 0) {
+                continue;
+            }
+            library.wheels.push_back(std::move(wheel));
+            if (design) {
+                open = &library.wheels.back();
+                openIsGood = true;
+            }
+            continue;
+        }
+        if (open == nullptr) {
+            continue;
+        }
+        const auto numbers = Numbers(line);
+        Ticket ticket;
+        if (numbers) {
+            for (std::uint64_t n : *numbers) {
+                ticket.push_back(n > 64 ? 0 : static_cast<int>(n));
+            }
+        }
+        openIsGood =
+            openIsGood && numbers && Fits(ticket, open->goal) && open->tickets.size() < open->size;
+        if (openIsGood) {
+            open->tickets.push_back(std::move(ticket));
+        }
+    }
+    close();
+    return library;
+}
+
+} // namespace quorvex

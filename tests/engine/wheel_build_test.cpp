@@ -1,0 +1,258 @@
+// Building wheels: every built wheel is checked here by brute force, not by the
+// report engine the builder itself uses; then the bounds, the library of best
+// known wheels, the refusals, a seed's repeatability and Stop.
+
+#include "best_known.h"
+#include "coverage.h"
+#include "wheel_search.h"
+#include "wheel_text.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <bit>
+#include <chrono>
+#include <fstream>
+#include <set>
+#include <sstream>
+#include <thread>
+
+using namespace quorvex;
+
+namespace {
+
+// Whether every m of 1..N meet some ticket in t or more numbers, trying every draw.
+bool KeepsGuarantee(const std::vector<Ticket>& tickets, const WheelGoal& goal) {
+    std::vector<std::uint64_t> sets;
+    for (const Ticket& ticket : tickets) {
+        std::uint64_t set = 0;
+        for (int x : ticket) {
+            set |= std::uint64_t{1} << x;
+        }
+        sets.push_back(set);
+    }
+    for (std::uint64_t draw = 0; draw < (std::uint64_t{1} << (goal.numbers + 1)); draw += 2) {
+        if (std::popcount(draw) != goal.drawn) {
+            continue;
+        }
+        const bool met = std::any_of(sets.begin(), sets.end(), [&](std::uint64_t set) {
+            return std::popcount(set & draw) >= goal.atLeast;
+        });
+        if (!met) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// What a built wheel must be whatever the goal: tickets of k distinct numbers
+// 1..N, no two alike, every number used, the guarantee kept.
+void ExpectWheel(const std::vector<Ticket>& tickets, const WheelGoal& goal) {
+    ASSERT_FALSE(tickets.empty());
+    std::set<Ticket> distinct;
+    std::set<int> used;
+    for (const Ticket& ticket : tickets) {
+        ASSERT_EQ(static_cast<int>(ticket.size()), goal.perTicket);
+        ASSERT_TRUE(std::is_sorted(ticket.begin(), ticket.end()));
+        ASSERT_EQ(std::adjacent_find(ticket.begin(), ticket.end()), ticket.end());
+        ASSERT_GE(ticket.front(), 1);
+        ASSERT_LE(ticket.back(), goal.numbers);
+        distinct.insert(ticket);
+        used.insert(ticket.begin(), ticket.end());
+    }
+    EXPECT_EQ(distinct.size(), tickets.size()) << "a ticket appears twice";
+    EXPECT_EQ(static_cast<int>(used.size()), goal.numbers) << "a number is never used";
+    EXPECT_TRUE(KeepsGuarantee(tickets, goal));
+}
+
+BuildOutcome Build(const WheelGoal& goal, std::uint64_t seed, std::uint64_t steps,
+                   std::vector<Ticket> start = {}) {
+    BuildRequest request;
+    request.goal = goal;
+    request.seed = seed;
+    request.maxSteps = steps;
+    request.seconds = 600;
+    request.start = std::move(start);
+    Progress progress;
+    return BuildWheel(request, progress);
+}
+
+} // namespace
+
+// Covering designs (m = t) and lotto designs (m > t), k from 2 to 8, several seeds.
+TEST(WheelBuild, EveryBuiltWheelKeepsItsGuarantee) {
+    const WheelGoal goals[] = {
+        {5, 2, 1, 1},  {6, 2, 2, 2},  {7, 3, 2, 2},  {8, 4, 3, 3},  {9, 3, 2, 3},
+        {9, 5, 3, 4},  {10, 6, 5, 5}, {10, 4, 2, 5}, {11, 7, 4, 6}, {12, 8, 5, 6},
+        {12, 6, 4, 5}, {13, 5, 3, 3}, {12, 3, 1, 4}, {14, 4, 2, 2}, {11, 6, 2, 8},
+    };
+    for (const WheelGoal& goal : goals) {
+        for (std::uint64_t seed : {1, 7, 2026}) {
+            SCOPED_TRACE(testing::Message()
+                         << "N=" << goal.numbers << " k=" << goal.perTicket << " " << goal.atLeast
+                         << " if " << goal.drawn << " seed " << seed);
+            const BuildOutcome built = Build(goal, seed, 20000);
+            EXPECT_TRUE(built.problem.empty()) << built.problem;
+            ExpectWheel(built.tickets, goal);
+            EXPECT_GE(built.guarantee, goal.atLeast);
+            EXPECT_GE(built.tickets.size(), LowerBound(goal).value());
+        }
+    }
+}
+
+// Small coverings whose smallest size is the bound are found exactly.
+TEST(WheelBuild, ReachesTheBoundWhereItIsTight) {
+    const struct {
+        WheelGoal goal;
+        std::size_t smallest;
+    } cases[] = {{{8, 4, 3, 3}, 14}, {{7, 3, 2, 2}, 7}, {{10, 4, 3, 3}, 30}, {{9, 3, 2, 2}, 12}};
+    for (const auto& c : cases) {
+        EXPECT_EQ(Build(c.goal, 3, 2'000'000).tickets.size(), c.smallest)
+            << "N=" << c.goal.numbers << " k=" << c.goal.perTicket;
+    }
+}
+
+TEST(WheelBuild, TheSameSeedAndStepsGiveTheSameWheel) {
+    const WheelGoal goal{11, 5, 3, 4};
+    const BuildOutcome first = Build(goal, 42, 30000);
+    EXPECT_EQ(Build(goal, 42, 30000).tickets, first.tickets);
+    EXPECT_EQ(first.steps, 30000u);
+}
+
+// A player's wheel with tickets to spare is shrunk, and keeps its guarantee.
+TEST(WheelBuild, StartsFromAHeldWheelAndDropsTickets) {
+    std::vector<Ticket> every; // all 35 four-number tickets of 7 numbers
+    for (int a = 1; a <= 7; ++a)
+        for (int b = a + 1; b <= 7; ++b)
+            for (int c = b + 1; c <= 7; ++c)
+                for (int d = c + 1; d <= 7; ++d)
+                    every.push_back({a, b, c, d});
+    const WheelGoal goal{7, 4, 3, 3};
+    const BuildOutcome built = Build(goal, 5, 50000, every);
+    ExpectWheel(built.tickets, goal);
+    EXPECT_EQ(built.tickets.size(), 12u); // the best known C(7,4,3)
+
+    EXPECT_NE(StartProblem(goal, {{1, 2, 3}}), "");    // a line of the wrong length
+    EXPECT_NE(StartProblem(goal, {{1, 2, 2, 3}}), ""); // a repeat
+    EXPECT_NE(StartProblem(goal, {{1, 2, 3, 8}}), ""); // a number outside 1..N
+    EXPECT_NE(Build(goal, 1, 100, {{1, 2, 3}}).problem, "");
+}
+
+TEST(WheelBuild, StopKeepsTheBestWheelSoFar) {
+    BuildRequest request;
+    request.goal = {16, 6, 5, 5};
+    request.seconds = 600;
+    Progress progress;
+    std::thread stopper([&] {
+        while (progress.Best() == 0) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        progress.Cancel();
+    });
+    const BuildOutcome built = BuildWheel(request, progress);
+    stopper.join();
+    ASSERT_FALSE(built.tickets.empty());
+    EXPECT_EQ(built.tickets.size(), progress.Best());
+    EXPECT_EQ(built.guarantee, 5);
+}
+
+TEST(WheelBuild, RefusesGoalsThatCannotOrShouldNotBeBuilt) {
+    const WheelGoal refused[] = {
+        {1, 1, 1, 1},  {50, 6, 3, 3},  {10, 11, 3, 3}, {10, 0, 1, 1}, {10, 4, 5, 5},
+        {10, 6, 4, 3}, {10, 6, 3, 11}, {12, 6, 3, 9},  {10, 6, 0, 3}, {49, 6, 3, 8},
+    };
+    for (const WheelGoal& goal : refused) {
+        EXPECT_NE(GoalProblem(goal), "")
+            << goal.numbers << " " << goal.perTicket << " " << goal.atLeast << " " << goal.drawn;
+        EXPECT_NE(Build(goal, 1, 10).problem, "");
+        EXPECT_FALSE(LowerBound(goal).has_value());
+    }
+    EXPECT_EQ(GoalProblem({49, 6, 3, 6}), ""); // 14 million draws: large, but allowed
+    EXPECT_EQ(GoalProblem({2, 1, 1, 2}), "");
+}
+
+TEST(WheelBuild, LowerBounds) {
+    const struct {
+        WheelGoal goal;
+        std::uint64_t bound;
+    } cases[] =
+        {
+            {{10, 6, 5, 5}, 44},   {{16, 6, 5, 5}, 728},  {{19, 4, 3, 3}, 257},
+            {{31, 4, 3, 3}, 1163}, {{49, 4, 3, 3}, 4704}, {{24, 6, 4, 4}, 720},
+            {{12, 6, 5, 5}, 132},  {{7, 4, 3, 3}, 11},    {{10, 1, 1, 1}, 10},
+            {{12, 6, 4, 5}, 9},  // C(12,5) = 792 draws; a ticket meets 6*15 + 6 = 96 in 4 or more
+            {{18, 5, 3, 4}, 23}, // 3060 draws; 10*13 + 5 = 135 a ticket
+            {{10, 10, 4, 6}, 1},
+        };
+    for (const auto& c : cases) {
+        EXPECT_EQ(LowerBound(c.goal), c.bound) << c.goal.numbers << " " << c.goal.perTicket;
+    }
+}
+
+TEST(WheelLibrary, ReadsEntriesAndLeavesOutTheBadOnes) {
+    const WheelLibrary library =
+        ParseWheelLibrary("# comment\n"
+                          "wheel 5 4 3 3 4 | Source A | Credit A\n"
+                          "1 2 3 4\n1 2 3 5\n1 2 4 5\n1 3 4 5\n"
+                          "size 5 4 3 3 5 | Source B | larger, so not the best\n"
+                          "wheel 6 4 3 3 2 | Bad | one ticket too few\n"
+                          "1 2 3 4\n"
+                          "wheel 6 3 2 2 1 | Bad | a repeat\n"
+                          "1 1 2\n"
+                          "wheel 7 3 2 2 1 | Bad | a letter\n"
+                          "1 x 2\n"
+                          "size 60 4 3 3 9 | Bad | too many numbers\n"
+                          "size 12 6 4 5 15 | Published | a lotto design\r\n"
+                          "size 12 6 4 five | Bad | not a number\n");
+    ASSERT_EQ(library.wheels.size(), 3u);
+    const KnownWheel* known = library.Find({5, 4, 3, 3});
+    ASSERT_NE(known, nullptr);
+    EXPECT_EQ(known->size, 4u);
+    EXPECT_EQ(known->source, "Source A");
+    EXPECT_EQ(known->credit, "Credit A");
+    EXPECT_EQ(known->tickets.size(), 4u);
+    EXPECT_EQ(known->tickets[3], (Ticket{1, 3, 4, 5}));
+    EXPECT_EQ(library.Find({12, 6, 4, 5})->credit, "a lotto design");
+    EXPECT_EQ(library.Find({6, 4, 3, 3}), nullptr);
+    EXPECT_EQ(library.Find({12, 6, 4, 4}), nullptr);
+}
+
+// The library the program ships: every design is as large as it says and keeps its guarantee.
+TEST(WheelLibrary, ShippedDesignsKeepTheirGuarantees) {
+    std::ifstream file(QUORVEX_WHEEL_LIBRARY);
+    std::stringstream text;
+    text << file.rdbuf();
+    const WheelLibrary library = ParseWheelLibrary(text.str());
+    std::size_t designs = 0;
+    for (const KnownWheel& known : library.wheels) {
+        if (known.tickets.empty()) {
+            continue;
+        }
+        ++designs;
+        LineList lines;
+        for (const Ticket& ticket : known.tickets) {
+            for (int x : ticket) {
+                lines.push(static_cast<Number>(x));
+            }
+            lines.endLine();
+        }
+        Progress progress;
+        const auto table =
+            ComputeCoverage(WheelSetsOf(lines, known.goal.numbers), known.goal.drawn, progress);
+        EXPECT_GE(table->Guarantee(known.goal.drawn), known.goal.atLeast)
+            << known.goal.numbers << " " << known.goal.perTicket;
+        EXPECT_GE(known.size, LowerBound(known.goal).value());
+    }
+    EXPECT_EQ(designs, 63u);
+    EXPECT_EQ(library.Find({16, 6, 5, 5})->size, 808u);
+    EXPECT_EQ(library.Find({24, 6, 4, 4})->size, 784u);
+    EXPECT_EQ(library.Find({15, 7, 5, 7})->size, 27u);
+}
+
+TEST(WheelText, OneTicketALineAndHowOftenEachNumberAppears) {
+    const std::vector<Ticket> tickets{{1, 2, 10}, {2, 3, 4}, {2, 4, 10}};
+    EXPECT_EQ(WheelText(tickets), "1 2 10\n2 3 4\n2 4 10\n");
+    EXPECT_EQ(Appearances(tickets, 10), std::make_pair(std::size_t{0}, std::size_t{3}));
+    EXPECT_EQ(Appearances(tickets, 4).first, 1u);
+}

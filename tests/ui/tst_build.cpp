@@ -1,0 +1,107 @@
+// Build a wheel as a player uses it: a goal refused before anything runs, a
+// small wheel built, used, and acquired by the main window, whose report then
+// states the guarantee the builder promised.
+
+#include "main_window.h"
+
+#include <QCheckBox>
+#include <QSpinBox>
+
+using namespace quorvex;
+
+class tst_Build : public QObject, private MainWindow {
+    Q_OBJECT
+private slots:
+    void init() { Open(); }
+    void cleanup() { Close(); }
+
+    void buildsUsesAndReportsASmallWheel() {
+        for (int n : {3, 8, 13, 21, 29, 34, 40, 45}) {
+            Key(n)->click();
+        }
+        QWidget* build = Opened("mnuBuild", "frmBuild");
+        QVERIFY(build && build->isVisible());
+        QCOMPARE(In<QSpinBox>(build, "spnNumbers")->value(), 8); // the keys picked
+        QVERIFY(!In<QCheckBox>(build, "chkStart")->isEnabled()); // no wheel is held
+        In<QSpinBox>(build, "spnPerTicket")->setValue(4);
+        In<QSpinBox>(build, "spnDrawn")->setValue(3);
+        In<QSpinBox>(build, "spnAtLeast")->setValue(3);
+        QVERIFY(In<QLabel>(build, "lblBounds")->text().contains("Lower bound: 14"));
+        QVERIFY(In<QLabel>(build, "lblBounds")->text().contains(
+            "Best known: 14 (La Jolla Covering Repository)"));
+
+        In<QPushButton>(build, "cmdBuild")->click();
+        QTRY_VERIFY(In<QPushButton>(build, "cmdUse")->isEnabled());
+        QVERIFY(In<QLabel>(build, "lblResult")->text().startsWith("<b>14 tickets.</b>"));
+        QVERIFY(In<QLabel>(build, "lblResult")->text().contains(
+            "Whenever 3 of your 8 numbers are drawn, at least one ticket holds all 3 of them."));
+        QCOMPARE(In<QPlainTextEdit>(build, "txtWheel")->toPlainText().count('\n'), 14);
+
+        In<QPushButton>(build, "cmdUse")->click();
+        QCOMPARE(Label("lblStatus"), "IN MEMORY: 8 NUMBERS - IN 14 LINES");
+        QCOMPARE(Box()->toPlainText().count('\n'), 14);
+        Box()->undo(); // one undoable step
+        QCOMPARE(Box()->toPlainText(), "");
+        QVERIFY(In<QCheckBox>(build, "chkStart")->isEnabled()); // a wheel of 8 is held now
+
+        QWidget* report = Opened("mnuReport", "frmReport");
+        QTRY_VERIFY(In<QLabel>(report, "lblGuarantees")->text().contains(
+            "Whenever 3 of your 8 numbers are drawn, at least one ticket holds all 3 of them."));
+    }
+
+    void refusesWhatCannotBeBuilt() {
+        QWidget* build = Opened("mnuBuild", "frmBuild");
+        QCOMPARE(In<QSpinBox>(build, "spnNumbers")->value(), 10); // fewer than 2 keys picked
+        auto* buildButton = In<QPushButton>(build, "cmdBuild");
+        auto* problem = In<QLabel>(build, "lblProblem");
+        QVERIFY(buildButton->isEnabled());
+        In<QSpinBox>(build, "spnPerTicket")->setValue(11); // k > N
+        QVERIFY(!buildButton->isEnabled());
+        QVERIFY(problem->isVisible());
+        QVERIFY(problem->text().contains("the wheel has only 10"));
+        In<QSpinBox>(build, "spnPerTicket")->setValue(5);
+        In<QSpinBox>(build, "spnAtLeast")->setValue(5);
+        In<QSpinBox>(build, "spnDrawn")->setValue(4); // t > m
+        QVERIFY(!buildButton->isEnabled());
+        In<QSpinBox>(build, "spnDrawn")->setValue(5);
+        QVERIFY(buildButton->isEnabled());
+        QVERIFY(!problem->isVisible());
+
+        // A held wheel whose lines are not k long cannot start the search.
+        Box()->setPlainText("1 2 3\n4 5 6 7 8 9 10\n");
+        Button("cmdAcquire")->click();
+        auto* start = In<QCheckBox>(build, "chkStart");
+        QVERIFY(start->isEnabled());
+        start->setChecked(true);
+        QVERIFY(!buildButton->isEnabled());
+        QVERIFY(problem->text().contains("only start from lines of 5 numbers"));
+
+        // Stop keeps the best wheel found so far.
+        start->setChecked(false);
+        In<QSpinBox>(build, "spnNumbers")->setValue(20);
+        In<QSpinBox>(build, "spnPerTicket")->setValue(6);
+        In<QSpinBox>(build, "spnDrawn")->setValue(5);
+        buildButton->click();
+        QVERIFY(In<QPushButton>(build, "cmdStop")->isEnabled());
+        QTRY_VERIFY(In<QLabel>(build, "lblBest")->text().startsWith("Best so far: "));
+        In<QPushButton>(build, "cmdStop")->click();
+        QTRY_VERIFY(In<QPushButton>(build, "cmdUse")->isEnabled());
+        QVERIFY(In<QLabel>(build, "lblResult")->text().contains("at least one ticket holds all 5"));
+        QVERIFY(In<QPushButton>(build, "cmdBestKnown")->isEnabled()); // 2800 tickets beat it
+        In<QPushButton>(build, "cmdBestKnown")->click();
+        QCOMPARE(Label("lblStatus"), "IN MEMORY: 20 NUMBERS - IN 2800 LINES");
+        QVERIFY(In<QLabel>(build, "lblCredit")->text().contains("La Jolla Covering Repository"));
+    }
+
+private:
+    QWidget* Opened(const char* action, const char* name) {
+        Action(action)->trigger();
+        return window->findChild<QWidget*>(name);
+    }
+    template <class T> T* In(QWidget* window, const char* name) {
+        return window->findChild<T*>(name);
+    }
+};
+
+QTEST_MAIN(tst_Build)
+#include "tst_build.moc"
