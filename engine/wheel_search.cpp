@@ -1,99 +1,28 @@
 #include "wheel_search.h"
 
-#include "combinations.h"
 #include "coverage.h"
+#include "draw_cover.h"
 #include "line_list.h"
 
 #include <algorithm>
-#include <array>
-#include <bit>
 #include <chrono>
 #include <cmath>
-#include <cstdlib>
 #include <optional>
-#include <random>
 #include <thread>
 
 namespace quorvex {
 
 namespace {
 
-using Set = std::uint64_t; // number i of 1..N is bit i - 1
+using namespace search;
 using Clock = std::chrono::steady_clock;
 
-Set Bit(int index) {
-    return Set{1} << index;
-}
-
-// The colex rank of a set among the sets of its size.
-std::uint32_t Rank(Set set) {
-    std::uint64_t rank = 0;
-    for (int size = 1; set != 0; ++size, set &= set - 1) {
-        rank += Binomial(std::countr_zero(set), size);
-    }
-    return static_cast<std::uint32_t>(rank);
-}
-
-Set Unrank(std::uint64_t rank, int size, int numbers) {
-    Set set = 0;
-    int a = numbers - 1;
-    for (int i = size; i >= 1; --i, --a) {
-        while (Binomial(a, i) > rank) {
-            --a;
-        }
-        set |= Bit(a);
-        rank -= Binomial(a, i);
-    }
-    return set;
-}
-
-// Calls visit(subset) for every subset of `pool` with `size` members.
-template <class Visit> void ForEachSubset(Set pool, int size, Visit&& visit) {
-    std::array<Set, 64> members;
-    int count = 0;
-    for (; pool != 0; pool &= pool - 1) {
-        members[static_cast<std::size_t>(count++)] = pool & -pool;
-    }
-    if (size > count) {
-        return;
-    }
-    std::array<int, 64> at{};
-    for (int i = 0; i < size; ++i) {
-        at[static_cast<std::size_t>(i)] = i;
-    }
-    while (true) {
-        Set subset = 0;
-        for (int i = 0; i < size; ++i) {
-            subset |= members[static_cast<std::size_t>(at[static_cast<std::size_t>(i)])];
-        }
-        visit(subset);
-        int i = size - 1;
-        while (i >= 0 && at[static_cast<std::size_t>(i)] == count - size + i) {
-            --i;
-        }
-        if (i < 0) {
-            return;
-        }
-        ++at[static_cast<std::size_t>(i)];
-        for (int j = i + 1; j < size; ++j) {
-            at[static_cast<std::size_t>(j)] = at[static_cast<std::size_t>(j - 1)] + 1;
-        }
-    }
-}
-
-// One search: the tickets, and for every draw (an m-set, by colex rank) how
-// many tickets meet it in t or more numbers, with the unmet draws in a list.
+// The plain search: single tickets, each filed under its (t-1)-sets so that a
+// ticket meeting a draw in t-1 numbers is found at once.
 class Search {
 public:
-    Search(const WheelGoal& goal, std::uint64_t seed, double temperature)
-        : n_(goal.numbers), k_(goal.perTicket), t_(goal.atLeast), m_(goal.drawn),
-          all_(n_ == 64 ? ~Set{0} : Bit(n_) - 1), random_(seed), met_(Binomial(n_, m_), 0),
-          place_(Binomial(n_, m_), 0), holding_(Binomial(n_, t_ - 1)) {
-        unmet_.reserve(met_.size());
-        for (std::uint32_t draw = 0; draw < met_.size(); ++draw) {
-            place_[draw] = draw;
-            unmet_.push_back(draw);
-        }
+    Search(const WheelGoal& goal, Random& random, double temperature)
+        : cover_(goal), random_(random), holding_(Binomial(goal.numbers, goal.atLeast - 1)) {
         // A swap that uncovers d more draws than it covers is taken with chance e^(-d/T).
         for (std::size_t d = 0; d < acceptance_.size(); ++d) {
             acceptance_[d] = std::exp(-static_cast<double>(d) / temperature);
@@ -101,40 +30,38 @@ public:
     }
 
     std::size_t Size() const { return tickets_.size(); }
-    std::size_t Unmet() const { return unmet_.size(); }
+    std::size_t Unmet() const { return cover_.Unmet(); }
     const std::vector<Set>& Tickets() const { return tickets_; }
 
     void Add(Set ticket) {
         tickets_.push_back(ticket);
-        ForEachDrawMet(ticket, [this](Set draw) { Meet(Rank(draw)); });
+        cover_.Add(ticket);
         Index(ticket, static_cast<std::uint32_t>(tickets_.size() - 1), true);
     }
 
     // Covers an unmet draw with a new ticket: t of its numbers, then the
     // numbers the tickets use least, so that every number gets its share.
     void AddGreedily() {
-        const Set draw = Unrank(unmet_[Below(unmet_.size())], m_, n_);
-        Set ticket = RandomSubset(draw, t_);
-        std::vector<int> uses(static_cast<std::size_t>(n_), 0);
+        Set ticket = random_.Subset(cover_.RandomUnmet(random_), cover_.t);
+        std::vector<int> uses(static_cast<std::size_t>(cover_.n), 0);
         for (Set held : tickets_) {
             for (; held != 0; held &= held - 1) {
                 ++uses[static_cast<std::size_t>(std::countr_zero(held))];
             }
         }
-        for (int more = k_ - t_; more > 0; --more) {
+        for (int more = cover_.k - cover_.t; more > 0; --more) {
             int pick = -1;
-            int ties = 0;
-            for (int x = 0; x < n_; ++x) {
+            std::uint64_t ties = 0;
+            for (int x = 0; x < cover_.n; ++x) {
                 if ((ticket & Bit(x)) != 0) {
                     continue;
                 }
-                if (pick < 0 ||
-                    uses[static_cast<std::size_t>(x)] < uses[static_cast<std::size_t>(pick)]) {
+                const int use = uses[static_cast<std::size_t>(x)];
+                if (pick < 0 || use < uses[static_cast<std::size_t>(pick)]) {
                     pick = x;
                     ties = 1;
-                } else if (uses[static_cast<std::size_t>(x)] ==
-                               uses[static_cast<std::size_t>(pick)] &&
-                           Below(static_cast<std::uint64_t>(++ties)) == 0) {
+                } else if (use == uses[static_cast<std::size_t>(pick)] &&
+                           random_.Below(++ties) == 0) {
                     pick = x;
                 }
             }
@@ -143,17 +70,18 @@ public:
         Add(ticket);
     }
 
-    // One annealing move; false when no ticket can be moved towards the draw picked.
-    bool Move() {
-        const Set draw = Unrank(unmet_[Below(unmet_.size())], m_, n_);
-        const std::vector<std::uint32_t>& candidates = holding_[Rank(RandomSubset(draw, t_ - 1))];
+    // One annealing move: an unmet draw, a ticket meeting it in t - 1 numbers,
+    // and a swap of one number that makes the ticket meet it in t.
+    void Move() {
+        const Set draw = cover_.RandomUnmet(random_);
+        const auto& candidates = holding_[Rank(random_.Subset(draw, cover_.t - 1))];
         if (candidates.empty()) {
-            return false;
+            return;
         }
-        const std::uint32_t which = candidates[Below(candidates.size())];
+        const std::uint32_t which = candidates[random_.Below(candidates.size())];
         const Set ticket = tickets_[which];
-        const Set out = RandomSubset(ticket & ~draw, 1);
-        const Set in = RandomSubset(draw & ~ticket, 1);
+        const Set out = random_.Subset(ticket & ~draw, 1);
+        const Set in = random_.Subset(draw & ~ticket, 1);
 
         // The draws met only through `out` are those holding it and t - 1 other
         // numbers of the ticket, `in` not among the rest; the draws met anew
@@ -161,33 +89,32 @@ public:
         lost_.clear();
         gained_.clear();
         std::int64_t delta = 0;
-        ForEachAround(ticket & ~out, all_ & ~ticket & ~in, [&](Set rest) {
+        ForEachAround(ticket & ~out, cover_.all & ~ticket & ~in, [&](Set rest) {
             const std::uint32_t lost = Rank(rest | out);
             const std::uint32_t gained = Rank(rest | in);
-            delta += (met_[lost] == 1) - (met_[gained] == 0);
+            delta += (cover_.Met(lost) == 1) - (cover_.Met(gained) == 0);
             lost_.push_back(lost);
             gained_.push_back(gained);
         });
         if (delta > 0 && (static_cast<std::size_t>(delta) >= acceptance_.size() ||
-                          Chance() >= acceptance_[static_cast<std::size_t>(delta)])) {
-            return true;
+                          random_.Chance() >= acceptance_[static_cast<std::size_t>(delta)])) {
+            return;
         }
         for (std::uint32_t lost : lost_) {
-            Unmeet(lost);
+            cover_.Unmeet(lost);
         }
         for (std::uint32_t gained : gained_) {
-            Meet(gained);
+            cover_.Meet(gained);
         }
         Index(ticket, which, false);
         tickets_[which] = (ticket & ~out) | in;
         Index(tickets_[which], which, true);
-        return true;
     }
 
     // Drops every ticket whose loss uncovers nothing (duplicates among them).
     void DropRedundant() {
         for (std::size_t i = tickets_.size(); i-- > 0;) {
-            if (Loss(tickets_[i]) == 0) {
+            if (cover_.Loss(tickets_[i]) == 0) {
                 Remove(i);
             }
         }
@@ -197,77 +124,54 @@ public:
     void DropCheapest() {
         std::size_t cheapest = 0;
         std::uint64_t fewest = UINT64_MAX;
-        int ties = 0;
+        std::uint64_t ties = 0;
         for (std::size_t i = 0; i < tickets_.size(); ++i) {
-            const std::uint64_t loss = Loss(tickets_[i]);
+            const std::uint64_t loss = cover_.Loss(tickets_[i]);
             if (loss < fewest) {
                 fewest = loss;
                 cheapest = i;
                 ties = 1;
-            } else if (loss == fewest && Below(static_cast<std::uint64_t>(++ties)) == 0) {
+            } else if (loss == fewest && random_.Below(++ties) == 0) {
                 cheapest = i;
             }
         }
         Remove(cheapest);
     }
 
-    // How many of 1..N no ticket uses.
-    int MissingNumbers() const {
-        Set used = 0;
-        for (Set ticket : tickets_) {
-            used |= ticket;
-        }
-        return n_ - std::popcount(used);
-    }
-
     // Brings every number into the wheel, for a lotto design can meet every
     // draw without some number: swaps it in where that uncovers nothing, or
     // adds a ticket for it.
     void UseEveryNumber() {
-        for (int x = 0; x < n_; ++x) {
-            Set used = 0;
-            for (Set ticket : tickets_) {
-                used |= ticket;
-            }
-            if ((used & Bit(x)) != 0) {
+        for (int x = 0; x < cover_.n; ++x) {
+            if ((Used() & Bit(x)) != 0 || SwapInLosslessly(Bit(x))) {
                 continue;
             }
-            if (!SwapInLosslessly(Bit(x))) {
-                Set ticket = Bit(x);
-                for (int y = 0; std::popcount(ticket) < k_; ++y) {
-                    ticket |= Bit(y);
-                }
-                Add(ticket);
+            Set ticket = Bit(x);
+            for (int y = 0; std::popcount(ticket) < cover_.k; ++y) {
+                ticket |= Bit(y);
             }
+            Add(ticket);
         }
+    }
+
+    Set Used() const {
+        Set used = 0;
+        for (Set ticket : tickets_) {
+            used |= ticket;
+        }
+        return used;
     }
 
 private:
     // Calls visit(rest) for every set of t - 1 numbers of `inside` and m - t of `outside`.
     template <class Visit> void ForEachAround(Set inside, Set outside, Visit&& visit) {
         around_.clear();
-        ForEachSubset(outside, m_ - t_, [this](Set part) { around_.push_back(part); });
-        ForEachSubset(inside, t_ - 1, [&](Set part) {
+        ForEachSubset(outside, cover_.m - cover_.t, [this](Set part) { around_.push_back(part); });
+        ForEachSubset(inside, cover_.t - 1, [&](Set part) {
             for (Set other : around_) {
                 visit(part | other);
             }
         });
-    }
-
-    // Calls visit(draw) for every draw the ticket meets in t or more numbers.
-    template <class Visit> void ForEachDrawMet(Set ticket, Visit&& visit) {
-        for (int j = t_; j <= std::min(k_, m_); ++j) {
-            ForEachSubset(ticket, j, [&](Set inside) {
-                ForEachSubset(all_ & ~ticket, m_ - j,
-                              [&](Set outside) { visit(inside | outside); });
-            });
-        }
-    }
-
-    std::uint64_t Loss(Set ticket) {
-        std::uint64_t loss = 0;
-        ForEachDrawMet(ticket, [&](Set draw) { loss += met_[Rank(draw)] == 1; });
-        return loss;
     }
 
     bool SwapInLosslessly(Set in) {
@@ -281,8 +185,8 @@ private:
                     continue;
                 }
                 std::uint64_t lost = 0;
-                ForEachAround(ticket & ~out, all_ & ~ticket & ~in,
-                              [&](Set part) { lost += met_[Rank(part | out)] == 1; });
+                ForEachAround(ticket & ~out, cover_.all & ~ticket & ~in,
+                              [&](Set part) { lost += cover_.Met(Rank(part | out)) == 1; });
                 if (lost == 0) {
                     Remove(which);
                     Add(swapped);
@@ -304,7 +208,7 @@ private:
 
     void Remove(std::size_t which) {
         const Set ticket = tickets_[which];
-        ForEachDrawMet(ticket, [this](Set draw) { Unmeet(Rank(draw)); });
+        cover_.Remove(ticket);
         Index(ticket, static_cast<std::uint32_t>(which), false);
         const auto last = static_cast<std::uint32_t>(tickets_.size() - 1);
         if (which != last) {
@@ -317,7 +221,7 @@ private:
 
     // Files (or unfiles) the ticket under each of its (t-1)-sets.
     void Index(Set ticket, std::uint32_t which, bool add) {
-        ForEachSubset(ticket, t_ - 1, [&](Set part) {
+        ForEachSubset(ticket, cover_.t - 1, [&](Set part) {
             std::vector<std::uint32_t>& list = holding_[Rank(part)];
             if (add) {
                 list.push_back(which);
@@ -328,53 +232,88 @@ private:
         });
     }
 
-    void Meet(std::uint32_t draw) {
-        if (met_[draw]++ == 0) {
-            const std::uint32_t moved = unmet_.back();
-            unmet_[place_[draw]] = moved;
-            place_[moved] = place_[draw];
-            unmet_.pop_back();
-        }
-    }
-    void Unmeet(std::uint32_t draw) {
-        if (--met_[draw] == 0) {
-            place_[draw] = static_cast<std::uint32_t>(unmet_.size());
-            unmet_.push_back(draw);
-        }
-    }
-
-    std::uint64_t Below(std::uint64_t bound) { return random_() % bound; }
-    double Chance() { return static_cast<double>(random_() >> 11) * 0x1.0p-53; }
-
-    // `size` members of `set`, picked at random.
-    Set RandomSubset(Set set, int size) {
-        std::array<Set, 64> members;
-        int count = 0;
-        for (; set != 0; set &= set - 1) {
-            members[static_cast<std::size_t>(count++)] = set & -set;
-        }
-        Set picked = 0;
-        for (int i = 0; i < size; ++i) {
-            const auto j =
-                static_cast<std::size_t>(i) + Below(static_cast<std::uint64_t>(count - i));
-            std::swap(members[static_cast<std::size_t>(i)], members[j]);
-            picked |= members[static_cast<std::size_t>(i)];
-        }
-        return picked;
-    }
-
-    const int n_, k_, t_, m_;
-    const Set all_;
-    std::mt19937_64 random_;
+    DrawCover cover_;
+    Random& random_;
     std::array<double, 64> acceptance_{};
     std::vector<Set> tickets_;
-    std::vector<std::uint32_t> met_;   // per draw: the tickets meeting it in t or more
-    std::vector<std::uint32_t> place_; // per unmet draw: its place in unmet_
-    std::vector<std::uint32_t> unmet_;
     std::vector<std::vector<std::uint32_t>> holding_; // per (t-1)-set: the tickets holding it
     std::vector<Set> around_;
     std::vector<std::uint32_t> lost_, gained_;
 };
+
+struct Found {
+    std::vector<Set> tickets; // empty when no wheel was found
+    std::size_t size = 0;     // its size once every number is brought in
+    std::uint64_t steps = 0;
+};
+
+// When a search stops: after its steps, at its deadline, or at a cancel.
+struct Budget {
+    std::uint64_t steps = 0; // 0: no limit but the deadline
+    Clock::time_point start, deadline;
+};
+
+std::size_t Missing(const std::vector<Set>& tickets, int numbers) {
+    Set used = 0;
+    for (Set ticket : tickets) {
+        used |= ticket;
+    }
+    return static_cast<std::size_t>(numbers - std::popcount(used));
+}
+
+// Greedy until every draw is met, then: keep the wheel, drop a ticket (or
+// an orbit), anneal until every draw is met again, and so on. Every move and
+// every drop is one step; the clock and the cancel are read every thousand.
+// Numbers a wheel leaves out are brought in only at the end, so that the
+// search itself only ever drops tickets.
+template <class AnySearch>
+void Descend(AnySearch& search, const WheelGoal& goal, const Budget& budget, std::uint64_t floor,
+             Progress& progress, Found& found) {
+    const std::uint64_t stepsBefore = found.steps;
+    const auto stop = [&] {
+        if (budget.steps != 0) {
+            progress.Set(found.steps);
+            return found.steps - stepsBefore >= budget.steps || progress.Cancelled();
+        }
+        const auto now = Clock::now();
+        progress.Set(static_cast<std::uint64_t>(
+            std::chrono::duration_cast<std::chrono::milliseconds>(now - budget.start).count()));
+        return progress.Cancelled() || now >= budget.deadline;
+    };
+    while (search.Unmet() > 0) {
+        if (progress.Cancelled()) {
+            return;
+        }
+        search.AddGreedily();
+    }
+    while (true) {
+        if (search.Unmet() == 0) {
+            search.DropRedundant();
+            const std::vector<Set> tickets = search.Tickets();
+            const std::size_t size = tickets.size() + Missing(tickets, goal.numbers);
+            if (found.tickets.empty() || size < found.size) {
+                found.tickets = tickets;
+                found.size = size;
+                progress.OfferBest(size);
+            }
+            if (found.size <= floor || search.Size() <= 1) {
+                return;
+            }
+            search.DropCheapest();
+            ++found.steps;
+        }
+        for (int i = 0; i < 1024 && search.Unmet() > 0; ++i) {
+            search.Move();
+            ++found.steps;
+            if (budget.steps != 0 && found.steps - stepsBefore >= budget.steps) {
+                break;
+            }
+        }
+        if (stop()) {
+            return;
+        }
+    }
+}
 
 Set SetOf(const Ticket& ticket) {
     Set set = 0;
@@ -384,66 +323,20 @@ Set SetOf(const Ticket& ticket) {
     return set;
 }
 
-struct Found {
-    std::vector<Set> tickets; // empty when no wheel was found
-    std::size_t size = 0;     // its size once every number is brought in
-    std::uint64_t steps = 0;
-};
-
-// Every move and every drop is one step; the clock and the cancel are read
-// every thousand. Numbers a wheel leaves out are brought in only at the end
-// (UseEveryNumber), so that the search itself only ever drops tickets.
 Found RunSearch(const BuildRequest& request, std::uint64_t seed, double temperature,
-                Clock::time_point deadline, std::uint64_t floor, Progress& progress) {
-    Search search(request.goal, seed, temperature);
+                std::uint64_t floor, Progress& progress) {
+    Random random(seed);
+    Found found;
+    const auto now = Clock::now();
+    const auto seconds = std::chrono::duration_cast<Clock::duration>(
+        std::chrono::duration<double>(std::max(0.0, request.seconds)));
+    Budget budget{request.maxSteps, now, now + seconds};
+    Search search(request.goal, random, temperature);
     for (const Ticket& ticket : request.start) {
         search.Add(SetOf(ticket));
     }
-    Found found;
-    const auto start = Clock::now();
-    const auto outOfTime = [&] {
-        if (request.maxSteps != 0) {
-            progress.Set(found.steps);
-            return found.steps >= request.maxSteps || progress.Cancelled();
-        }
-        const auto now = Clock::now();
-        progress.Set(static_cast<std::uint64_t>(
-            std::chrono::duration_cast<std::chrono::milliseconds>(now - start).count()));
-        return progress.Cancelled() || now >= deadline;
-    };
-    while (search.Unmet() > 0) {
-        if (progress.Cancelled()) {
-            return found;
-        }
-        search.AddGreedily();
-    }
-    while (true) {
-        if (search.Unmet() == 0) {
-            search.DropRedundant();
-            const std::size_t size =
-                search.Size() + static_cast<std::size_t>(search.MissingNumbers());
-            if (found.tickets.empty() || size < found.size) {
-                found.tickets = search.Tickets();
-                found.size = size;
-                progress.OfferBest(size);
-            }
-            if (found.size <= floor || search.Size() <= 1) {
-                return found;
-            }
-            search.DropCheapest();
-            ++found.steps;
-        }
-        for (int i = 0; i < 1024 && search.Unmet() > 0; ++i) {
-            search.Move();
-            ++found.steps;
-            if (request.maxSteps != 0 && found.steps >= request.maxSteps) {
-                break;
-            }
-        }
-        if (outOfTime()) {
-            return found;
-        }
-    }
+    Descend(search, request.goal, budget, floor, progress, found);
+    return found;
 }
 
 std::optional<int> CheckedGuarantee(const WheelGoal& goal, const std::vector<Ticket>& tickets) {
@@ -487,9 +380,6 @@ BuildOutcome BuildWheel(const BuildRequest& request, Progress& progress) {
     if (!outcome.problem.empty()) {
         return outcome;
     }
-    const auto deadline =
-        Clock::now() + std::chrono::duration_cast<Clock::duration>(
-                           std::chrono::duration<double>(std::max(0.0, request.seconds)));
     const std::uint64_t floor = LowerBound(request.goal).value_or(1);
     progress.Start(request.maxSteps != 0
                        ? request.maxSteps
@@ -504,8 +394,8 @@ BuildOutcome BuildWheel(const BuildRequest& request, Progress& progress) {
         const double temperature = i % 2 == 0 ? 0.2 : 0.3;
         auto run = [&, i, temperature] {
             found[static_cast<std::size_t>(i)] =
-                RunSearch(request, request.seed + static_cast<std::uint64_t>(i), temperature,
-                          deadline, floor, progress);
+                RunSearch(request, request.seed + static_cast<std::uint64_t>(i), temperature, floor,
+                          progress);
         };
         if (i + 1 == searches) {
             run();
@@ -528,7 +418,8 @@ BuildOutcome BuildWheel(const BuildRequest& request, Progress& progress) {
         outcome.problem = "The search stopped before it found a wheel.";
         return outcome;
     }
-    Search complete(request.goal, request.seed, 1.0);
+    Random random(request.seed);
+    Search complete(request.goal, random, 1.0);
     for (Set set : best->tickets) {
         complete.Add(set);
     }
