@@ -111,6 +111,16 @@ public:
         Index(tickets_[which], which, true);
     }
 
+    void Restart(const std::vector<Set>& tickets) {
+        while (!tickets_.empty()) {
+            Remove(tickets_.size() - 1);
+        }
+        for (Set ticket : tickets) {
+            Add(ticket);
+        }
+    }
+    void DropRandom() { Remove(random_.Below(tickets_.size())); }
+
     // Drops every ticket whose loss uncovers nothing (duplicates among them).
     void DropRedundant() {
         for (std::size_t i = tickets_.size(); i-- > 0;) {
@@ -280,6 +290,7 @@ void Descend(AnySearch& search, const WheelGoal& goal, const Budget& budget, std
             std::chrono::duration_cast<std::chrono::milliseconds>(now - budget.start).count()));
         return progress.Cancelled() || now >= budget.deadline;
     };
+    std::uint64_t lastCover = found.steps;
     while (search.Unmet() > 0) {
         if (progress.Cancelled()) {
             return;
@@ -301,6 +312,14 @@ void Descend(AnySearch& search, const WheelGoal& goal, const Budget& budget, std
             }
             search.DropCheapest();
             ++found.steps;
+            lastCover = found.steps;
+        }
+        // Stuck at one size for long: back to the smallest wheel, and another ticket dropped.
+        if (found.steps - lastCover >
+            std::max<std::uint64_t>(100'000, 2000 * found.tickets.size())) {
+            search.Restart(found.tickets);
+            search.DropRandom();
+            lastCover = found.steps;
         }
         for (int i = 0; i < 1024 && search.Unmet() > 0; ++i) {
             search.Move();
@@ -386,12 +405,14 @@ BuildOutcome BuildWheel(const BuildRequest& request, Progress& progress) {
                        : static_cast<std::uint64_t>(std::max(1.0, request.seconds * 1000)));
 
     // Independent searches at two temperatures: the lower one falls fast, the
-    // higher one gets out of the dead ends near the end.
+    // higher one gets out of the dead ends near the end. A lotto design's
+    // swaps change many draws at once, and it wants a higher temperature.
     const int searches = std::clamp(request.searches, 1, 64);
     std::vector<Found> found(static_cast<std::size_t>(searches));
     std::vector<std::thread> threads;
     for (int i = 0; i < searches; ++i) {
-        const double temperature = i % 2 == 0 ? 0.2 : 0.3;
+        const double temperature =
+            (request.goal.drawn == request.goal.atLeast ? 0.2 : 0.35) * (i % 2 == 0 ? 1.0 : 1.5);
         auto run = [&, i, temperature] {
             found[static_cast<std::size_t>(i)] =
                 RunSearch(request, request.seed + static_cast<std::uint64_t>(i), temperature, floor,

@@ -8,7 +8,8 @@
 // swaps one of the ticket's numbers outside S for one of S inside, so that S
 // is met; only the draws that swap touches are recounted. Once nothing is
 // uncovered the wheel is kept, the ticket whose loss uncovers fewest draws is
-// dropped, and the search goes on at b-1.
+// dropped, and the search goes on at b-1. A search stuck at one size for long
+// goes back to its smallest wheel and drops a ticket picked at random.
 
 #include "progress.h"
 #include "wheel_goal.h"
