@@ -111,10 +111,10 @@ class DrawCover {
 public:
     explicit DrawCover(const WheelGoal& goal)
         : n(goal.numbers), k(goal.perTicket), t(goal.atLeast), m(goal.drawn), all(Bit(n) - 1),
-          met_(Binomial(n, m), 0), place_(Binomial(n, m), 0) {
-        unmet_.reserve(met_.size());
-        for (std::uint32_t draw = 0; draw < met_.size(); ++draw) {
-            place_[draw] = draw;
+          state_(Binomial(n, m)) {
+        unmet_.reserve(state_.size());
+        for (std::uint32_t draw = 0; draw < state_.size(); ++draw) {
+            state_[draw] = kUnmet | draw;
             unmet_.push_back(draw);
         }
     }
@@ -126,7 +126,10 @@ public:
     Set RandomUnmet(Random& random) const {
         return Unrank(unmet_[random.Below(unmet_.size())], m, n);
     }
-    std::uint32_t Met(std::uint32_t draw) const { return met_[draw]; }
+    // How many tickets meet the draw in t or more numbers.
+    std::uint32_t Met(std::uint32_t draw) const {
+        return (state_[draw] & kUnmet) != 0 ? 0 : state_[draw];
+    }
 
     void Add(Set ticket) {
         ForEachDrawMet(ticket, [this](Set draw) { Meet(Rank(draw)); });
@@ -137,7 +140,7 @@ public:
     // How many draws only this ticket meets.
     std::uint64_t Loss(Set ticket) {
         std::uint64_t loss = 0;
-        ForEachDrawMet(ticket, [&](Set draw) { loss += met_[Rank(draw)] == 1; });
+        ForEachDrawMet(ticket, [&](Set draw) { loss += state_[Rank(draw)] == 1; });
         return loss;
     }
 
@@ -151,23 +154,29 @@ public:
     }
 
     void Meet(std::uint32_t draw) {
-        if (met_[draw]++ == 0) {
-            const std::uint32_t moved = unmet_.back();
-            unmet_[place_[draw]] = moved;
-            place_[moved] = place_[draw];
-            unmet_.pop_back();
+        const std::uint32_t state = state_[draw];
+        if ((state & kUnmet) == 0) {
+            state_[draw] = state + 1;
+            return;
         }
+        const std::uint32_t moved = unmet_.back();
+        unmet_[state & ~kUnmet] = moved;
+        state_[moved] = state;
+        unmet_.pop_back();
+        state_[draw] = 1;
     }
     void Unmeet(std::uint32_t draw) {
-        if (--met_[draw] == 0) {
-            place_[draw] = static_cast<std::uint32_t>(unmet_.size());
+        if (--state_[draw] == 0) {
+            state_[draw] = kUnmet | static_cast<std::uint32_t>(unmet_.size());
             unmet_.push_back(draw);
         }
     }
 
 private:
-    std::vector<std::uint32_t> met_;   // per draw: the tickets meeting it in t or more
-    std::vector<std::uint32_t> place_; // per unmet draw: its place in unmet_
+    // Per draw, 4 bytes: how many tickets meet it or, for an unmet draw, this
+    // bit and its place in unmet_. With the list, 8 bytes a draw at most.
+    static constexpr std::uint32_t kUnmet = 0x80000000;
+    std::vector<std::uint32_t> state_;
     std::vector<std::uint32_t> unmet_;
 };
 
