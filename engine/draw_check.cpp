@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <bit>
+#include <bitset>
 #include <cstdint>
 
 namespace quorvex {
@@ -16,7 +17,14 @@ bool IsDrawSeparator(char c) {
 
 DrawEntry ParseDraw(std::string_view text) {
     DrawEntry entry;
-    std::uint64_t seen = 0;
+    std::bitset<kMaxBalls + 1> seen;
+    const auto refuse = [&entry](std::string problem, std::size_t start, std::size_t length) {
+        entry.problem = std::move(problem);
+        entry.tokenStart = start;
+        entry.tokenLength = length;
+        return entry;
+    };
+    std::size_t tooMany = 0; // where the numbers past the 20th begin
     std::size_t i = 0;
     while (i < text.size()) {
         if (IsDrawSeparator(text[i])) {
@@ -33,31 +41,36 @@ DrawEntry ParseDraw(std::string_view text) {
             // Saturated, so that no run of digits can wrap round to a valid number.
             value = c >= '0' && c <= '9' ? std::min(value * 10 + unsigned(c - '0'), 100u) : 1000u;
         }
-        if (value < 1 || value > kHighestNumber) {
-            entry.problem = QuoteToken(token) + " is not a number 1-49";
-            return entry;
+        if (value < 1 || value > kMaxBalls) {
+            return refuse(QuoteToken(token) + " is not a number 1-" + std::to_string(kMaxBalls),
+                          start, token.size());
         }
-        const std::uint64_t bit = std::uint64_t{1} << value;
-        if (seen & bit) {
-            entry.problem = std::to_string(value) + " appears twice";
-            return entry;
+        if (seen[value]) {
+            return refuse(std::to_string(value) + " appears twice", start, token.size());
         }
-        seen |= bit;
+        seen[value] = true;
         entry.numbers.push_back(static_cast<int>(value));
+        if (entry.numbers.size() == kMostDrawn + 1) {
+            tooMany = start;
+        }
     }
     if (entry.numbers.empty()) {
-        entry.problem = "type the numbers drawn";
-    } else if (entry.numbers.size() > kMostDrawn) {
-        entry.problem = std::to_string(entry.numbers.size()) + " numbers: a draw has at most " +
-                        std::to_string(kMostDrawn);
+        return refuse("type the numbers drawn", 0, 0);
+    }
+    if (entry.numbers.size() > kMostDrawn) {
+        return refuse(std::to_string(entry.numbers.size()) + " numbers: a draw has at most " +
+                          std::to_string(kMostDrawn),
+                      tooMany, text.find_last_not_of(" \t,;") + 1 - tooMany);
     }
     return entry;
 }
 
 DrawResult CheckDraw(const LineList& tickets, std::span<const int> drawn, std::size_t limit) {
-    std::uint64_t drawnSet = 0;
+    std::uint64_t drawnSet = 0; // tickets hold 1..49 only
     for (int n : drawn) {
-        drawnSet |= std::uint64_t{1} << n;
+        if (n <= kHighestNumber) {
+            drawnSet |= std::uint64_t{1} << n;
+        }
     }
     DrawResult result;
     result.ticketsWithHits.assign(drawn.size() + 1, 0);

@@ -2,6 +2,7 @@
 // Checking a draw against the developed tickets: how many tickets hit how
 // many of the drawn numbers, and which tickets hit the most.
 
+#include "combinations.h"
 #include "mFunzioni.h"
 
 #include <cstddef>
@@ -17,9 +18,13 @@ constexpr int kMostDrawn = 20;
 struct DrawEntry {
     std::vector<int> numbers; // as typed
     std::string problem;      // why the entry is no draw, or empty
+    // The entry at fault, in bytes of the text (length 0 when it is no one entry).
+    std::size_t tokenStart = 0;
+    std::size_t tokenLength = 0;
 };
 
-// Reads 1 to 20 distinct numbers 1..49, separated by spaces, tabs, commas or semicolons.
+// Reads 1 to 20 distinct numbers 1..90 (games draw from up to 90 balls; a
+// number above 49 is on no ticket), separated by spaces, tabs, commas or semicolons.
 DrawEntry ParseDraw(std::string_view text);
 
 struct DrawResult {

@@ -1,6 +1,8 @@
 #include "parse_matrix.h"
 
 #include <algorithm>
+#include <cstdio>
+#include <vector>
 
 namespace quorvex {
 
@@ -40,17 +42,91 @@ ParsedMatrix BadToken(std::string_view text, std::size_t at) {
 
 } // namespace
 
-// A token as it can be shown in a one-line notice: printable ASCII only, short.
+// A token as it can be shown in a one-line notice: its characters as typed,
+// at most eight of them; a blank or control character, or a byte that is no
+// UTF-8, written as U+XXXX in the room of six.
 std::string QuoteToken(std::string_view token) {
     constexpr std::size_t kShown = 8;
-    std::string shown;
-    for (char c : token.substr(0, token.size() > kShown ? kShown - 2 : kShown)) {
-        shown += (c > ' ' && c < 127) ? c : '?';
+    std::vector<std::string> characters;
+    for (std::size_t i = 0; i < token.size();) {
+        const auto lead = static_cast<unsigned char>(token[i]);
+        const std::size_t length = Utf8Length(token.substr(i));
+        char32_t c = lead;
+        if (length > 1) {
+            c = lead & (0x7F >> length);
+            for (std::size_t k = 1; k < length; ++k) {
+                c = c << 6 | (static_cast<unsigned char>(token[i + k]) & 0x3F);
+            }
+        }
+        // Blanks and controls would be invisible between the quotes.
+        const bool invisible = c <= ' ' || (c >= 0x7F && c <= 0xA0) ||
+                               (c >= 0x2000 && c <= 0x200F) || (c >= 0x2028 && c <= 0x202F) ||
+                               (c >= 0x205F && c <= 0x206F) || c == 0x3000 || c == 0xFEFF;
+        if (length == 0 || invisible) {
+            char code[8];
+            std::snprintf(code, sizeof code, "U+%04X", static_cast<unsigned>(c));
+            characters.emplace_back(code);
+        } else {
+            characters.emplace_back(token.substr(i, length));
+        }
+        i += std::max<std::size_t>(length, 1);
     }
-    if (token.size() > kShown) {
-        shown += "...";
+    // A U+XXXX takes the room of six characters.
+    const auto room = [&characters](std::size_t count) {
+        std::size_t width = 0;
+        for (std::size_t i = 0; i < count; ++i) {
+            width += characters[i].starts_with("U+") ? 6 : 1;
+        }
+        return width;
+    };
+    std::size_t shown = characters.size();
+    const bool cut = room(shown) > kShown;
+    while (cut && room(shown) > kShown - 2) {
+        --shown;
     }
-    return '"' + shown + '"';
+    std::string quoted = "\"";
+    for (std::size_t i = 0; i < shown; ++i) {
+        quoted += characters[i];
+    }
+    return quoted + (cut ? "...\"" : "\"");
+}
+
+std::size_t Utf8Length(std::string_view text) {
+    if (text.empty()) {
+        return 0;
+    }
+    const auto byte = [&text](std::size_t i) {
+        return static_cast<unsigned char>(text[i]);
+    };
+    const unsigned char lead = byte(0);
+    // The range the second byte must fall in rules out overlong forms,
+    // surrogates and values above U+10FFFF.
+    std::size_t length = 0;
+    unsigned char low = 0x80, high = 0xBF;
+    if (lead < 0x80) {
+        return 1;
+    } else if (lead >= 0xC2 && lead <= 0xDF) {
+        length = 2;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        length = 3;
+        low = lead == 0xE0 ? 0xA0 : 0x80;
+        high = lead == 0xED ? 0x9F : 0xBF;
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        length = 4;
+        low = lead == 0xF0 ? 0x90 : 0x80;
+        high = lead == 0xF4 ? 0x8F : 0xBF;
+    } else {
+        return 0;
+    }
+    if (text.size() < length || byte(1) < low || byte(1) > high) {
+        return 0;
+    }
+    for (std::size_t k = 2; k < length; ++k) {
+        if ((byte(k) >> 6) != 0x2) {
+            return 0;
+        }
+    }
+    return length;
 }
 
 ParsedMatrix ParseMatrix(std::string_view text) {

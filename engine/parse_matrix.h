@@ -23,8 +23,14 @@ struct ParsedMatrix {
 // must lie in 1..49.
 ParsedMatrix ParseMatrix(std::string_view text);
 
-// A token as it can be shown in a one-line notice, quoted: printable ASCII
-// only ('?' for anything else), at most 8 characters.
+// A token as it can be shown in a one-line notice, quoted: its characters as
+// typed, at most 8 of them; control characters and bytes that are no UTF-8
+// written as U+XXXX.
 std::string QuoteToken(std::string_view token);
+
+// The length of the well-formed UTF-8 character that `text` starts with, or 0
+// when it starts with none (overlong forms, surrogates and values above
+// U+10FFFF are not UTF-8).
+std::size_t Utf8Length(std::string_view text);
 
 } // namespace quorvex

@@ -38,6 +38,16 @@ std::vector<std::string> WarningsText(const WheelProfile& profile) {
     return warnings;
 }
 
+std::string HolesHeader(const HolesHeading& h) {
+    return "# Holes of a wheel of " + std::to_string(h.numbers) + " numbers in " +
+           Count(h.lines, "line", "lines") + "\n# Draws of " + std::to_string(h.m) +
+           " numbers where no ticket holds " + std::to_string(h.t) +
+           " of them: " + std::to_string(h.count) + " in all\n# Numbers: " +
+           (h.inPicks ? std::string("yours, as picked on the keypad")
+                      : "the wheel's own, 1-" + std::to_string(h.numbers)) +
+           "\n";
+}
+
 std::string GuaranteeSentence(int m, int t, int numbers) {
     const std::string drawn = "Whenever " + std::to_string(m) + " of your " +
                               std::to_string(numbers) + " numbers " +

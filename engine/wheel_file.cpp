@@ -1,5 +1,7 @@
 #include "wheel_file.h"
 
+#include "parse_matrix.h"
+
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -50,24 +52,17 @@ WheelFileText FromUtf16(std::string_view bytes, bool bigEndian) {
         }
         AppendUtf8(file.text, c);
     }
+    if (bytes.size() % 2 != 0) {
+        AppendUtf8(file.text, 0xFFFD); // half a unit at the end
+    }
     return file;
 }
 
 bool IsUtf8(std::string_view bytes) {
     for (std::size_t i = 0; i < bytes.size();) {
-        const auto lead = static_cast<unsigned char>(bytes[i]);
-        const std::size_t length = lead < 0x80           ? 1
-                                   : (lead >> 5) == 0x6  ? 2
-                                   : (lead >> 4) == 0xE  ? 3
-                                   : (lead >> 3) == 0x1E ? 4
-                                                         : 0;
-        if (length == 0 || i + length > bytes.size()) {
+        const std::size_t length = Utf8Length(bytes.substr(i));
+        if (length == 0) {
             return false;
-        }
-        for (std::size_t k = 1; k < length; ++k) {
-            if ((static_cast<unsigned char>(bytes[i + k]) >> 6) != 0x2) {
-                return false;
-            }
         }
         i += length;
     }
@@ -77,7 +72,13 @@ bool IsUtf8(std::string_view bytes) {
 } // namespace
 
 WheelFileText DecodeWheelText(std::string_view bytes) {
-    if (bytes.starts_with("\xFF\xFE") || bytes.starts_with("\xFE\xFF")) {
+    const bool utf16 = bytes.starts_with("\xFF\xFE") || bytes.starts_with("\xFE\xFF");
+    const bool empty = bytes.empty() || (utf16 && bytes.size() == 2) ||
+                       (bytes.starts_with("\xEF\xBB\xBF") && bytes.size() == 3);
+    if (empty) {
+        return {{}, "the file is empty"};
+    }
+    if (utf16) {
         return FromUtf16(bytes.substr(2), bytes[0] == '\xFE');
     }
     if (bytes.starts_with("\xEF\xBB\xBF")) {

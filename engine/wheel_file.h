@@ -19,7 +19,8 @@ struct WheelFileText {
 };
 
 // UTF-8 with or without a byte-order mark, UTF-16 with one (either byte
-// order); anything else is Latin-1. A NUL outside UTF-16 means binary data.
+// order; a last odd byte becomes U+FFFD); anything else is Latin-1. A NUL
+// outside UTF-16 means binary data; a file with no text at all is refused.
 WheelFileText DecodeWheelText(std::string_view bytes);
 
 // Refuses what is missing, a folder, not a regular file, too large or unreadable.

@@ -2,6 +2,7 @@
 #include "frmBuild.h"
 
 #include "best_known.h"
+#include "closeKeys.h"
 #include "combinations.h"
 #include "design.h"
 #include "frmMessage.h"
@@ -21,7 +22,6 @@
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QShortcut>
 #include <QSpinBox>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -150,13 +150,10 @@ frmBuild::frmBuild(QWidget* owner) : QWidget(owner, Qt::Window) {
     cmdUse = Button("&Use this wheel", "cmdUse");
     cmdSave = Button("Sa&ve wheel...", "cmdSave");
     cmdBestKnown = Button("Use the best &known", "cmdBestKnown");
-    auto* close = Button("Close", "cmdClose");
-    auto* out = new QHBoxLayout;
-    out->addWidget(cmdUse);
-    out->addWidget(cmdSave);
-    out->addWidget(cmdBestKnown);
-    out->addStretch();
-    out->addWidget(close);
+    auto* out = CloseRow(this);
+    out->insertWidget(0, cmdUse);
+    out->insertWidget(1, cmdSave);
+    out->insertWidget(2, cmdBestKnown);
     lblCredit = Text("lblCredit");
 
     auto* layout = new QVBoxLayout(this);
@@ -184,10 +181,6 @@ frmBuild::frmBuild(QWidget* owner) : QWidget(owner, Qt::Window) {
             [this] { emit useWheel(FromUtf8(WheelText(built))); });
     connect(cmdSave, &QPushButton::clicked, this, &frmBuild::cmdSave_Click);
     connect(cmdBestKnown, &QPushButton::clicked, this, &frmBuild::cmdBestKnown_Click);
-    connect(close, &QPushButton::clicked, this, &QWidget::close);
-    for (const QKeySequence& keys : {QKeySequence(Qt::Key_Escape), QKeySequence("Ctrl+W")}) {
-        connect(new QShortcut(keys, this), &QShortcut::activated, this, &QWidget::close);
-    }
 
     ShowWork(false);
     WheelChanged();

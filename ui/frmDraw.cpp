@@ -1,5 +1,6 @@
 #include "frmDraw.h"
 
+#include "closeKeys.h"
 #include "design.h"
 #include "draw_check.h"
 #include "frmMessage.h"
@@ -33,7 +34,7 @@ frmDraw::frmDraw(QWidget* owner) : QWidget(owner, Qt::Window) {
     txtDrawn = new QLineEdit;
     txtDrawn->setObjectName("txtDrawn");
     txtDrawn->setAccessibleName("Numbers drawn");
-    txtDrawn->setPlaceholderText("e.g. 5 12 19 27 33 41");
+    txtDrawn->setPlaceholderText("e.g. 5 12 19 27 33 41 (numbers 1-90)");
     cmdCheck = new QPushButton("C&heck");
     cmdCheck->setObjectName("cmdCheck");
     cmdCheck->setDefault(true);
@@ -66,6 +67,7 @@ frmDraw::frmDraw(QWidget* owner) : QWidget(owner, Qt::Window) {
     layout->addLayout(entry);
     layout->addWidget(lblResult);
     layout->addLayout(results, 1);
+    layout->addLayout(CloseRow(this));
     resize(640, 420);
 
     connect(cmdCheck, &QPushButton::clicked, this, &frmDraw::cmdCheck_Click);
@@ -78,10 +80,22 @@ void frmDraw::SystemChanged() {
 }
 
 void frmDraw::cmdCheck_Click() {
-    const DrawEntry entry = ParseDraw(txtDrawn->text().toStdString());
+    const QByteArray text = txtDrawn->text().toUtf8();
+    const DrawEntry entry = ParseDraw({text.constData(), static_cast<std::size_t>(text.size())});
     if (!entry.problem.empty()) {
+        // No result may stand beside an entry that is no draw.
+        drawn.clear();
+        ShowResult();
         ShowMessage(this, "Not a draw ..!|" + entry.problem, "OK");
-        return; // the draw shown, if any, stays
+        const auto characters = [&text](std::size_t bytes) {
+            return static_cast<int>(
+                QString::fromUtf8(text.constData(), static_cast<qsizetype>(bytes)).size());
+        };
+        txtDrawn->setFocus();
+        txtDrawn->setSelection(characters(entry.tokenStart),
+                               characters(entry.tokenStart + entry.tokenLength) -
+                                   characters(entry.tokenStart));
+        return;
     }
     drawn = entry.numbers;
     ShowResult();

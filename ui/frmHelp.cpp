@@ -1,8 +1,11 @@
 #include "frmHelp.h"
 
+#include "closeKeys.h"
+
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QLabel>
+#include <QPushButton>
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
@@ -41,6 +44,8 @@ QDialog* HelpWindow(QWidget* owner, const char* name, const QString& title) {
     window->setWindowTitle(title);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, window);
     QObject::connect(buttons, &QDialogButtonBox::rejected, window, &QDialog::close);
+    buttons->button(QDialogButtonBox::Close)->setObjectName("cmdClose");
+    AddCloseKeys(window);
     auto* layout = new QVBoxLayout(window);
     layout->addWidget(buttons);
     return window;

@@ -1,6 +1,7 @@
 #include "frmReport.h"
 
 #include "chances.h"
+#include "closeKeys.h"
 #include "design.h"
 #include "frmMessage.h"
 #include "operations.h"
@@ -99,11 +100,15 @@ frmReport::frmReport(QWidget* owner) : QWidget(owner, Qt::Window) {
     spnBalls->setAccessibleName("Balls in the game");
     spnBalls->setRange(1, kMaxBalls);
     spnBalls->setValue(49);
+    lblDrawnHeld = new QLabel;
+    lblDrawnHeld->setObjectName("lblDrawnHeld");
+    lblDrawnHeld->setStyleSheet("color: #9a5b00;");
     auto* game = new QHBoxLayout;
     game->addWidget(Buddy("A draw of", spnDrawn));
     game->addWidget(spnDrawn);
     game->addWidget(Buddy("balls out of", spnBalls));
     game->addWidget(spnBalls);
+    game->addWidget(lblDrawnHeld);
     game->addStretch();
 
     lblStale = WrappingLabel("lblStale");
@@ -125,11 +130,13 @@ frmReport::frmReport(QWidget* owner) : QWidget(owner, Qt::Window) {
     guaranteeBox->addWidget(lblGuarantees);
 
     tblCoverage = Table("tblCoverage", "Coverage table");
+    tblCoverage->setWordWrap(false); // the guaranteed cell's mark stays beside its figure
     chkCounts = new QCheckBox("Show e&xact counts");
     chkCounts->setObjectName("chkCounts");
     auto* coverageBox = new QVBoxLayout;
     coverageBox->addWidget(tblCoverage);
     coverageBox->addWidget(chkCounts);
+    coverageBox->addStretch();
 
     tblChances = Table("tblChances", "Chances per draw");
     tblChances->setColumnCount(3);
@@ -137,6 +144,7 @@ frmReport::frmReport(QWidget* owner) : QWidget(owner, Qt::Window) {
     tblChances->verticalHeader()->hide();
     auto* chanceBox = new QVBoxLayout;
     chanceBox->addWidget(tblChances);
+    chanceBox->addStretch();
 
     spnHoleSize = new QSpinBox;
     spnHoleSize->setObjectName("spnHoleSize");
@@ -163,6 +171,8 @@ frmReport::frmReport(QWidget* owner) : QWidget(owner, Qt::Window) {
     cmdCopyHoles->setObjectName("cmdCopyHoles");
     cmdSaveHoles = new QPushButton("&Save holes...");
     cmdSaveHoles->setObjectName("cmdSaveHoles");
+    cmdCopyHoles->setEnabled(false); // until holes are listed
+    cmdSaveHoles->setEnabled(false);
     auto* holeOutput = new QHBoxLayout;
     holeOutput->addStretch();
     holeOutput->addWidget(cmdCopyHoles);
@@ -184,11 +194,17 @@ frmReport::frmReport(QWidget* owner) : QWidget(owner, Qt::Window) {
     cmdRecount->hide();
     lblWork = new QLabel;
     lblWork->setObjectName("lblWork");
-    auto* work = new QHBoxLayout;
-    work->addWidget(lblWork, 1);
-    work->addWidget(barProgress, 1);
-    work->addWidget(cmdCancel);
-    work->addWidget(cmdRecount);
+    // The work row keeps its height whether or not work is under way.
+    for (QWidget* widget : std::initializer_list<QWidget*>{barProgress, cmdCancel, cmdRecount}) {
+        QSizePolicy policy = widget->sizePolicy();
+        policy.setRetainSizeWhenHidden(true);
+        widget->setSizePolicy(policy);
+    }
+    auto* work = CloseRow(this);
+    work->insertWidget(0, lblWork, 1);
+    work->insertWidget(1, barProgress, 1);
+    work->insertWidget(2, cmdCancel);
+    work->insertWidget(3, cmdRecount);
 
     auto* grid = new QGridLayout(this);
     grid->addLayout(game, 0, 0, 1, 2);
@@ -207,9 +223,12 @@ frmReport::frmReport(QWidget* owner) : QWidget(owner, Qt::Window) {
     grid->setRowStretch(4, 1);
     resize(980, 700);
     spnDrawn->setRange(1, kMaxDrawn);
-    spnDrawn->setValue(6);
+    spnDrawn->setValue(wantedDrawn);
 
-    connect(spnDrawn, &QSpinBox::valueChanged, this, &frmReport::Recount);
+    connect(spnDrawn, &QSpinBox::valueChanged, this, [this](int drawn) {
+        wantedDrawn = drawn;
+        Recount();
+    });
     connect(spnBalls, &QSpinBox::valueChanged, this, &frmReport::ShowChances);
     connect(chkCounts, &QCheckBox::toggled, this, &frmReport::ShowTable);
     connect(spnHoleSize, &QSpinBox::valueChanged, this,
@@ -260,9 +279,14 @@ void frmReport::Recount() {
     profile = ProfileWheel(lines);
     table.reset();
     {
+        // The player's draw comes back as soon as the wheel is large enough for it.
         const QSignalBlocker blocker(spnDrawn);
         spnDrawn->setRange(1, std::min(numbers, kMaxDrawn));
+        spnDrawn->setValue(wantedDrawn);
     }
+    lblDrawnHeld->setText(
+        QString("a draw of %1: this wheel has %2 numbers").arg(spnDrawn->value()).arg(numbers));
+    lblDrawnHeld->setVisible(spnDrawn->value() < wantedDrawn);
     ShowWheel();
     ShowMapping();
     ShowTable();
@@ -270,6 +294,10 @@ void frmReport::Recount() {
     lblHoles->clear();
     txtHoles->clear();
     holesAsked = false;
+    holesShown.reset();
+    cmdCopyHoles->setEnabled(false);
+    cmdSaveHoles->setEnabled(false);
+    listingHoles = false;
 
     const WheelSets sets = WheelSetsOf(lines, numbers);
     const int drawn = spnDrawn->value();
@@ -368,12 +396,24 @@ void frmReport::ShowTable() {
             tblCoverage->setItem(m - 1, t, cell);
         }
     }
+    FitTable(tblCoverage);
+}
+
+// A table as tall as its rows, so that no empty band stands below them.
+void frmReport::FitTable(QTableWidget* table) {
+    table->resizeRowsToContents();
+    int height = table->horizontalHeader()->sizeHint().height() + 2 * table->frameWidth();
+    for (int row = 0; row < table->rowCount(); ++row) {
+        height += table->rowHeight(row);
+    }
+    table->setFixedHeight(height);
 }
 
 void frmReport::ShowChances() {
     spnBalls->setMinimum(std::max(numbers, spnDrawn->value()));
     tblChances->setRowCount(0);
     if (!table) {
+        FitTable(tblChances);
         return;
     }
     const auto chances = ChancesPerDraw(*table, spnBalls->value(), profile.longestDistinct);
@@ -382,9 +422,11 @@ void frmReport::ShowChances() {
         const Chance& chance = chances[static_cast<std::size_t>(row)];
         const double oneIn =
             static_cast<double>(chance.allDraws) / static_cast<double>(chance.draws);
+        // One decimal below 100 (7.8, 89.6), whole numbers from there on (111, 3,718).
+        const bool whole = std::round(oneIn * 10) >= 1000;
         const QStringList cells{QString("%1 or more").arg(chance.atLeast),
                                 Percent(chance.draws, chance.allDraws, 2),
-                                QLocale().toString(oneIn, 'f', oneIn < 10 ? 1 : 0)};
+                                QLocale().toString(oneIn, 'f', whole ? 0 : 1)};
         for (int column = 0; column < 3; ++column) {
             auto* cell = new QTableWidgetItem(cells[column]);
             cell->setTextAlignment(Qt::AlignCenter);
@@ -393,6 +435,7 @@ void frmReport::ShowChances() {
             tblChances->setItem(row, column, cell);
         }
     }
+    FitTable(tblChances);
 }
 
 void frmReport::ListHoles() {
@@ -406,6 +449,7 @@ void frmReport::ListHoles() {
         [sets, m, t](Progress& progress) { return FindHoles(sets, m, t, kHolesListed, progress); },
         [this, m, t, inPicks](const Holes& holes) { ShowHoles(holes, m, t, inPicks); });
     StartWork(QString("Looking for draws of %1 numbers without %2 on a ticket...").arg(m).arg(t));
+    listingHoles = true;
 }
 
 void frmReport::ShowHoles(const Holes& holes, int m, int t, bool inPicks) {
@@ -418,6 +462,9 @@ void frmReport::ShowHoles(const Holes& holes, int m, int t, bool inPicks) {
         text += numbersOfHole.join(' ') + '\n';
     }
     txtHoles->setPlainText(text);
+    holesShown = HolesShown{m, t, holes.count, inPicks};
+    cmdCopyHoles->setEnabled(holes.count > 0);
+    cmdSaveHoles->setEnabled(holes.count > 0);
     if (holes.count == 0) {
         lblHoles->setText(QString("No holes: whenever %1 of your numbers are drawn, a ticket holds "
                                   "%2 of them.")
@@ -450,7 +497,12 @@ void frmReport::SaveHoles() {
     if (path.isEmpty()) {
         return;
     }
-    const QString problem = SaveText(path, txtHoles->toPlainText().replace('\n', "\r\n").toUtf8());
+    const QString header =
+        holesShown ? FromUtf8(HolesHeader({numbers, profile.lines, holesShown->m, holesShown->t,
+                                           holesShown->count, holesShown->inPicks}))
+                   : QString();
+    const QString problem =
+        SaveText(path, QString(header + txtHoles->toPlainText()).replace('\n', "\r\n").toUtf8());
     if (!problem.isEmpty()) {
         ShowMessage(
             this,
@@ -471,8 +523,17 @@ void frmReport::StartWork(const QString& what) {
 void frmReport::WorkFinished(bool completed) {
     barProgress->hide();
     cmdCancel->hide();
-    lblWork->setText(completed ? QString()
-                               : QString("Cancelled: the figures shown are incomplete."));
+    // Say which figures a cancel leaves on show.
+    QString cancelled = "Cancelled: the figures shown are incomplete.";
+    if (listingHoles) {
+        cancelled = holesShown ? QString("Cancelled: the holes shown are the earlier ones, for "
+                                         "draws of %1 without %2 on a ticket.")
+                                     .arg(holesShown->m)
+                                     .arg(holesShown->t)
+                               : QString("Cancelled: no holes are listed.");
+    }
+    listingHoles = false;
+    lblWork->setText(completed ? QString() : cancelled);
     if (!table) {
         lblGuarantees->setText("Not counted.");
         cmdRecount->setVisible(!stale);

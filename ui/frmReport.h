@@ -45,6 +45,7 @@ private:
     void StartWork(const QString& what);
     void WorkFinished(bool completed);
     bool KeysMatch() const;
+    void FitTable(QTableWidget* table);
 
     // The wheel this report is about, kept so that it outlives the held one.
     LineList lines;
@@ -53,10 +54,19 @@ private:
     std::optional<CoverageTable> table;
     bool stale = false;
     bool holesAsked = false; // holes were listed (or are being): they follow the keys
+    int wantedDrawn = 6;     // the player's draw, held down while the wheel is smaller
+    bool listingHoles = false;
+    struct HolesShown {
+        int m = 0, t = 0;
+        std::uint64_t count = 0;
+        bool inPicks = false;
+    };
+    std::optional<HolesShown> holesShown;
 
     BackgroundJob* job;
     QSpinBox* spnDrawn;
     QSpinBox* spnBalls;
+    QLabel* lblDrawnHeld;
     QLabel* lblStale;
     QLabel* lblWheel;
     QLabel* lblWarnings;

@@ -184,22 +184,40 @@ TEST(WheelReport, PublishedWheelsKeepTheirStatedGuarantee) {
     EXPECT_GE(checked, 3) << "the wheels kept in tests/data/wheels are missing";
 }
 
+// Each refusal names the entry at fault and says where it stands, for the window to select.
 TEST(DrawCheck, EntriesAreReadOrRefusedByName) {
-    const std::pair<std::string, std::string> entries[] = {
-        {"5 12,33;\t7 ,49", ""},
-        {"1 2 3 4 5 6 7 8 9 10 11 12 13 14 15 16 17 18 19 20", ""},
-        {"", "type the numbers drawn"},
-        {"1 2 3 4 5 6 7 8 9 10 11 12 13 14 15 16 17 18 19 20 21",
-         "21 numbers: a draw has at most 20"},
-        {"5 x7 9", "\"x7\" is not a number 1-49"},
-        {"5 50", "\"50\" is not a number 1-49"},
-        {"4294967301", "\"429496...\" is not a number 1-49"}, // would wrap round to 5
-        {"7 07", "7 appears twice"},
+    const struct {
+        std::string text, problem, selected;
+    } entries[] = {
+        {"5 12,33;\t7 ,49", "", ""},
+        {"1 2 3 4 5 6 7 8 9 10 11 12 13 14 15 16 17 18 19 20", "", ""},
+        {"3 50 90 1", "", ""}, // games of up to 90 balls
+        {"", "type the numbers drawn", ""},
+        {"1 2 3 4 5 6 7 8 9 10 11 12 13 14 15 16 17 18 19 20 21 22 ",
+         "22 numbers: a draw has at most 20", "21 22"},
+        {"5 x7 9", "\"x7\" is not a number 1-90", "x7"},
+        {"5 91", "\"91\" is not a number 1-90", "91"},
+        {"0 5", "\"0\" is not a number 1-90", "0"},
+        {"3 \xC3\xA9 7", "\"\xC3\xA9\" is not a number 1-90", "\xC3\xA9"},  // as typed
+        {"4294967301", "\"429496...\" is not a number 1-90", "4294967301"}, // would wrap to 5
+        {"7, 5;07", "7 appears twice", "07"},
     };
-    for (const auto& [text, problem] : entries) {
-        EXPECT_EQ(ParseDraw(text).problem, problem) << text;
+    for (const auto& entry : entries) {
+        const DrawEntry read = ParseDraw(entry.text);
+        EXPECT_EQ(read.problem, entry.problem) << entry.text;
+        EXPECT_EQ(entry.text.substr(read.tokenStart, read.tokenLength), entry.selected)
+            << entry.text;
     }
     EXPECT_EQ(ParseDraw("5 12,33;\t7 ,49").numbers, (std::vector<int>{5, 12, 33, 7, 49}));
+}
+
+TEST(DrawCheck, NumbersAboveFortyNineHitNoTicket) {
+    ASSERT_EQ(AcquireMatrix("1 2 3\n4 5 6\n").result, Acquisition::Valid);
+    const int drawn[] = {1, 2, 63, 64, 90};
+    const DrawResult result = CheckDraw(gMatrixLines, drawn, 10);
+    EXPECT_EQ(result.mostHits, 2);
+    EXPECT_EQ(result.ticketsWithHits, (std::vector<std::size_t>{1, 0, 1, 0, 0, 0}));
+    EXPECT_EQ(result.bestTickets, (std::vector<std::size_t>{0}));
 }
 
 TEST(WheelReport, DescribesTheWheelInWords) {
@@ -219,6 +237,11 @@ TEST(WheelReport, DescribesTheWheelInWords) {
               "Whenever 1 of your 5 numbers is drawn, at least one ticket holds it.");
     EXPECT_EQ(GuaranteeSentence(2, 2, 9),
               "Whenever 2 of your 9 numbers are drawn, at least one ticket holds both of them.");
+    EXPECT_EQ(HolesHeader({12, 1, 4, 3, 125, true}),
+              "# Holes of a wheel of 12 numbers in 1 line\n"
+              "# Draws of 4 numbers where no ticket holds 3 of them: 125 in all\n"
+              "# Numbers: yours, as picked on the keypad\n");
+    EXPECT_TRUE(HolesHeader({9, 30, 5, 4, 7, false}).ends_with("the wheel's own, 1-9\n"));
     EXPECT_EQ(GuaranteeSentence(3, 0, 9),
               "Whenever 3 of your 9 numbers are drawn, no ticket is sure to hold any of them.");
 }

@@ -53,6 +53,47 @@ TEST_F(EngineTest, EncodingsAndLineEndsReadAsOneWheel) {
               "is not a text file");
 }
 
+// Bytes that only look like UTF-8 are not: the file is Latin-1, byte for byte.
+TEST(WheelFile, MalformedUtf8IsReadAsLatin1) {
+    const struct {
+        const char* bytes;
+        const char* text;
+    } files[] = {
+        {"1 \xC0\x80", "1 \xC3\x80\xC2\x80"},                         // overlong NUL
+        {"1 \xC1\xBF", "1 \xC3\x81\xC2\xBF"},                         // overlong DEL
+        {"1 \xE0\x80\xAF", "1 \xC3\xA0\xC2\x80\xC2\xAF"},             // overlong '/'
+        {"1 \xED\xA0\x80", "1 \xC3\xAD\xC2\xA0\xC2\x80"},             // a surrogate
+        {"1 \xF4\x90\x80\x80", "1 \xC3\xB4\xC2\x90\xC2\x80\xC2\x80"}, // above U+10FFFF
+        {"1 \xF5\x80\x80\x80", "1 \xC3\xB5\xC2\x80\xC2\x80\xC2\x80"}, // lead byte F5
+        {"1 \xF7\xBF\xBF\xBF", "1 \xC3\xB7\xC2\xBF\xC2\xBF\xC2\xBF"}, // lead byte F7
+        {"\xED\xA0\xA0", "\xC3\xAD\xC2\xA0\xC2\xA0"},                 // í and two no-break spaces
+        {"1 \xE2\x82", "1 \xC3\xA2\xC2\x82"},                         // cut short at the end
+    };
+    for (const auto& file : files) {
+        EXPECT_EQ(DecodeWheelText(file.bytes).text, file.text) << file.bytes;
+    }
+    // The last well-formed forms of each length stay UTF-8.
+    for (const char* utf8 : {"\xC2\x80", "\xDF\xBF", "\xE0\xA0\x80", "\xED\x9F\xBF", "\xEE\x80\x80",
+                             "\xF0\x90\x80\x80", "\xF4\x8F\xBF\xBF"}) {
+        EXPECT_EQ(DecodeWheelText(utf8).text, utf8);
+    }
+}
+
+TEST(WheelFile, EmptyFilesAndHalfUnitsAreNotLostSilently) {
+    for (const std::string bytes : {"", "\xEF\xBB\xBF", "\xFF\xFE", "\xFE\xFF"}) {
+        const WheelFileText file = DecodeWheelText(bytes);
+        EXPECT_EQ(file.problem, "the file is empty") << bytes.size();
+        EXPECT_EQ(file.text, "");
+    }
+    // UTF-16 with an odd number of bytes: the half unit at the end is shown, not dropped.
+    EXPECT_EQ(DecodeWheelText(std::string("\xFF\xFE"
+                                          "1\0 \0"
+                                          "2",
+                                          7))
+                  .text,
+              "1 \xEF\xBF\xBD");
+}
+
 TEST(WheelFile, FilesThatHoldNoWheelAreRefused) {
     namespace fs = std::filesystem;
     const fs::path folder = fs::temp_directory_path() / "quorvex-wheel-file-test";

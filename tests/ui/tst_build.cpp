@@ -27,14 +27,17 @@ private slots:
         In<QSpinBox>(build, "spnDrawn")->setValue(3);
         In<QSpinBox>(build, "spnAtLeast")->setValue(3);
         QVERIFY(In<QLabel>(build, "lblBounds")->text().contains("Lower bound: 14"));
-        QVERIFY(In<QLabel>(build, "lblBounds")->text().contains(
-            "Best known: 14 (La Jolla Covering Repository)"));
+        QVERIFY(In<QLabel>(build, "lblBounds")
+                    ->text()
+                    .contains("Best known: 14 (La Jolla Covering Repository)"));
 
         In<QPushButton>(build, "cmdBuild")->click();
         QTRY_VERIFY(In<QPushButton>(build, "cmdUse")->isEnabled());
         QVERIFY(In<QLabel>(build, "lblResult")->text().startsWith("<b>14 tickets.</b>"));
-        QVERIFY(In<QLabel>(build, "lblResult")->text().contains(
-            "Whenever 3 of your 8 numbers are drawn, at least one ticket holds all 3 of them."));
+        QVERIFY(In<QLabel>(build, "lblResult")
+                    ->text()
+                    .contains("Whenever 3 of your 8 numbers are drawn, at least one ticket holds "
+                              "all 3 of them."));
         QCOMPARE(In<QPlainTextEdit>(build, "txtWheel")->toPlainText().count('\n'), 14);
 
         In<QPushButton>(build, "cmdUse")->click();
@@ -45,8 +48,10 @@ private slots:
         QVERIFY(In<QCheckBox>(build, "chkStart")->isEnabled()); // a wheel of 8 is held now
 
         QWidget* report = Opened("mnuReport", "frmReport");
-        QTRY_VERIFY(In<QLabel>(report, "lblGuarantees")->text().contains(
-            "Whenever 3 of your 8 numbers are drawn, at least one ticket holds all 3 of them."));
+        QTRY_VERIFY(In<QLabel>(report, "lblGuarantees")
+                        ->text()
+                        .contains("Whenever 3 of your 8 numbers are drawn, at least one ticket "
+                                  "holds all 3 of them."));
     }
 
     void refusesWhatCannotBeBuilt() {

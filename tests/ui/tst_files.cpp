@@ -84,7 +84,7 @@ private slots:
 
         // A text that is no wheel: ACQUIRE's notice, then the bad token selected for mending.
         QCOMPARE(OpenForNotice(Write("bad.txt", QString("1 2\n3 ü7 4\n").toUtf8())),
-                 "Invalid Matrix ..!\nline 2: \"??7\" is not a number 1-49");
+                 "Invalid Matrix ..!\nline 2: \"ü7\" is not a number 1-49");
         QCOMPARE(Label("lblStatus"), "NO WHEEL IN MEMORY..!");
         QCOMPARE(Box()->textCursor().selectedText(), "ü7");
         QCOMPARE(Box()->textCursor().selectionStart(), 6);

@@ -4,6 +4,8 @@
 #include "main_window.h"
 
 #include <QCheckBox>
+#include <QClipboard>
+#include <QGroupBox>
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QSpinBox>
@@ -110,15 +112,162 @@ private slots:
         const QStringList best = In<QTextBrowser>(draw, "txtBest")->toPlainText().split('\n');
         QCOMPARE(best.filter(QRegularExpression("^ +(1: 05 06 07|2: 06 07 08)$")).size(), 2);
 
-        const QString bad[][2] = {{"8 x7", "\"x7\" is not a number 1-49"},
-                                  {"8 50", "\"50\" is not a number 1-49"},
-                                  {"8 8", "8 appears twice"}};
-        for (const auto& [text, problem] : bad) {
+        // A refused entry takes the last result away and is selected for mending.
+        const QString bad[][3] = {{"8 x7", "\"x7\" is not a number 1-90", "x7"},
+                                  {"8 91 2", "\"91\" is not a number 1-90", "91"},
+                                  {"3 é 7", "\"é\" is not a number 1-90", "é"},
+                                  {"8 5 08", "8 appears twice", "08"}};
+        for (const auto& [text, problem, selected] : bad) {
+            entry->setText("6 7");
+            In<QPushButton>(draw, "cmdCheck")->click();
+            QCOMPARE(hits->rowCount(), 3);
             ModalAnswerer answer(1);
             entry->setText(text);
             In<QPushButton>(draw, "cmdCheck")->click();
             QCOMPARE(answer.text, "Not a draw ..!\n" + problem);
-            QCOMPARE(hits->rowCount(), 3); // the draw shown stays
+            QCOMPARE(hits->rowCount(), 0);
+            QVERIFY(In<QTextBrowser>(draw, "txtBest")->toPlainText().isEmpty());
+            QCOMPARE(entry->selectedText(), selected);
+        }
+        entry->setText("6 7 90"); // 90 is a ball of some game, on no ticket here
+        In<QPushButton>(draw, "cmdCheck")->click();
+        QCOMPARE(hits->item(0, 0)->text(), "2");
+    }
+
+    // The player's draw of 6 gives way to a smaller wheel, says so, and comes back.
+    void reportKeepsThePlayersDraw() {
+        const QString twelve = "1 2 3 4 5 6\n7 8 9 10 11 12\n1 3 5 7 9 11\n";
+        Box()->setPlainText(twelve);
+        Button("cmdAcquire")->click();
+        QWidget* report = Opened("mnuReport", "frmReport");
+        auto* drawn = In<QSpinBox>(report, "spnDrawn");
+        auto* held = In<QLabel>(report, "lblDrawnHeld");
+        auto* coverage = In<QTableWidget>(report, "tblCoverage");
+        QTRY_COMPARE(coverage->rowCount(), 6);
+        QVERIFY(held->isHidden());
+        Box()->setPlainText("1 2 3\n3 4 5\n");
+        Button("cmdAcquire")->click();
+        QCOMPARE(drawn->value(), 5);
+        QVERIFY(held->isVisible());
+        QCOMPARE(held->text(), "a draw of 5: this wheel has 5 numbers");
+        Box()->setPlainText(twelve);
+        Button("cmdAcquire")->click();
+        QCOMPARE(drawn->value(), 6);
+        QVERIFY(held->isHidden());
+        QTRY_COMPARE(coverage->rowCount(), 6);
+        drawn->setValue(4); // a choice made by the player stands
+        Box()->setPlainText("1 2 3\n3 4 5\n");
+        Button("cmdAcquire")->click();
+        QCOMPARE(drawn->value(), 4);
+        QVERIFY(held->isHidden());
+    }
+
+    // "One draw in" keeps one decimal below 100 and none from there on.
+    void chancesAreWrittenWithOnePrecision() {
+        Box()->setPlainText("1 2 3 4 5 6\n7 8 9 10 11 12\n1 3 5 7 9 11\n2 4 6 8 10 12\n");
+        Button("cmdAcquire")->click();
+        QWidget* report = Opened("mnuReport", "frmReport");
+        auto* chances = In<QTableWidget>(report, "tblChances");
+        QTRY_VERIFY(chances->rowCount() > 3);
+        for (int balls : {12, 20, 49, 90}) {
+            In<QSpinBox>(report, "spnBalls")->setValue(balls);
+            for (int row = 0; row < chances->rowCount(); ++row) {
+                const QString oneIn = chances->item(row, 2)->text();
+                QVERIFY2(!oneIn.isEmpty(), "no empty row");
+                const double value = QLocale().toDouble(oneIn);
+                QVERIFY2(value < 100 ? QRegularExpression("^\\d+\\.\\d$").match(oneIn).hasMatch()
+                                     : !oneIn.contains('.'),
+                         qPrintable(oneIn));
+            }
+        }
+        // No empty band under either table: each is as tall as its rows.
+        for (auto* table : {chances, In<QTableWidget>(report, "tblCoverage")}) {
+            int rows = 0;
+            for (int row = 0; row < table->rowCount(); ++row) {
+                rows += table->rowHeight(row);
+            }
+            QVERIFY(table->viewport()->height() >= rows);
+            QVERIFY(table->viewport()->height() <= rows + 2);
+        }
+    }
+
+    // Copy and Save wait for a list; a cancel says which holes are on show; nothing jumps.
+    void holesAreCopiedOnlyOnceListedAndACancelSaysWhatStays() {
+        QString wheel; // 49 numbers: the draws of 8 take a while to go through
+        for (int n = 1; n <= 49; ++n) {
+            wheel += QString("%1 %2 %3\n").arg(n).arg(n % 49 + 1).arg((n + 5) % 49 + 1);
+        }
+        Box()->setPlainText(wheel);
+        Button("cmdAcquire")->click();
+        QWidget* report = Opened("mnuReport", "frmReport");
+        report->resize(980, 700);
+        auto* copy = In<QPushButton>(report, "cmdCopyHoles");
+        auto* list = In<QPushButton>(report, "cmdHoles");
+        In<QSpinBox>(report, "spnDrawn")->setValue(2);
+        QTRY_VERIFY(list->isEnabled());
+        QVERIFY(!copy->isEnabled());
+        QVERIFY(!In<QPushButton>(report, "cmdSaveHoles")->isEnabled());
+        QApplication::clipboard()->setText("kept");
+        copy->click();
+        QCOMPARE(QApplication::clipboard()->text(), "kept");
+
+        QList<QRect> boxes;
+        for (auto* box : report->findChildren<QGroupBox*>()) {
+            boxes << box->geometry();
+        }
+        In<QSpinBox>(report, "spnHoleSize")->setValue(2);
+        In<QSpinBox>(report, "spnHoleBelow")->setValue(2);
+        list->click();
+        QTRY_VERIFY(copy->isEnabled());
+        QVERIFY(In<QPushButton>(report, "cmdSaveHoles")->isEnabled());
+        copy->click();
+        QVERIFY(QApplication::clipboard()->text().startsWith("01 03\n"));
+        QList<QRect> after;
+        for (auto* box : report->findChildren<QGroupBox*>()) {
+            after << box->geometry();
+        }
+        QCOMPARE(after, boxes);
+
+        In<QSpinBox>(report, "spnDrawn")->setValue(8);
+        QVERIFY(In<QProgressBar>(report, "barProgress")->isVisible());
+        QTRY_VERIFY_WITH_TIMEOUT(list->isEnabled(), 60000);
+        In<QSpinBox>(report, "spnHoleSize")->setValue(2);
+        In<QSpinBox>(report, "spnHoleBelow")->setValue(2);
+        list->click();
+        QTRY_VERIFY(copy->isEnabled());
+        In<QSpinBox>(report, "spnHoleSize")->setValue(8);
+        In<QSpinBox>(report, "spnHoleBelow")->setValue(3);
+        list->click();
+        In<QPushButton>(report, "cmdCancel")->click();
+        QTRY_COMPARE(In<QLabel>(report, "lblWork")->text(),
+                     "Cancelled: the holes shown are the earlier ones, for draws of 2 without 2 "
+                     "on a ticket.");
+        QVERIFY(In<QPlainTextEdit>(report, "txtHoles")->toPlainText().startsWith("01 03\n"));
+    }
+
+    void windowsCloseWithTheirButtonEscapeAndCtrlW() {
+        Box()->setPlainText("1 2\n");
+        Button("cmdAcquire")->click();
+        const struct {
+            const char* action;
+            const char* name;
+            QKeySequence keys;
+        } windows[] = {{"mnuReport", "frmReport", QKeySequence("Ctrl+W")},
+                       {"mnuDraw", "frmDraw", QKeySequence(Qt::Key_Escape)},
+                       {"mnuGuide", "frmGuide", QKeySequence("Ctrl+W")},
+                       {"mnuReport", "frmReport", QKeySequence()},
+                       {"mnuBuild", "frmBuild", QKeySequence(Qt::Key_Escape)}};
+        for (const auto& each : windows) {
+            QWidget* opened = Opened(each.action, each.name);
+            QVERIFY(QTest::qWaitForWindowExposed(opened));
+            opened->activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(opened));
+            if (each.keys.isEmpty()) {
+                In<QPushButton>(opened, "cmdClose")->click();
+            } else {
+                QTest::keySequence(opened, each.keys);
+            }
+            QTRY_VERIFY2(!window->findChild<QWidget*>(each.name), each.name);
         }
     }
 
