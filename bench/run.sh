@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # make bench: the engine against an awk + sort pipeline on generated wheels,
 # the wheel report against plain checkers, then the main window's ACQUIRE and
-# VIEW of a 100 000-line wheel.
+# VIEW of a 100 000-line wheel and the tickets window on a million; last the
+# wheel builder's panel (about 15 minutes).
 set -euo pipefail
 build=${1:-build}
 here=$(cd "$(dirname "$0")" && pwd)
@@ -71,3 +72,6 @@ echo
 for _ in 1 2 3; do
   QT_QPA_PLATFORM=offscreen "$build/bench/quorvex-window-bench" 100000 2>/dev/null
 done
+QT_QPA_PLATFORM=offscreen "$build/bench/quorvex-window-bench" 1000000 2>/dev/null
+echo
+bash "$here/build_panel.sh" "$build"

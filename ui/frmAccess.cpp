@@ -1,12 +1,15 @@
 #include "frmAccess.h"
 
 #include "design.h"
+#include "editMenu.h"
 #include "frmBuild.h"
 #include "frmDraw.h"
 #include "frmHelp.h"
 #include "frmMessage.h"
 #include "frmReport.h"
+#include "frmTickets.h"
 #include "operations.h"
+#include "recentWheels.h"
 #include "textFile.h"
 #include "ticketPrint.h"
 #include "ticket_header.h"
@@ -20,6 +23,7 @@
 #include <QDesktopServices>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLayout>
@@ -207,6 +211,15 @@ void frmAccess::BuildMenus() {
     QMenu* file = menuBar()->addMenu("&File");
     mnuOpen = AddAction(file, "mnuOpen", "&Open wheel...", QKeySequence("Ctrl+O"),
                         &frmAccess::mnuOpen_Click);
+    QMenu* recent = file->addMenu("Open &Recent");
+    recent->setObjectName("mnuRecent");
+    FollowRecentWheels(recent, [this](const QString& path) {
+        // A wheel whose file is gone gets the notice any missing file gets, and leaves the list.
+        if (!OpenWheelFile(path) && !QFileInfo::exists(path)) {
+            ForgetRecentWheel(path);
+        }
+    });
+    file->addSeparator();
     mnuSave = AddAction(file, "mnuSave", "&Save tickets as...", QKeySequence("Ctrl+S"),
                         &frmAccess::mnuSave_Click);
     mnuCopy = AddAction(file, "mnuCopy", "&Copy tickets", QKeySequence("Ctrl+Shift+C"),
@@ -217,7 +230,21 @@ void frmAccess::BuildMenus() {
     QAction* exit = file->addAction("E&xit", QKeySequence("Ctrl+Q"), this, &QWidget::close);
     exit->setObjectName("mnuExit");
 
+    AddEditMenu(menuBar(), txtLista);
+
+    // The three buttons, for the keyboard: no 49 Tabs to reach GENERATE.
     QMenu* wheel = menuBar()->addMenu("&Wheel");
+    const auto press = [this, wheel](const char* name, const QString& text, const char* keys,
+                                     QPushButton* button) {
+        wheel->addAction(text, QKeySequence(keys), button, &QPushButton::click)
+            ->setObjectName(name);
+    };
+    press("mnuAcquire", "&Acquire", "F5", cmdAcquire);
+    press("mnuGenerate", "&Generate tickets", "F6", cmdSviluppa);
+    press("mnuView", "&View tickets", "F7", cmdVisualizza);
+    mnuTickets = AddAction(wheel, "mnuTickets", "&Tickets...", QKeySequence("Ctrl+T"),
+                           &frmAccess::mnuTickets_Click);
+    wheel->addSeparator();
     mnuReport = AddAction(wheel, "mnuReport", "Wheel &report...", QKeySequence("Ctrl+R"),
                           &frmAccess::mnuReport_Click);
     mnuDraw = AddAction(wheel, "mnuDraw", "Check a &draw...", QKeySequence("Ctrl+D"),
@@ -484,6 +511,7 @@ bool frmAccess::OpenWheelFile(const QString& path) {
         return false;
     }
     RememberFolder(path);
+    AddRecentWheel(path);
     UseWheelText(FromUtf8(file.text));
     return true;
 }
@@ -508,9 +536,9 @@ void frmAccess::mnuSave_Click() {
         return;
     }
     QString filter = kTicketsFilter;
-    const QString path = QFileDialog::getSaveFileName(
-        this, "Save tickets as", LastFolder() + "/tickets.txt",
-        QString(kTicketsFilter) + ";;" + kTicketsWithHeaderFilter, &filter);
+    const QString path =
+        SaveFileName(this, "Save tickets as", "tickets.txt",
+                     QString(kTicketsFilter) + ";;" + kTicketsWithHeaderFilter, &filter);
     if (!path.isEmpty()) {
         SaveTickets(path, filter == kTicketsWithHeaderFilter);
     }
@@ -536,7 +564,6 @@ bool frmAccess::SaveTickets(const QString& path, bool withHeader) {
             ("Cannot save the tickets ..!|" + ShortFileName(path) + "|" + problem).toStdString());
         return false;
     }
-    RememberFolder(path);
     return true;
 }
 
@@ -592,6 +619,7 @@ void frmAccess::mnuDraw_Click() {
     if (!draw) {
         draw = new frmDraw(this);
         connect(this, &frmAccess::systemChanged, draw, &frmDraw::SystemChanged);
+        connect(draw, &frmDraw::drawChecked, this, &frmAccess::DrawChecked);
     }
     draw->show();
     draw->raise();
@@ -607,6 +635,24 @@ void frmAccess::mnuBuild_Click() {
     build->show();
     build->raise();
     build->activateWindow();
+}
+
+void frmAccess::mnuTickets_Click() {
+    if (!tickets) {
+        tickets = new frmTickets(this);
+        connect(this, &frmAccess::systemChanged, tickets, &frmTickets::SystemChanged);
+        tickets->DrawChecked(lastDraw);
+    }
+    tickets->show();
+    tickets->raise();
+    tickets->activateWindow();
+}
+
+void frmAccess::DrawChecked(const std::vector<int>& drawn) {
+    lastDraw = drawn;
+    if (tickets) {
+        tickets->DrawChecked(drawn);
+    }
 }
 
 void frmAccess::closeEvent(QCloseEvent* event) {

@@ -24,6 +24,7 @@
 #include <array>
 #include <cstdint>
 #include <string_view>
+#include <vector>
 
 class QAction;
 class QGroupBox;
@@ -37,6 +38,7 @@ class QSessionManager;
 namespace quorvex::ui {
 
 class frmBuild;
+class frmTickets;
 class frmDraw;
 class frmReport;
 
@@ -104,6 +106,8 @@ private:
     void mnuReport_Click();
     void mnuDraw_Click();
     void mnuBuild_Click();
+    void mnuTickets_Click();
+    void DrawChecked(const std::vector<int>& drawn);
     void txtLista_ContextMenu(const QPoint& position);
 
     QWidget* designArea;
@@ -125,9 +129,12 @@ private:
     QAction* mnuReport;
     QAction* mnuDraw;
     QAction* mnuBuild;
+    QAction* mnuTickets;
     QPointer<frmReport> report;
     QPointer<frmDraw> draw;
     QPointer<frmBuild> build;
+    QPointer<frmTickets> tickets;
+    std::vector<int> lastDraw; // the last draw checked, for the tickets window
     bool exitConfirmed = false;
 };
 

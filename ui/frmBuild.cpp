@@ -310,14 +310,13 @@ void frmBuild::ShowWork(bool running) {
 }
 
 void frmBuild::cmdSave_Click() {
-    const QString path =
-        QFileDialog::getSaveFileName(this, "Save wheel",
-                                     LastFolder() + QString("/wheel-%1-%2-%3if%4.txt")
-                                                        .arg(builtGoal.numbers)
-                                                        .arg(builtGoal.perTicket)
-                                                        .arg(builtGoal.atLeast)
-                                                        .arg(builtGoal.drawn),
-                                     "Text files (*.txt);;All files (*)");
+    const QString path = SaveFileName(this, "Save wheel",
+                                      QString("wheel-%1-%2-%3if%4.txt")
+                                          .arg(builtGoal.numbers)
+                                          .arg(builtGoal.perTicket)
+                                          .arg(builtGoal.atLeast)
+                                          .arg(builtGoal.drawn),
+                                      "Text files (*.txt);;All files (*)");
     if (path.isEmpty()) {
         return;
     }
@@ -327,9 +326,7 @@ void frmBuild::cmdSave_Click() {
             this,
             ("Cannot save the wheel ..!|" + ShortFileName(path) + "|" + problem).toStdString(),
             "OK");
-        return;
     }
-    RememberFolder(path);
 }
 
 void frmBuild::cmdBestKnown_Click() {

@@ -86,6 +86,7 @@ void frmDraw::cmdCheck_Click() {
         // No result may stand beside an entry that is no draw.
         drawn.clear();
         ShowResult();
+        emit drawChecked(drawn);
         ShowMessage(this, "Not a draw ..!|" + entry.problem, "OK");
         const auto characters = [&text](std::size_t bytes) {
             return static_cast<int>(
@@ -99,6 +100,7 @@ void frmDraw::cmdCheck_Click() {
     }
     drawn = entry.numbers;
     ShowResult();
+    emit drawChecked(drawn);
 }
 
 void frmDraw::ShowResult() {

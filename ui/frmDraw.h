@@ -22,6 +22,10 @@ public:
     // GENERATE developed new tickets: the draw shown is checked against them.
     void SystemChanged();
 
+signals:
+    // The numbers of a draw just checked; none after an entry that is no draw.
+    void drawChecked(const std::vector<int>& drawn);
+
 private:
     void cmdCheck_Click();
     void ShowResult();

@@ -492,8 +492,8 @@ void frmReport::CopyHoles() {
 }
 
 void frmReport::SaveHoles() {
-    const QString path = QFileDialog::getSaveFileName(
-        this, "Save holes", LastFolder() + "/holes.txt", "Text files (*.txt);;All files (*)");
+    const QString path =
+        SaveFileName(this, "Save holes", "holes.txt", "Text files (*.txt);;All files (*)");
     if (path.isEmpty()) {
         return;
     }

@@ -1,6 +1,7 @@
 #include "textFile.h"
 
 #include <QDir>
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QSettings>
@@ -33,6 +34,31 @@ QString LastFolder() {
 
 void RememberFolder(const QString& file) {
     QSettings().setValue("folders/last", QFileInfo(file).absolutePath());
+}
+
+QString WithTextSuffix(const QString& path, const QString& filter) {
+    const bool textFilter = filter.contains("*.txt");
+    return textFilter && !path.isEmpty() && QFileInfo(path).suffix().isEmpty() ? path + ".txt"
+                                                                               : path;
+}
+
+QString SaveFileName(QWidget* owner, const QString& title, const QString& name,
+                     const QString& filters, QString* selectedFilter) {
+    QSettings settings;
+    const QString folder =
+        settings.value("folders/saved", settings.value("folders/last", QDir::homePath()))
+            .toString();
+    QString filter = selectedFilter && !selectedFilter->isEmpty() ? *selectedFilter
+                                                                  : filters.section(";;", 0, 0);
+    const QString path = WithTextSuffix(
+        QFileDialog::getSaveFileName(owner, title, folder + "/" + name, filters, &filter), filter);
+    if (!path.isEmpty()) {
+        settings.setValue("folders/saved", QFileInfo(path).absolutePath());
+    }
+    if (selectedFilter) {
+        *selectedFilter = filter;
+    }
+    return path;
 }
 
 } // namespace quorvex::ui

@@ -1,0 +1,204 @@
+// The main window's menus as a keyboard user and a returning player meet
+// them: the Edit menu wherever the focus is, the three buttons by shortcut,
+// the tickets window, Open Recent, and the save dialog's folder and suffix.
+
+#include "frmTickets.h"
+#include "main_window.h"
+#include "recentWheels.h"
+#include "textFile.h"
+
+#include <QClipboard>
+#include <QDir>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QListView>
+#include <QMenu>
+#include <QMenuBar>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+
+using namespace quorvex;
+
+class tst_Menus : public QObject, private MainWindow {
+    Q_OBJECT
+private slots:
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+    void init() {
+        QSettings().clear();
+        Open();
+    }
+    void cleanup() { Close(); }
+
+    void editMenuActsOnTheBoxWhereverTheFocusIs() {
+        QStringList menus;
+        for (QAction* menu : window->menuBar()->actions()) {
+            menus << menu->text();
+        }
+        QCOMPARE(menus, (QStringList{"&File", "&Edit", "&Wheel", "&Help"}));
+        Box()->setFocus();
+        QTest::keyClicks(Box(), "1 2 3");
+        Button("cmdClear")->click();
+        QCOMPARE(Box()->toPlainText(), "");
+        Key(7)->setFocus();
+        QVERIFY(Action("mnuUndo")->isEnabled());
+        QTest::keySequence(window, QKeySequence::Undo);
+        QCOMPARE(Box()->toPlainText(), "1 2 3");
+        QTest::keySequence(window, QKeySequence::Redo);
+        QCOMPARE(Box()->toPlainText(), "");
+        Action("mnuUndo")->trigger();
+        Action("mnuSelectAll")->trigger();
+        QVERIFY(Action("mnuCopyText")->isEnabled());
+        Action("mnuCopyText")->trigger();
+        QCOMPARE(QApplication::clipboard()->text(), "1 2 3");
+        Action("mnuCut")->trigger();
+        QCOMPARE(Box()->toPlainText(), "");
+        QApplication::clipboard()->setText("4 5");
+        Key(7)->setFocus();
+        QTest::keySequence(window, QKeySequence::Paste);
+        QCOMPARE(Box()->toPlainText(), "4 5");
+    }
+
+    void theThreeButtonsHaveShortcuts() {
+        for (const char* name : {"mnuAcquire", "mnuGenerate", "mnuView"}) {
+            QVERIFY2(!Action(name)->shortcut().isEmpty(), name);
+        }
+        Box()->setPlainText("1 2\n2 3\n");
+        Key(10)->setFocus();
+        QTest::keySequence(window, Action("mnuAcquire")->shortcut());
+        QCOMPARE(Label("lblStatus"), "IN MEMORY: 3 NUMBERS - IN 2 LINES");
+        for (int n : {10, 20, 30}) {
+            Key(n)->click();
+        }
+        {
+            ModalAnswerer answer(1);
+            QTest::keySequence(window, Action("mnuGenerate")->shortcut());
+            QCOMPARE(answer.text, "Well Done ..!");
+        }
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window));
+        QTest::keySequence(window, Action("mnuView")->shortcut());
+        QCOMPARE(Box()->toPlainText(), "10 20\n20 30\n");
+    }
+
+    void ticketsWindowListsEveryTicketOnOneRow() {
+        QString wheel; // thirteen numbers a ticket wrap in the text box, never here
+        for (int line = 0; line < 30; ++line) {
+            for (int n = 1; n <= 13; ++n) {
+                wheel += QString::number((n + line) % 13 + 1) + (n < 13 ? " " : "\n");
+            }
+        }
+        QList<int> keys;
+        for (int n = 1; n <= 13; ++n) {
+            keys << n * 3;
+        }
+        Box()->setPlainText(wheel);
+        Button("cmdAcquire")->click();
+        for (int n : keys) {
+            Key(n)->click();
+        }
+        QCOMPARE(ClickForNotice("cmdSviluppa"), QString("Well Done ..!"));
+        Action("mnuTickets")->trigger();
+        QWidget* tickets = window->findChild<QWidget*>("frmTickets");
+        QVERIFY(tickets && tickets->isVisible());
+        auto* list = tickets->findChild<QListView*>("lstTickets");
+        QCOMPARE(list->model()->rowCount(), 30);
+        QCOMPARE(list->model()->index(0, 0).data().toString(),
+                 " 1: 03 06 09 12 15 18 21 24 27 30 33 36 39");
+        QCOMPARE(list->currentIndex().row(), 0);
+        QVERIFY(!list->wordWrap());
+        QVERIFY(QFontInfo(list->font()).fixedPitch());
+        QVERIFY(!(tickets->windowFlags() & Qt::MSWindowsFixedSizeDialogHint));
+
+        // It follows GENERATE, and marks the last draw checked.
+        Key(39)->click(); // base
+        Key(39)->click(); // free
+        Key(40)->click();
+        QCOMPARE(ClickForNotice("cmdSviluppa"), QString("Well Done ..!"));
+        QCOMPARE(list->model()->index(0, 0).data().toString(),
+                 " 1: 03 06 09 12 15 18 21 24 27 30 33 36 40");
+        Action("mnuDraw")->trigger();
+        QWidget* draw = window->findChild<QWidget*>("frmDraw");
+        draw->findChild<QLineEdit*>("txtDrawn")->setText("3 40 90");
+        draw->findChild<QPushButton*>("cmdCheck")->click();
+        QVERIFY(tickets->findChild<QLabel*>("lblSummary")->text().contains("(03 40 90)"));
+        QCOMPARE(tickets->findChild<ui::TicketsModel*>()->Draw(), (std::vector<int>{3, 40, 90}));
+    }
+
+    void openRecentKeepsTheLastEightAndDropsWhatIsGone() {
+        QTemporaryDir folder;
+        QStringList paths;
+        for (int i = 1; i <= 9; ++i) {
+            const QString path = folder.filePath(QString("w%1.txt").arg(i));
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(QByteArray::number(i % 2 + 1) + " 1\n");
+            file.close();
+            QVERIFY(window->OpenWheelFile(path));
+            paths.prepend(path);
+        }
+        QCOMPARE(ui::RecentWheels(), paths.mid(0, 8));
+        auto* menu = window->findChild<QMenu*>("mnuRecent");
+        emit menu->aboutToShow();
+        QCOMPARE(menu->findChildren<QAction*>(QRegularExpression("^mnuRecent\\d$")).size(), 8);
+        menu->findChild<QAction*>("mnuRecent3")->trigger(); // w7.txt, to the top
+        QCOMPARE(ui::RecentWheels().first(), paths[2]);
+
+        QFile::remove(paths[0]);
+        emit menu->aboutToShow();
+        ModalAnswerer notice(1);
+        menu->findChild<QAction*>("mnuRecent2")->trigger(); // w9.txt, gone
+        QCOMPARE(notice.text, "Cannot open the wheel ..!\nw9.txt\nno such file");
+        QVERIFY(!ui::RecentWheels().contains(paths[0]));
+        QCOMPARE(ui::RecentWheels().size(), 7);
+        emit menu->aboutToShow();
+        menu->findChild<QAction*>("mnuClearRecent")->trigger();
+        QVERIFY(ui::RecentWheels().isEmpty());
+    }
+
+    void saveDialogsAddTxtAndRememberTheirOwnFolder() {
+        const struct {
+            const char *path, *filter, *expected;
+        } names[] = {{"/tmp/a", "Tickets (*.txt)", "/tmp/a.txt"},
+                     {"/tmp/a.csv", "Tickets (*.txt)", "/tmp/a.csv"},
+                     {"/tmp/v1.2/a", "Text files (*.txt)", "/tmp/v1.2/a.txt"},
+                     {"/tmp/a", "All files (*)", "/tmp/a"},
+                     {"", "Tickets (*.txt)", ""}};
+        for (const auto& name : names) {
+            QCOMPARE(ui::WithTextSuffix(name.path, name.filter), QString(name.expected));
+        }
+
+        QTemporaryDir opened, saved;
+        const QString wheel = opened.filePath("wheel.txt");
+        QFile file(wheel);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("1 2\n2 3\n");
+        file.close();
+        QVERIFY(window->OpenWheelFile(wheel));
+        for (int n : {4, 5, 6}) {
+            Key(n)->click();
+        }
+        QCOMPARE(ClickForNotice("cmdSviluppa"), QString("Well Done ..!"));
+        QString startedIn;
+        ModalAnswerer save(1, [&](QDialog* dialog) {
+            auto* files = qobject_cast<QFileDialog*>(dialog);
+            startedIn = files->directory().absolutePath();
+            files->selectFile(saved.filePath("mine"));
+            QMetaObject::invokeMethod(files, "accept");
+        });
+        Action("mnuSave")->trigger();
+        QCOMPARE(startedIn, QDir(opened.path()).absolutePath()); // nothing saved yet
+        QVERIFY(QFile::exists(saved.filePath("mine.txt")));
+        QCOMPARE(ui::LastFolder(), QDir(opened.path()).absolutePath()); // opening is apart
+
+        ModalAnswerer again(1, [&](QDialog* dialog) {
+            startedIn = qobject_cast<QFileDialog*>(dialog)->directory().absolutePath();
+            dialog->reject();
+        });
+        Action("mnuSave")->trigger();
+        QCOMPARE(startedIn, QDir(saved.path()).absolutePath());
+    }
+};
+
+QTEST_MAIN(tst_Menus)
+#include "tst_menus.moc"
