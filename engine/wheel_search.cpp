@@ -314,9 +314,11 @@ void Descend(AnySearch& search, const WheelGoal& goal, const Budget& budget, std
             ++found.steps;
             lastCover = found.steps;
         }
-        // Stuck at one size for long: back to the smallest wheel, and another ticket dropped.
-        if (found.steps - lastCover >
-            std::max<std::uint64_t>(100'000, 2000 * found.tickets.size())) {
+        // Stuck at one size for long: back to the smallest wheel, and another ticket
+        // dropped. Small wheels gain most from a fresh try; a large one would lose
+        // more than it gains, so its patience grows with the square of its size.
+        const std::uint64_t size = found.tickets.size();
+        if (found.steps - lastCover > std::max<std::uint64_t>(100'000, 200 * size * size)) {
             search.Restart(found.tickets);
             search.DropRandom();
             lastCover = found.steps;
