@@ -3,13 +3,14 @@
 // File menu, of the wheel report on a published covering and of a wheel built.
 // Usage: quorvex-screenshot OUTPUT.png [WHEEL]  (the other pictures go to
 // OUTPUT-message.png, OUTPUT-menu.png and, given a wheel, OUTPUT-report.png and
-// OUTPUT-build.png)
+// OUTPUT-tickets.png and OUTPUT-build.png)
 
 #include "frmAccess.h"
 #include "modalAnswerer.h"
 
 #include <QApplication>
 #include <QFile>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
@@ -42,6 +43,25 @@ bool Save(const QPixmap& picture, const QString& path) {
     const bool saved = picture.save(path);
     std::fprintf(stderr, saved ? "wrote %s\n" : "could not write %s\n", qPrintable(path));
     return saved;
+}
+
+// Develops the covering onto the player's numbers, checks a draw, and
+// pictures the tickets window with the draw's numbers marked.
+void ShowTickets(QWidget& window, const QString& path) {
+    {
+        quorvex::ui::ModalAnswerer answer(1);
+        Click(window, "cmdSviluppa");
+    }
+    window.findChild<QAction*>("mnuDraw")->trigger();
+    QWidget* draw = window.findChild<QWidget*>("frmDraw");
+    draw->findChild<QLineEdit*>("txtDrawn")->setText("3 12 18 21 30 44");
+    Click(*draw, "cmdCheck");
+    draw->close();
+    window.findChild<QAction*>("mnuTickets")->trigger();
+    QWidget* tickets = window.findChild<QWidget*>("frmTickets");
+    tickets->resize(420, 420);
+    Save(tickets->grab(), path);
+    tickets->close();
 }
 
 // Builds the player's ten numbers into a wheel of 5 a ticket that holds 3 if 3
@@ -131,6 +151,7 @@ int main(int argc, char* argv[]) {
                              [&, report, saved] {
                                  const bool all =
                                      Save(report->grab(), picture("-report.png")) && saved;
+                                 ShowTickets(window, picture("-tickets.png"));
                                  ShowBuild(window, picture("-build.png"), all);
                              });
                      });

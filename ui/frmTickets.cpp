@@ -21,7 +21,8 @@ QString TwoDigits(int n) {
     return QString("%1").arg(n, 2, 10, QChar('0'));
 }
 
-// Paints a row as its text, with the drawn numbers bold on a highlight.
+// Paints a row: its number, then the ticket's numbers in fixed cells, the
+// drawn ones bold on a highlight.
 class TicketDelegate : public QStyledItemDelegate {
 public:
     TicketDelegate(TicketsModel* model, QObject* parent)
@@ -29,36 +30,45 @@ public:
 
     void paint(QPainter* painter, const QStyleOptionViewItem& option,
                const QModelIndex& index) const override {
-        QStyledItemDelegate::paint(painter, option, index);
-        if (model_->Draw().empty()) {
-            return;
-        }
+        QStyleOptionViewItem item = option;
+        initStyleOption(&item, index);
+        const QString text = item.text;
+        item.text.clear();
+        QStyle* style = item.widget->style();
+        style->drawControl(QStyle::CE_ItemViewItem, &item, painter, item.widget);
+
         std::bitset<kHighestNumber + 1> drawn;
         for (int n : model_->Draw()) {
             if (n <= kHighestNumber) {
                 drawn[static_cast<std::size_t>(n)] = true;
             }
         }
-        const QFontMetrics metrics(option.font);
-        const int cell = metrics.horizontalAdvance(' ');
-        // Where the style starts the text.
-        const int left = option.rect.left() +
-                         option.widget->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 1;
-        const auto line = gSystemLines.line(static_cast<std::size_t>(index.row()));
-        QFont bold = option.font;
+        const QRect area = style->subElementRect(QStyle::SE_ItemViewItemText, &item, item.widget);
+        const int cell = QFontMetrics(item.font).horizontalAdvance(' ');
+        const int left = area.left() + style->pixelMetric(QStyle::PM_FocusFrameHMargin) + 1;
+        const bool selected = (item.state & QStyle::State_Selected) != 0;
+        const QColor ink =
+            item.palette.color(selected ? QPalette::HighlightedText : QPalette::Text);
+        QFont bold = item.font;
         bold.setBold(true);
         painter->save();
-        painter->setFont(bold);
-        int column = model_->NumberWidth() + 2; // "12: " then the numbers, 3 cells apart
-        for (Number n : line) {
-            if (drawn[n]) {
-                const QRect box(left + column * cell, option.rect.top(), 2 * cell,
-                                option.rect.height());
-                painter->fillRect(box, QColor(0xff, 0xe0, 0x66));
-                painter->setPen(Qt::black);
-                painter->drawText(box, Qt::AlignCenter, TwoDigits(n));
+        painter->setFont(item.font);
+        for (int at = 0; at < text.size();) { // cells: the row's number, then "dd" every 3
+            const int end = text.indexOf(' ', at + 1) < 0
+                                ? static_cast<int>(text.size())
+                                : static_cast<int>(text.indexOf(' ', at + 1));
+            const QString piece = text.mid(at, end - at).trimmed();
+            const int column = end - static_cast<int>(piece.size());
+            const QRect box(left + column * cell, area.top(), static_cast<int>(piece.size()) * cell,
+                            area.height());
+            const bool hit = at > 0 && drawn[static_cast<std::size_t>(piece.toInt())];
+            if (hit) {
+                painter->fillRect(box.adjusted(-1, 1, 1, -1), QColor(0xff, 0xe0, 0x66));
             }
-            column += 3;
+            painter->setPen(hit ? QColor(Qt::black) : ink);
+            painter->setFont(hit ? bold : item.font);
+            painter->drawText(box, Qt::AlignVCenter | Qt::AlignLeft, piece);
+            at = end;
         }
         painter->restore();
     }
