@@ -28,17 +28,27 @@ test-sanitize: deps
 	LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp \
 	  ctest --test-dir $(SANITIZE_BUILD) --output-on-failure -j $(JOBS)
 
-# Coverage-guided fuzzing of the engine from the kept corpus (FUZZ_SECONDS, default 60).
+# Coverage-guided fuzzing of the engine, each target from its kept corpus for
+# FUZZ_SECONDS (default 60) in turn.
 FUZZ_BUILD ?= build-fuzz
 FUZZ_SECONDS ?= 60
+FUZZ_TARGETS ?= engine decode draw coverage library
 fuzz:
 	@bash scripts/install-deps.sh fuzz
 	@cmake -S . -B $(FUZZ_BUILD) -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DQUORVEX_FUZZ=ON \
 	  -DQUORVEX_WINDOWS=OFF -DBUILD_TESTING=OFF >/dev/null
-	@cmake --build $(FUZZ_BUILD) -j $(JOBS) --target fuzz_engine
-	@mkdir -p $(FUZZ_BUILD)/corpus
-	$(FUZZ_BUILD)/tests/fuzz/fuzz_engine -max_total_time=$(FUZZ_SECONDS) -max_len=4096 \
-	  -print_final_stats=1 $(FUZZ_BUILD)/corpus tests/fuzz/corpus
+	@cmake --build $(FUZZ_BUILD) -j $(JOBS) $(addprefix --target fuzz_,$(FUZZ_TARGETS))
+	@for name in $(FUZZ_TARGETS); do \
+	  mkdir -p $(FUZZ_BUILD)/corpus/$$name; \
+	  echo "fuzz_$$name:"; \
+	  log=$(FUZZ_BUILD)/fuzz_$$name.log; \
+	  $(FUZZ_BUILD)/tests/fuzz/fuzz_$$name -max_total_time=$(FUZZ_SECONDS) -max_len=4096 \
+	    -print_final_stats=1 $(FUZZ_BUILD)/corpus/$$name tests/fuzz/corpus/$$name >$$log 2>&1; \
+	  status=$$?; \
+	  grep -E "^(Done|stat::(number_of_executed_units|new_units_added))" $$log; \
+	  grep -E "^#[0-9]+.*(DONE|pulse)" $$log | tail -1; \
+	  if [ $$status -ne 0 ]; then tail -40 $$log; exit 1; fi; \
+	done
 
 run: build
 	@if [ -z "$$DISPLAY$$WAYLAND_DISPLAY" ]; then \

@@ -4,21 +4,13 @@
 // Input: two bytes of text length, the text, then one byte per action.
 
 #include "../engine/reference_model.h"
+#include "fuzz_check.h"
 
 #include <cstdint>
-#include <cstdio>
-#include <cstdlib>
 
 using namespace quorvex;
 
 namespace {
-
-void Check(bool same, const char* what) {
-    if (!same) {
-        std::fprintf(stderr, "the engine and the model differ: %s\n", what);
-        std::abort();
-    }
-}
 
 void CheckAcquire(std::string_view text, reference::Model& model) {
     const AcquireOutcome got = AcquireMatrix(text);
