@@ -14,7 +14,7 @@
 // and a level costs m byte-wise maxima per case, all in sequence.
 
 #include "combinations.h"
-#include "mFunzioni.h"
+#include "line_list.h"
 #include "progress.h"
 
 #include <cstdint>

@@ -1,19 +1,13 @@
 #include "draw_check.h"
 
+#include "parse_matrix.h"
+
 #include <algorithm>
 #include <bit>
 #include <bitset>
 #include <cstdint>
 
 namespace quorvex {
-
-namespace {
-
-bool IsDrawSeparator(char c) {
-    return c == ' ' || c == '\t' || c == ',' || c == ';';
-}
-
-} // namespace
 
 DrawEntry ParseDraw(std::string_view text) {
     DrawEntry entry;
@@ -27,20 +21,18 @@ DrawEntry ParseDraw(std::string_view text) {
     std::size_t tooMany = 0; // where the numbers past the 20th begin
     std::size_t i = 0;
     while (i < text.size()) {
-        if (IsDrawSeparator(text[i])) {
+        if (IsSeparator(text[i])) {
             ++i;
             continue;
         }
         const std::size_t start = i;
-        while (i < text.size() && !IsDrawSeparator(text[i])) {
+        while (i < text.size() && !IsSeparator(text[i])) {
             ++i;
         }
         const std::string_view token = text.substr(start, i - start);
-        unsigned value = 0;
-        for (char c : token) {
-            // Saturated, so that no run of digits can wrap round to a valid number.
-            value = c >= '0' && c <= '9' ? std::min(value * 10 + unsigned(c - '0'), 100u) : 1000u;
-        }
+        const bool digits =
+            std::all_of(token.begin(), token.end(), [](char c) { return c >= '0' && c <= '9'; });
+        const unsigned value = digits ? DigitsValue(token) : 0;
         if (value < 1 || value > kMaxBalls) {
             return refuse(QuoteToken(token) + " is not a number 1-" + std::to_string(kMaxBalls),
                           start, token.size());

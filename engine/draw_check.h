@@ -3,7 +3,7 @@
 // many of the drawn numbers, and which tickets hit the most.
 
 #include "combinations.h"
-#include "mFunzioni.h"
+#include "line_list.h"
 
 #include <cstddef>
 #include <span>

@@ -1,7 +1,5 @@
 #include "mFunzioni.h"
 
-#include "line_sort.h"
-
 #include <algorithm>
 #include <array>
 
@@ -19,11 +17,6 @@ std::array<bool, 256> UsedNumbers(const LineList& lines) {
 }
 
 } // namespace
-
-int CountNumbers(const LineList& lines) {
-    const auto used = UsedNumbers(lines);
-    return static_cast<int>(std::count(used.begin(), used.end(), true));
-}
 
 std::vector<int> ListNumbers(const LineList& lines) {
     const auto used = UsedNumbers(lines);
@@ -52,10 +45,6 @@ std::string MatrixProblem(const std::vector<int>& list) {
         }
     }
     return {};
-}
-
-void SortSystem(LineList& lines) {
-    SortLines(lines);
 }
 
 } // namespace quorvex

@@ -4,6 +4,7 @@
 // lives in a file of its own; this is where the rest of the program finds them.
 
 #include "line_list.h"
+#include "line_sort.h"
 #include "parse_matrix.h"
 
 #include <string>
@@ -11,22 +12,11 @@
 
 namespace quorvex {
 
-// How many distinct numbers the lines use.
-int CountNumbers(const LineList& lines);
-
 // The distinct numbers the lines use, ascending.
 std::vector<int> ListNumbers(const LineList& lines);
 
 // Why the distinct numbers of some lines (as ListNumbers gives them) are not
 // exactly 1..N, or "" when they are.
 std::string MatrixProblem(const std::vector<int>& numbers);
-
-inline bool MatrixIsInvalid(const LineList& lines) {
-    return !MatrixProblem(ListNumbers(lines)).empty();
-}
-
-// Puts the numbers of every line in ascending order, then the lines themselves
-// in ascending order of their two-digit text.
-void SortSystem(LineList& lines);
 
 } // namespace quorvex

@@ -1,5 +1,7 @@
 #include "operations.h"
 
+#include "two_digits.h"
+
 #include <algorithm>
 #include <vector>
 
@@ -100,7 +102,7 @@ std::string DevelopSystem() {
     for (Number& n : system.numbers()) {
         n = picks[n - 1u];
     }
-    SortSystem(system);
+    SortLines(system);
     gSystemLines = std::move(system);
     gSystemLineCount = gMatrixLineCount;
     gSystemBaseCount = CountKeys(kBase);
@@ -117,8 +119,7 @@ ListOutcome ListSystem() {
     char* out = listing.data();
     for (std::size_t l = 0; l < gSystemLines.size(); ++l) {
         for (Number n : gSystemLines.line(l)) {
-            *out++ = static_cast<char>('0' + n / 10);
-            *out++ = static_cast<char>('0' + n % 10);
+            out = WriteTwoDigits(n, out);
             *out++ = ' ';
         }
         out[-1] = '\r'; // the last number's space becomes the CR (no line is ever empty)

@@ -8,11 +8,6 @@ namespace quorvex {
 
 namespace {
 
-// Spreadsheets export commas and semicolons; editors, spaces and tabs.
-bool IsSeparator(char c) {
-    return c == ' ' || c == '\t' || c == ',' || c == ';';
-}
-
 bool IsDigit(char c) {
     return c >= '0' && c <= '9';
 }
@@ -41,6 +36,14 @@ ParsedMatrix BadToken(std::string_view text, std::size_t at) {
 }
 
 } // namespace
+
+unsigned DigitsValue(std::string_view digits) {
+    unsigned value = 0;
+    for (char c : digits) {
+        value = std::min(value * 10 + static_cast<unsigned>(c - '0'), 100u);
+    }
+    return value;
+}
 
 // A token as it can be shown in a one-line notice: its characters as typed,
 // at most eight of them; a blank or control character, or a byte that is no
@@ -151,11 +154,10 @@ ParsedMatrix ParseMatrix(std::string_view text) {
         const char c = text[i];
         if (IsDigit(c)) {
             const std::size_t tokenStart = i;
-            unsigned value = 0;
-            for (; i < text.size() && IsDigit(text[i]); ++i) {
-                // Saturate: a thousand-digit number is simply "too big".
-                value = std::min(value * 10 + static_cast<unsigned>(text[i] - '0'), 100u);
+            while (i < text.size() && IsDigit(text[i])) {
+                ++i;
             }
+            const unsigned value = DigitsValue(text.substr(tokenStart, i - tokenStart));
             const bool tokenEnds = i == text.size() || IsSeparator(text[i]) || IsLineEnd(text, i);
             if (!tokenEnds || value < 1 || value > kHighestNumber) {
                 return BadToken(text, tokenStart);

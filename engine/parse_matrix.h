@@ -23,6 +23,15 @@ struct ParsedMatrix {
 // must lie in 1..49.
 ParsedMatrix ParseMatrix(std::string_view text);
 
+// Spreadsheets export commas and semicolons; editors, spaces and tabs.
+constexpr bool IsSeparator(char c) {
+    return c == ' ' || c == '\t' || c == ',' || c == ';';
+}
+
+// The value of a run of digits, saturated at 100: no run of digits, however
+// long, can wrap round to a number that looks valid.
+unsigned DigitsValue(std::string_view digits);
+
 // A token as it can be shown in a one-line notice, quoted: its characters as
 // typed, at most 8 of them; control characters and bytes that are no UTF-8
 // written as U+XXXX.

@@ -1,5 +1,7 @@
 #include "ticket_header.h"
 
+#include "two_digits.h"
+
 #include "mDichiarazioni.h"
 
 namespace quorvex {
@@ -11,9 +13,7 @@ std::vector<std::string> TicketsHeader(std::string_view date) {
     std::string numbers = "Your numbers:";
     for (std::size_t i = 0; i < gSystemPicks.size(); ++i) {
         const int n = gSystemPicks[i];
-        numbers += ' ';
-        numbers += static_cast<char>('0' + n / 10);
-        numbers += static_cast<char>('0' + n % 10);
+        numbers += ' ' + TwoDigits(n);
         if (i < static_cast<std::size_t>(gSystemBaseCount)) {
             numbers += '*';
         }

@@ -2,7 +2,7 @@
 // What a held wheel is made of: its line lengths, and the lines a player
 // should know about (they repeat a number, or are shorter than the longest).
 
-#include "mFunzioni.h"
+#include "line_list.h"
 
 #include <cstddef>
 #include <map>

@@ -1,6 +1,8 @@
 #pragma once
 // Units, colours and fonts of the window designs, converted to Qt in one place.
 
+#include "two_digits.h"
+
 #include <QColor>
 #include <QFont>
 #include <QRect>
@@ -30,6 +32,18 @@ inline QColor DesignColor(std::uint32_t bgr) {
 // The designs name Windows fonts; each comes with free look-alikes to fall back on.
 QFont DesignFont(std::string_view family, double pointSize, int weight = 400,
                  bool underline = false);
+
+// The maker's web page, and as the windows write it: without a trailing slash.
+constexpr char kHomepage[] = QUORVEX_HOMEPAGE;
+inline QString HomepageText() {
+    const QString homepage = kHomepage;
+    return homepage.endsWith('/') ? homepage.chopped(1) : homepage;
+}
+
+// A player's number as the program writes it: 07.
+inline QString TwoDigitText(int n) {
+    return QString::fromStdString(TwoDigits(n));
+}
 
 inline QString FromUtf8(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));

@@ -44,7 +44,6 @@ namespace quorvex::ui {
 
 namespace {
 
-constexpr char kHomepage[] = QUORVEX_HOMEPAGE;
 constexpr std::string_view kExitQuestion = "Are you sure you want to exit?";
 constexpr char kTicketsFilter[] = "Tickets (*.txt)";
 constexpr char kTicketsWithHeaderFilter[] = "Tickets with a header (*.txt)";
@@ -109,10 +108,9 @@ frmAccess::frmAccess(QWidget* parent)
     designArea->setFixedSize(Twips(7785), Twips(6675));
     setCentralWidget(designArea);
 
-    const QString homepage = kHomepage;
     lblSito = AddLabel(designArea, "lblSito", "", DesignFont("Segoe UI Semibold", 9, 600, true),
                        Qt::AlignHCenter);
-    lblSito->setText(homepage.endsWith('/') ? homepage.chopped(1) : homepage);
+    lblSito->setText(HomepageText());
     lblSito->setCursor(Qt::PointingHandCursor);
     lblSito->installEventFilter(this);
     lblSito->setAccessibleName("Maker's web page: " + lblSito->text());

@@ -122,7 +122,7 @@ void frmDraw::ShowResult() {
     QStringList drawnText;
     for (int n : drawn) {
         drawnSet |= std::uint64_t{1} << n;
-        drawnText << QString("%1").arg(n, 2, 10, QChar('0'));
+        drawnText << TwoDigitText(n);
     }
     lblResult->setText(QString("Drawn: %1. Checked against the %2 tickets developed.")
                            .arg(drawnText.join(' '))
@@ -147,7 +147,7 @@ void frmDraw::ShowResult() {
     for (std::size_t ticket : result.bestTickets) {
         html += QString("%1:").arg(ticket + 1, 7);
         for (Number n : gSystemLines.line(ticket)) {
-            const QString number = QString("%1").arg(n, 2, 10, QChar('0'));
+            const QString number = TwoDigitText(n);
             html += (drawnSet >> n & 1) ? " <b>" + number + "</b>" : " " + number;
         }
         html += '\n';

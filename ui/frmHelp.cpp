@@ -1,6 +1,8 @@
 #include "frmHelp.h"
 
 #include "closeKeys.h"
+#include "design.h"
+#include "operations.h"
 
 #include <QDialog>
 #include <QDialogButtonBox>
@@ -22,8 +24,8 @@ separated by spaces, tabs, commas or semicolons; the wheel must use exactly the 
 <li><b>ACQUIRE</b> reads it: the status line says how many numbers and lines it holds. A text that
 is no wheel is refused with the first problem, and the text box selects it.</li>
 <li><b>Pick your N numbers</b> on the keypad. One click makes a key <span
-style="background:#35ae8a;color:black">&nbsp;selected&nbsp;</span>, a second makes it a <span
-style="background:#e4b414;color:black">&nbsp;base&nbsp;</span> number, a third frees it. Base numbers
+style="background:%1;color:black">&nbsp;selected&nbsp;</span>, a second makes it a <span
+style="background:%2;color:black">&nbsp;base&nbsp;</span> number, a third frees it. Base numbers
 take the wheel's lowest numbers 1, 2, ...; the selected ones follow in ascending order.
 RESET frees every key.</li>
 <li><b>GENERATE</b> rewrites every line onto your numbers, two digits each, sorted.</li>
@@ -31,7 +33,10 @@ RESET frees every key.</li>
 print them from the <i>File</i> menu.</li>
 <li><i>Wheel &gt; Wheel report...</i> shows what the wheel guarantees ("3 if 4": whenever 4 of your
 numbers are drawn, a ticket holds 3 of them), its coverage table, your chances per draw and the
-draws it misses. <i>Wheel &gt; Check a draw...</i> checks the drawn numbers against your tickets.</li>
+draws it misses. <i>Wheel &gt; Check a draw...</i> checks the drawn numbers against your tickets,
+and <i>Wheel &gt; Tickets...</i> lists them one a row, the numbers drawn marked.</li>
+<li><i>Wheel &gt; Build a wheel...</i> makes a wheel for your numbers and guarantee, as small as it
+can in the time you give it, beside the smallest size possible and the best known.</li>
 </ol>
 <p>Everything works from the keyboard: Tab walks the keys 1 to 49 and the buttons, Space or Enter
 presses them, and Alt opens the menus.</p>
@@ -57,7 +62,9 @@ void ShowGuide(QWidget* owner) {
     QDialog* window = HelpWindow(owner, "frmGuide", "How to use Quorvex");
     auto* text = new QTextBrowser(window);
     text->setObjectName("txtGuide");
-    text->setHtml(kGuide);
+    // The keys' own colours, from where the keypad takes them.
+    text->setHtml(QString(kGuide).arg(DesignColor(kSelectedKeyColor).name(),
+                                      DesignColor(kBaseKeyColor).name()));
     static_cast<QVBoxLayout*>(window->layout())->insertWidget(0, text);
     window->resize(560, 520);
     window->show();
@@ -65,14 +72,14 @@ void ShowGuide(QWidget* owner) {
 
 void ShowAbout(QWidget* owner) {
     QDialog* window = HelpWindow(owner, "frmAbout", "About Quorvex");
-    const QString homepage = QUORVEX_HOMEPAGE;
+    const QString homepage = kHomepage;
     auto* text = new QLabel(
         QString("<h3>Quorvex %1</h3>"
                 "<p>Rewrites a wheel onto the numbers you play, and tells what it guarantees.</p>"
                 "<p>Copyright &copy; 2026 Velmora<br>Licensed under the GNU General Public "
                 "License, version 3 or (at your option) any later version.</p>"
                 "<p><a href=\"%2\">%3</a></p><p>Built with Qt %4, running on Qt %5.</p>")
-            .arg(QUORVEX_VERSION, homepage, homepage.chopped(homepage.endsWith('/') ? 1 : 0),
+            .arg(QUORVEX_VERSION, homepage, HomepageText(),
                  QT_VERSION_STR, qVersion()),
         window);
     text->setObjectName("lblAbout");

@@ -31,10 +31,6 @@ namespace {
 
 constexpr std::size_t kHolesListed = 1000;
 
-QString TwoDigits(int n) {
-    return QString("%1").arg(n, 2, 10, QChar('0'));
-}
-
 // Never rounded to 0% or 100% unless it is exactly that.
 QString Percent(std::uint64_t part, std::uint64_t whole, int decimals) {
     const double percent = 100.0 * static_cast<double>(part) / static_cast<double>(whole);
@@ -341,7 +337,7 @@ void frmReport::ShowMapping() {
     QStringList pairs;
     const std::vector<Number> picks = KeyMapping();
     for (std::size_t k = 0; k < picks.size(); ++k) {
-        pairs << QString("%1\u2192%2").arg(k + 1).arg(TwoDigits(picks[k]));
+        pairs << QString("%1\u2192%2").arg(k + 1).arg(TwoDigitText(picks[k]));
     }
     lblMapping->setText("Wheel number \u2192 your number: " + pairs.join("  "));
 }
@@ -420,8 +416,7 @@ void frmReport::ShowChances() {
     tblChances->setRowCount(static_cast<int>(chances.size()));
     for (int row = 0; row < static_cast<int>(chances.size()); ++row) {
         const Chance& chance = chances[static_cast<std::size_t>(row)];
-        const double oneIn =
-            static_cast<double>(chance.allDraws) / static_cast<double>(chance.draws);
+        const double oneIn = 1 / chance.Probability();
         // One decimal below 100 (7.8, 89.6), whole numbers from there on (111, 3,718).
         const bool whole = std::round(oneIn * 10) >= 1000;
         const QStringList cells{QString("%1 or more").arg(chance.atLeast),
@@ -457,7 +452,7 @@ void frmReport::ShowHoles(const Holes& holes, int m, int t, bool inPicks) {
     for (const std::vector<int>& hole : holes.first) {
         QStringList numbersOfHole;
         for (int n : hole) {
-            numbersOfHole << TwoDigits(n);
+            numbersOfHole << TwoDigitText(n);
         }
         text += numbersOfHole.join(' ') + '\n';
     }

@@ -17,10 +17,6 @@ namespace quorvex::ui {
 
 namespace {
 
-QString TwoDigits(int n) {
-    return QString("%1").arg(n, 2, 10, QChar('0'));
-}
-
 // Paints a row: its number, then the ticket's numbers in fixed cells, the
 // drawn ones bold on a highlight.
 class TicketDelegate : public QStyledItemDelegate {
@@ -89,7 +85,7 @@ QVariant TicketsModel::data(const QModelIndex& index, int role) const {
     }
     QString text = QString("%1:").arg(index.row() + 1, numberWidth_);
     for (Number n : gSystemLines.line(static_cast<std::size_t>(index.row()))) {
-        text += ' ' + TwoDigits(n);
+        text += ' ' + TwoDigitText(n);
     }
     return text;
 }
@@ -159,7 +155,7 @@ void frmTickets::ShowSummary() {
     if (!model->Draw().empty()) {
         QStringList numbers;
         for (int n : model->Draw()) {
-            numbers << TwoDigits(n);
+            numbers << TwoDigitText(n);
         }
         text += " The numbers drawn (" + numbers.join(' ') + ") are marked.";
     }

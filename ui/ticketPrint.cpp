@@ -16,7 +16,7 @@ namespace {
 QString TicketText(std::span<const Number> ticket) {
     QString text;
     for (Number n : ticket) {
-        text += QString(text.isEmpty() ? "%1" : " %1").arg(n, 2, 10, QChar('0'));
+        text += (text.isEmpty() ? "" : " ") + TwoDigitText(n);
     }
     return text;
 }

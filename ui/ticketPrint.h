@@ -2,7 +2,7 @@
 // The developed tickets on paper (or PDF): on every page the header, the
 // tickets numbered in as many columns as fit, and "page i of n" at the foot.
 
-#include "mFunzioni.h"
+#include "line_list.h"
 
 #include <QFont>
 #include <QStringList>

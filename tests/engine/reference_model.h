@@ -115,7 +115,8 @@ struct Model {
 
     quorvex::KeyOutcome Click(int n) {
         keys[n] = (keys[n] + 1) % 3;
-        const std::uint32_t colors[] = {0x8000000F, 0x008AAE35, 0x0014B4E4};
+        const std::uint32_t colors[] = {quorvex::kFreeKeyColor, quorvex::kSelectedKeyColor,
+                                        quorvex::kBaseKeyColor};
         const int state = keys[n];
         return {static_cast<quorvex::KeyState>(state), colors[state], Picked(), Count(2)};
     }
