@@ -393,6 +393,18 @@ void frmReport::ShowTable() {
         }
     }
     FitTable(tblCoverage);
+    // Never narrower than its widest cells, so that a figure and its mark share a line.
+    QHeaderView* header = tblCoverage->horizontalHeader();
+    header->setSectionResizeMode(QHeaderView::Interactive);
+    tblCoverage->resizeColumnsToContents();
+    int widest = 0; // the columns share the width evenly
+    for (int column = 0; column < tblCoverage->columnCount(); ++column) {
+        widest = std::max(widest, tblCoverage->columnWidth(column));
+    }
+    header->setSectionResizeMode(QHeaderView::Stretch);
+    tblCoverage->setMinimumWidth(tblCoverage->verticalHeader()->sizeHint().width() +
+                                 2 * tblCoverage->frameWidth() +
+                                 widest * tblCoverage->columnCount());
 }
 
 // A table as tall as its rows, so that no empty band stands below them.

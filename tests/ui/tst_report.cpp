@@ -245,6 +245,42 @@ private slots:
         QVERIFY(In<QPlainTextEdit>(report, "txtHoles")->toPlainText().startsWith("01 03\n"));
     }
 
+    // At a draw of 8 every guarantee is read whole and every ✓ stays beside its figure.
+    void nothingIsCutAtADrawOfEight() {
+        QString wheel;
+        for (int n = 1; n <= 12; ++n) {
+            wheel += QString("%1 %2 %3 %4\n")
+                         .arg(n)
+                         .arg(n % 12 + 1)
+                         .arg((n + 2) % 12 + 1)
+                         .arg((n + 6) % 12 + 1);
+        }
+        Box()->setPlainText(wheel);
+        Button("cmdAcquire")->click();
+        QWidget* report = Opened("mnuReport", "frmReport");
+        In<QSpinBox>(report, "spnDrawn")->setValue(8);
+        auto* coverage = In<QTableWidget>(report, "tblCoverage");
+        QTRY_COMPARE(coverage->rowCount(), 8);
+        QTest::qWait(50);
+        auto* guarantees = In<QLabel>(report, "lblGuarantees");
+        QCOMPARE(guarantees->text().count('\n'), 7);
+        QVERIFY2(guarantees->height() >= guarantees->heightForWidth(guarantees->width()),
+                 qPrintable(QString("%1 < %2")
+                                .arg(guarantees->height())
+                                .arg(guarantees->heightForWidth(guarantees->width()))));
+        for (int m = 0; m < 8; ++m) {
+            for (int t = 0; t <= m + 1; ++t) {
+                const QTableWidgetItem* cell = coverage->item(m, t);
+                if (cell && cell->text().contains("\u2713")) {
+                    QVERIFY(!coverage->wordWrap());
+                    QFont font = cell->font();
+                    QVERIFY(QFontMetrics(font).horizontalAdvance(cell->text()) <
+                            coverage->columnWidth(t));
+                }
+            }
+        }
+    }
+
     void windowsCloseWithTheirButtonEscapeAndCtrlW() {
         Box()->setPlainText("1 2\n");
         Button("cmdAcquire")->click();
