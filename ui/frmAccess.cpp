@@ -8,11 +8,11 @@
 #include "frmMessage.h"
 #include "frmReport.h"
 #include "frmTickets.h"
+#include "mainForm.h"
 #include "operations.h"
 #include "recentWheels.h"
 #include "textFile.h"
-#include "ticketPrint.h"
-#include "ticket_header.h"
+#include "ticketsOut.h"
 #include "wheel_file.h"
 
 #include <QApplication>
@@ -45,54 +45,6 @@ namespace quorvex::ui {
 namespace {
 
 constexpr std::string_view kExitQuestion = "Are you sure you want to exit?";
-constexpr char kTicketsFilter[] = "Tickets (*.txt)";
-constexpr char kTicketsWithHeaderFilter[] = "Tickets with a header (*.txt)";
-// A preview of more pages takes long to build, and nobody prints them.
-constexpr int kMostPrintedPages = 1000;
-
-// The keypad grows from the design's key 1: 7 x 7 keys, 30 twips apart.
-constexpr int kKeyLeft = 150, kKeyTop = 240, kKeyWidth = 495, kKeyHeight = 465, kKeyGap = 30;
-
-QString KeyStyleSheet(std::uint32_t color) {
-    if (color == kFreeKeyColor) {
-        return {}; // the platform's own button face
-    }
-    const QColor face = DesignColor(color);
-    return QString("QPushButton { background-color: %1; color: black; border: 1px solid %2;"
-                   " border-radius: 3px; }"
-                   "QPushButton:pressed { background-color: %2; }"
-                   "QPushButton:focus { border: 2px solid palette(highlight); }")
-        .arg(face.name(), face.darker(150).name());
-}
-
-void SetColors(QWidget* widget, std::uint32_t text, std::uint32_t background = 0) {
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::WindowText, DesignColor(text));
-    if (background != 0) {
-        palette.setColor(QPalette::Window, DesignColor(background));
-        widget->setAutoFillBackground(true);
-    }
-    widget->setPalette(palette);
-}
-
-QStringList Header() {
-    QStringList header;
-    for (const std::string& line : TicketsHeader(
-             QLocale().toString(QDate::currentDate(), QLocale::LongFormat).toStdString())) {
-        header << FromUtf8(line);
-    }
-    return header;
-}
-
-QLabel* AddLabel(QWidget* container, const char* name, const char* text, const QFont& font,
-                 Qt::Alignment alignment) {
-    auto* label = new QLabel(text, container);
-    label->setObjectName(name);
-    label->setFont(font);
-    label->setAlignment(alignment | Qt::AlignVCenter);
-    return label;
-}
-
 } // namespace
 
 frmAccess::frmAccess(QWidget* parent)
@@ -102,77 +54,22 @@ frmAccess::frmAccess(QWidget* parent)
     setWindowTitle(QString::fromUtf8(" Quorvex\u00ae") + " - by " + "Velmora");
     setWindowIcon(QIcon(":/quorvex/icon-48.png"));
     setFont(DesignFont("Segoe UI", 8.25));
-    // The designed area keeps its size; the menu bar goes above it.
-    designArea = new QWidget(this);
-    designArea->setObjectName("designArea");
-    designArea->setFixedSize(Twips(7785), Twips(6675));
+    const MainForm form = BuildMainForm(this);
+    designArea = form.area;
+    cmdNumero = form.keys;
+    txtLista = form.txtLista;
+    lblSito = form.lblSito;
+    lblStatus = form.lblStatus;
+    lblSelezionati = form.lblSelezionati;
+    lblBase = form.lblBase;
+    cmdReset = form.cmdReset;
+    cmdSviluppa = form.cmdSviluppa;
+    cmdAcquire = form.cmdAcquire;
+    cmdClear = form.cmdClear;
+    cmdVisualizza = form.cmdVisualizza;
     setCentralWidget(designArea);
-
-    lblSito = AddLabel(designArea, "lblSito", "", DesignFont("Segoe UI Semibold", 9, 600, true),
-                       Qt::AlignHCenter);
-    lblSito->setText(HomepageText());
-    lblSito->setCursor(Qt::PointingHandCursor);
     lblSito->installEventFilter(this);
-    lblSito->setAccessibleName("Maker's web page: " + lblSito->text());
-    SetColors(lblSito, 0x00C00000);
-    Place(lblSito, 4260, 60, 3315, 225);
-
-    QGroupBox* keypadFrame = AddFrame(designArea, 2, 180, 300, 3975, 4455);
-    BuildKeypad(keypadFrame);
-
-    const QFont captionFont = DesignFont("Segoe UI Semibold", 8.25, 600);
-    QGroupBox* selectedFrame = AddFrame(keypadFrame, 8, 180, 3750, 2115, 555);
-    Place(AddLabel(selectedFrame, "Label1", "SELECTED", captionFont, Qt::AlignRight), 120, 240,
-          1095, 255);
-    lblSelezionati = AddCounter(selectedFrame, "lblSelezionati", 1530);
-
-    QGroupBox* baseFrame = AddFrame(keypadFrame, 13, 2400, 3750, 1395, 555);
-    QLabel* baseCaption = AddLabel(baseFrame, "Label2", "BASE", captionFont, Qt::AlignRight);
-    SetColors(baseCaption, 0x000000C0);
-    Place(baseCaption, 120, 240, 465, 255);
-    lblBase = AddCounter(baseFrame, "lblBase", 810);
-
-    QGroupBox* commandFrame = AddFrame(designArea, 5, 180, 4770, 3975, 1095);
-    cmdReset = AddButton(AddFrame(commandFrame, 11, 210, 150, 1545, 795), "cmdReset", "RESET",
-                         "Cancella Numeri Tastiera");
-    cmdReset->setFont(DesignFont("Segoe UI", 9));
-    Place(cmdReset, 120, 180, 1305, 495);
-    cmdSviluppa = AddButton(AddFrame(commandFrame, 9, 1920, 150, 1875, 795), "cmdSviluppa",
-                            "GENERATE", "Sviluppa e riadatta Sistema");
-    cmdSviluppa->setFont(DesignFont("Segoe UI Semibold", 9.75, 600));
-    Place(cmdSviluppa, 90, 180, 1635, 495);
-
-    QGroupBox* textFrame = AddFrame(designArea, 6, 4260, 300, 3315, 5565);
-    txtLista = new QPlainTextEdit(textFrame);
-    txtLista->setObjectName("txtLista");
-    txtLista->setFont(DesignFont("Segoe UI", 12));
-    txtLista->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    txtLista->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    txtLista->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-    txtLista->setTabChangesFocus(true);
-    txtLista->setAccessibleName("Wheel text");
-    txtLista->setContextMenuPolicy(Qt::CustomContextMenu);
     txtLista->viewport()->installEventFilter(this); // a wheel file dropped on the box is opened
-    Place(txtLista, 210, 300, 2895, 4605);
-
-    // The clear button's design glyph is a cross drawn from a symbol font.
-    cmdClear = AddButton(AddFrame(textFrame, 7, 240, 4920, 495, 555), "cmdClear", "\u2715",
-                         "Cancella il testo");
-    cmdClear->setFont(DesignFont("DejaVu Sans", 9.75));
-    cmdClear->setAccessibleName("Clear the text");
-    Place(cmdClear, 60, 150, 345, 315);
-    cmdVisualizza = AddButton(AddFrame(textFrame, 0, 810, 4920, 915, 555), "cmdVisualizza", "VIEW",
-                              "Visualizza Sviluppo");
-    cmdVisualizza->setFont(DesignFont("Segoe UI", 9.75));
-    Place(cmdVisualizza, 60, 150, 765, 315);
-    cmdAcquire = AddButton(AddFrame(textFrame, 12, 1980, 4920, 1125, 555), "cmdAcquire", "ACQUIRE",
-                           "Acquisisci la Matrice");
-    Place(cmdAcquire, 60, 150, 975, 315);
-
-    QGroupBox* statusFrame = AddFrame(designArea, 1, 180, 5880, 7395, 675);
-    lblStatus =
-        AddLabel(statusFrame, "lblStatus", "", DesignFont("Segoe UI", 9.75), Qt::AlignHCenter);
-    Place(lblStatus, 180, 240, 7035, 315);
     ShowStatus(FromUtf8(kNoWheelStatus));
     ShowCounts(0, 0);
 
@@ -182,14 +79,8 @@ frmAccess::frmAccess(QWidget* parent)
     connect(cmdVisualizza, &QPushButton::clicked, this, &frmAccess::cmdVisualizza_Click);
     connect(cmdClear, &QPushButton::clicked, this, &frmAccess::cmdClear_Click);
     connect(txtLista, &QWidget::customContextMenuRequested, this, &frmAccess::txtLista_ContextMenu);
+    connect(form.keyGroup, &QButtonGroup::idClicked, this, &frmAccess::cmdNumero_Click);
 
-    // Keys 1..49, then the commands in the order a user works through them.
-    QWidget* previous = cmdNumero[kHighestNumber];
-    for (QWidget* next : std::initializer_list<QWidget*>{cmdSviluppa, cmdReset, txtLista,
-                                                         cmdAcquire, cmdClear, cmdVisualizza}) {
-        setTabOrder(previous, next);
-        previous = next;
-    }
     cmdNumero[1]->setFocus();
 
     BuildMenus();
@@ -273,54 +164,6 @@ void frmAccess::UpdateActions() {
     for (QAction* action : {mnuReport, mnuDraw}) {
         action->setEnabled(gMatrixLineCount > 0);
     }
-}
-
-QGroupBox* frmAccess::AddFrame(QWidget* container, int index, int left, int top, int width,
-                               int height) {
-    auto* frame = new QGroupBox(container);
-    frame->setObjectName(QString("Frame%1").arg(index));
-    Place(frame, left, top, width, height);
-    return frame;
-}
-
-QPushButton* frmAccess::AddButton(QWidget* container, const char* name, const char* caption,
-                                  const char* toolTip) {
-    auto* button = new QPushButton(QString::fromUtf8(caption), container);
-    button->setObjectName(name);
-    button->setToolTip(toolTip);
-    button->setAutoDefault(true); // Enter presses the focused button, as Space does
-    return button;
-}
-
-QLabel* frmAccess::AddCounter(QWidget* container, const char* name, int left) {
-    QLabel* counter =
-        AddLabel(container, name, "0", DesignFont("Segoe UI Semibold", 11.25, 600), Qt::AlignRight);
-    SetColors(counter, 0x00404000, 0x00EBEBEB);
-    Place(counter, left, 180, 375, 345);
-    return counter;
-}
-
-void frmAccess::BuildKeypad(QGroupBox* keypadFrame) {
-    auto* keys = new QButtonGroup(this);
-    const QFont keyFont = DesignFont("Segoe UI Semibold", 11.25, 600);
-    for (int n = 1; n <= kHighestNumber; ++n) {
-        const int row = (n - 1) / 7;
-        const int column = (n - 1) % 7;
-        auto* key = new QPushButton(QString::number(n), keypadFrame);
-        key->setObjectName(QString("cmdNumero%1").arg(n));
-        key->setFont(keyFont);
-        key->setAutoDefault(true);
-        Place(key, kKeyLeft + column * (kKeyWidth + kKeyGap),
-              kKeyTop + row * (kKeyHeight + kKeyGap), kKeyWidth, kKeyHeight);
-        key->setAccessibleName(QString::number(n));
-        key->setAccessibleDescription("free");
-        keys->addButton(key, n);
-        if (n > 1) {
-            setTabOrder(cmdNumero[n - 1], key);
-        }
-        cmdNumero[n] = key;
-    }
-    connect(keys, &QButtonGroup::idClicked, this, &frmAccess::cmdNumero_Click);
 }
 
 void frmAccess::ShowNotice(std::string_view text) {
@@ -521,85 +364,24 @@ void frmAccess::UseWheelText(const QString& text) {
 }
 
 // VIEW's notice when there is nothing to save, copy or print.
-bool frmAccess::HasTickets() {
-    const bool developed = gSystemLineCount > 0;
-    if (!developed) {
-        ShowNotice(kNothingDevelopedNotice);
-    }
-    return developed;
-}
-
 void frmAccess::mnuSave_Click() {
-    if (!HasTickets()) {
-        return;
-    }
-    QString filter = kTicketsFilter;
-    const QString path =
-        SaveFileName(this, "Save tickets as", "tickets.txt",
-                     QString(kTicketsFilter) + ";;" + kTicketsWithHeaderFilter, &filter);
-    if (!path.isEmpty()) {
-        SaveTickets(path, filter == kTicketsWithHeaderFilter);
-    }
+    SaveTicketsAs(this);
 }
 
 bool frmAccess::SaveTickets(const QString& path, bool withHeader) {
-    if (!HasTickets()) {
-        return false;
-    }
-    const ListOutcome listed = ListSystem();
-    QByteArray bytes;
-    if (withHeader) { // a separate choice: a header makes the file no wheel to open again
-        for (const QString& line : Header()) {
-            bytes += line.toUtf8() + "\r\n";
-        }
-        bytes += "\r\n";
-    }
-    bytes += QByteArray::fromRawData(listed.listing.data(),
-                                     static_cast<qsizetype>(listed.listing.size()));
-    const QString problem = SaveText(path, bytes);
-    if (!problem.isEmpty()) {
-        ShowNotice(
-            ("Cannot save the tickets ..!|" + ShortFileName(path) + "|" + problem).toStdString());
-        return false;
-    }
-    return true;
+    return ui::SaveTickets(this, path, withHeader);
 }
 
 void frmAccess::mnuCopy_Click() {
-    if (HasTickets()) {
-        QApplication::clipboard()->setText(QString::fromLatin1(ListSystem().listing).remove('\r'));
-    }
+    CopyTickets(this);
 }
 
 void frmAccess::mnuPrint_Click() {
-    if (!HasTickets()) {
-        return;
-    }
-    QPrinter printer(QPrinter::HighResolution);
-    const int pages = TicketPages(printer, Header(), gSystemLines).Count();
-    if (pages > kMostPrintedPages) {
-        ShowNotice("Too many tickets to print ..!|They would fill " + std::to_string(pages) +
-                   " pages:|save them as a text file instead.");
-        return;
-    }
-    QPrintPreviewDialog preview(&printer, this);
-    preview.setWindowTitle("Print tickets - Quorvex");
-    connect(&preview, &QPrintPreviewDialog::paintRequested, this, &frmAccess::PrintTickets);
-    preview.exec();
+    PreviewTickets(this);
 }
 
 bool frmAccess::PrintTickets(QPrinter* printer) {
-    if (!HasTickets()) {
-        return false;
-    }
-    if (!TicketPages(*printer, Header(), gSystemLines).Paint()) {
-        const QString target = printer->outputFileName().isEmpty()
-                                   ? QString("the printer did not start")
-                                   : "cannot write " + ShortFileName(printer->outputFileName());
-        ShowNotice(("Cannot print the tickets ..!|" + target).toStdString());
-        return false;
-    }
-    return true;
+    return ui::PrintTickets(this, printer);
 }
 
 void frmAccess::mnuReport_Click() {

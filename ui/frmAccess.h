@@ -75,14 +75,9 @@ protected:
     void dropEvent(QDropEvent* event) override;
 
 private:
-    void BuildKeypad(QGroupBox* keypadFrame);
     void BuildMenus();
     QAction* AddAction(QMenu* menu, const char* name, const QString& text,
                        const QKeySequence& shortcut, void (frmAccess::*handler)());
-    QGroupBox* AddFrame(QWidget* container, int index, int left, int top, int width, int height);
-    QPushButton* AddButton(QWidget* container, const char* name, const char* caption,
-                           const char* toolTip);
-    QLabel* AddCounter(QWidget* container, const char* name, int left);
     bool ConfirmExit();
     void ShowNotice(std::string_view text);
     void ShowKey(int n, KeyState state, std::uint32_t color);
@@ -90,7 +85,6 @@ private:
     void ShowCounts(int selected, int base);
     void ReplaceText(const QString& text);
     void UpdateActions();
-    bool HasTickets();
     QString DroppedFile(const QDropEvent* event) const;
 
     void cmdAcquire_Click();

@@ -79,8 +79,7 @@ void ShowAbout(QWidget* owner) {
                 "<p>Copyright &copy; 2026 Velmora<br>Licensed under the GNU General Public "
                 "License, version 3 or (at your option) any later version.</p>"
                 "<p><a href=\"%2\">%3</a></p><p>Built with Qt %4, running on Qt %5.</p>")
-            .arg(QUORVEX_VERSION, homepage, HomepageText(),
-                 QT_VERSION_STR, qVersion()),
+            .arg(QUORVEX_VERSION, homepage, HomepageText(), QT_VERSION_STR, qVersion()),
         window);
     text->setObjectName("lblAbout");
     text->setOpenExternalLinks(true);

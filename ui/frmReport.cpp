@@ -30,6 +30,9 @@ namespace quorvex::ui {
 namespace {
 
 constexpr std::size_t kHolesListed = 1000;
+// Never empty: an empty label would take its room only once the first holes are listed.
+constexpr char kHolesPrompt[] =
+    "Choose a draw size and how many numbers a ticket must hold, then List holes.";
 
 // Never rounded to 0% or 100% unless it is exactly that.
 QString Percent(std::uint64_t part, std::uint64_t whole, int decimals) {
@@ -122,6 +125,7 @@ frmReport::frmReport(QWidget* owner) : QWidget(owner, Qt::Window) {
     wheelBox->addWidget(lblMapping);
 
     lblGuarantees = WrappingLabel("lblGuarantees");
+    lblGuarantees->installEventFilter(this);
     auto* guaranteeBox = new QVBoxLayout;
     guaranteeBox->addWidget(lblGuarantees);
 
@@ -158,6 +162,10 @@ frmReport::frmReport(QWidget* owner) : QWidget(owner, Qt::Window) {
     holeQuery->addWidget(cmdHoles);
     holeQuery->addStretch();
     lblHoles = WrappingLabel("lblHoles");
+    // Room for the sentence about the holes from the start, so that nothing moves when it comes.
+    lblHoles->setFixedHeight(3 * lblHoles->fontMetrics().lineSpacing());
+    lblHoles->setText(kHolesPrompt);
+    lblHoles->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     txtHoles = new QPlainTextEdit;
     txtHoles->setObjectName("txtHoles");
     txtHoles->setAccessibleName("Holes");
@@ -287,7 +295,7 @@ void frmReport::Recount() {
     ShowMapping();
     ShowTable();
     ShowChances();
-    lblHoles->clear();
+    lblHoles->setText(kHolesPrompt);
     txtHoles->clear();
     holesAsked = false;
     holesShown.reset();
@@ -349,6 +357,7 @@ void frmReport::ShowTable() {
         sentences << FromUtf8(GuaranteeSentence(m, table->Guarantee(m), numbers));
     }
     lblGuarantees->setText(table ? sentences.join('\n') : QString("Counting..."));
+    FitGuarantees();
 
     tblCoverage->clear();
     tblCoverage->setRowCount(drawn);
@@ -405,6 +414,19 @@ void frmReport::ShowTable() {
     tblCoverage->setMinimumWidth(tblCoverage->verticalHeader()->sizeHint().width() +
                                  2 * tblCoverage->frameWidth() +
                                  widest * tblCoverage->columnCount());
+}
+
+// The guarantees in full, whatever the width leaves them: a grid does not
+// grow a row for a wrapped label by itself.
+void frmReport::FitGuarantees() {
+    lblGuarantees->setMinimumHeight(lblGuarantees->heightForWidth(lblGuarantees->width()));
+}
+
+bool frmReport::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == lblGuarantees && event->type() == QEvent::Resize) {
+        FitGuarantees(); // a new width wraps the sentences anew
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 // A table as tall as its rows, so that no empty band stands below them.
@@ -546,6 +568,7 @@ void frmReport::WorkFinished(bool completed) {
         cmdRecount->setVisible(!stale);
     }
     cmdHoles->setEnabled(table.has_value() && !stale);
+    layout()->activate(); // the boxes take their final sizes now, not at the next listing
 }
 
 } // namespace quorvex::ui

@@ -32,6 +32,9 @@ public:
     void WheelChanged();
     void KeysChanged();
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void Recount();
     void ShowWheel();
@@ -46,6 +49,7 @@ private:
     void WorkFinished(bool completed);
     bool KeysMatch() const;
     void FitTable(QTableWidget* table);
+    void FitGuarantees();
 
     // The wheel this report is about, kept so that it outlives the held one.
     LineList lines;

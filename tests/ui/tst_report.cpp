@@ -211,6 +211,7 @@ private slots:
         copy->click();
         QCOMPARE(QApplication::clipboard()->text(), "kept");
 
+        QTest::qWait(100); // the layout settles
         QList<QRect> boxes;
         for (auto* box : report->findChildren<QGroupBox*>()) {
             boxes << box->geometry();
@@ -222,6 +223,7 @@ private slots:
         QVERIFY(In<QPushButton>(report, "cmdSaveHoles")->isEnabled());
         copy->click();
         QVERIFY(QApplication::clipboard()->text().startsWith("01 03\n"));
+        QTest::qWait(100);
         QList<QRect> after;
         for (auto* box : report->findChildren<QGroupBox*>()) {
             after << box->geometry();
