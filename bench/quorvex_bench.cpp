@@ -148,7 +148,7 @@ Run RunOnce(std::string_view text, const Options& options) {
     run.keysMs = Milliseconds(start);
 
     start = Clock::now();
-    run.developNotice = DevelopSystem();
+    run.developNotice = DevelopSystem().notice;
     run.developMs = Milliseconds(start);
 
     start = Clock::now();

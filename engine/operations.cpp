@@ -66,9 +66,14 @@ KeyOutcome ClickKey(int n) {
     return {state, gKeyColor, gSelectedCount, CountKeys(kBase)};
 }
 
-void ResetKeys() {
+KeyOutcome ResetKeys() {
     gKeyState.fill(kFree);
     gSelectedCount = 0;
+    return {kFree, KeyColor(kFree), 0, 0};
+}
+
+bool PicksMatchWheel() {
+    return gMatrixLineCount > 0 && gSelectedCount == gMatrixNumberCount;
 }
 
 std::vector<Number> KeyMapping() {
@@ -83,17 +88,16 @@ std::vector<Number> KeyMapping() {
     return picks;
 }
 
-std::string DevelopSystem() {
+DevelopOutcome DevelopSystem() {
     const int need = gMatrixNumberCount;
     const int have = gSelectedCount;
     if (gMatrixLineCount < 1) {
-        return std::string(kAcquireFirstNotice);
+        return {false, std::string(kAcquireFirstNotice)};
     }
-    if (have < need) {
-        return "Select another " + std::to_string(need - have) + " numbers ..!";
-    }
-    if (have > need) {
-        return "Unselect " + std::to_string(have - need) + " numbers ..!";
+    if (!PicksMatchWheel()) {
+        return {false, have < need
+                           ? "Select another " + std::to_string(need - have) + " numbers ..!"
+                           : "Unselect " + std::to_string(have - need) + " numbers ..!"};
     }
 
     const std::vector<Number> picks = KeyMapping();
@@ -107,7 +111,7 @@ std::string DevelopSystem() {
     gSystemLineCount = gMatrixLineCount;
     gSystemBaseCount = CountKeys(kBase);
     gSystemPicks = picks;
-    return std::string(kWellDoneNotice);
+    return {true, std::string(kWellDoneNotice)};
 }
 
 ListOutcome ListSystem() {

@@ -49,15 +49,23 @@ struct KeyOutcome {
 // A click on key n (1..49) moves it Free -> Selected -> Base -> Free.
 KeyOutcome ClickKey(int n);
 
-// RESET: every key Free; the window recolours the keys and zeroes the counters.
-void ResetKeys();
+// RESET: every key Free. What each key and both counters show now.
+KeyOutcome ResetKeys();
+
+// Whether the keys picked are as many as the held wheel's numbers, as GENERATE needs.
+bool PicksMatchWheel();
 
 // The picked keys in the order they take the matrix numbers 1, 2, ...: the
 // Base keys ascending, then the Selected keys ascending.
 std::vector<Number> KeyMapping();
 
-// GENERATE: develops the held matrix onto the picked keys. Returns the one notice.
-std::string DevelopSystem();
+struct DevelopOutcome {
+    bool developed = false; // new tickets replaced the old ones
+    std::string notice;     // the one notice, "Well Done ..!" or why nothing was developed
+};
+
+// GENERATE: develops the held matrix onto the picked keys.
+DevelopOutcome DevelopSystem();
 
 struct ListOutcome {
     std::string listing; // every developed line followed by CR LF

@@ -192,11 +192,11 @@ void frmAccess::ShowStatus(const QString& text) {
 }
 
 void frmAccess::ResetAll() {
-    ResetKeys();
+    const KeyOutcome outcome = ResetKeys();
     for (int n = 1; n <= kHighestNumber; ++n) {
-        ShowKey(n, kFree, kFreeKeyColor);
+        ShowKey(n, outcome.state, outcome.color);
     }
-    ShowCounts(0, 0);
+    ShowCounts(outcome.selectedCount, outcome.baseCount);
     emit keysChanged();
 }
 
@@ -238,9 +238,9 @@ void frmAccess::cmdNumero_Click(int n) {
 }
 
 void frmAccess::cmdSviluppa_Click() {
-    const std::string notice = DevelopSystem();
-    ShowNotice(notice);
-    if (notice == kWellDoneNotice) {
+    const DevelopOutcome outcome = DevelopSystem();
+    ShowNotice(outcome.notice);
+    if (outcome.developed) {
         UpdateActions();
         emit systemChanged();
     }

@@ -5,8 +5,8 @@
 //
 //   ACQUIRE   AcquireMatrix(text of txtLista)  notice via frmMessage, then lblStatus
 //   key n     ClickKey(n)                      key colour, lblSelezionati, lblBase
-//   RESET     ResetAll() -> ResetKeys()        all keys Free, both counters 0
-//   GENERATE  DevelopSystem()                  one notice via frmMessage
+//   RESET     ResetAll() -> ResetKeys()        every key and both counters
+//   GENERATE  DevelopSystem()                  one notice via frmMessage, new tickets
 //   VIEW      ListSystem()                     listing into txtLista, or a notice
 //   clear     (no engine call)                 empties txtLista
 //

@@ -268,8 +268,10 @@ void frmReport::KeysChanged() {
     }
 }
 
+// After a wheel is dropped the report keeps the last one's numbers, so the keys
+// are matched against those.
 bool frmReport::KeysMatch() const {
-    return gSelectedCount == numbers;
+    return stale ? gSelectedCount == numbers : PicksMatchWheel();
 }
 
 void frmReport::Recount() {

@@ -51,8 +51,11 @@ TEST_F(EngineTest, GenerateGivesItsNoticeAndListing) {
         ResetApplicationState();
         AcquireMatrix(example.matrix);
         PickKeys(example.selected, example.base);
-        EXPECT_EQ(DevelopSystem(), example.notice);
+        const DevelopOutcome outcome = DevelopSystem();
+        EXPECT_EQ(outcome.notice, example.notice);
         const bool developed = example.notice == kWell;
+        EXPECT_EQ(outcome.developed, developed);
+        EXPECT_EQ(PicksMatchWheel(), developed);
         EXPECT_EQ(ListSystem().listing, developed ? example.listing : "");
         EXPECT_EQ(ListSystem().listing, developed ? example.listing : "")
             << "twice must not differ";
@@ -65,15 +68,15 @@ TEST_F(EngineTest, TicketsHeaderTellsWhatGenerateUsed) {
     EXPECT_TRUE(TicketsHeader("today").empty());
     AcquireMatrix(kFourLines);
     PickKeys({5, 20, 33}, {10});
-    ASSERT_EQ(DevelopSystem(), kWell);
-    ResetKeys();
+    ASSERT_EQ(DevelopSystem().notice, kWell);
+    EXPECT_EQ(ResetKeys().color, kFreeKeyColor);
     PickKeys({1});
     AcquireMatrix("1");
     EXPECT_EQ(
         TicketsHeader("7 December 2026"),
         (std::vector<std::string>{"Quorvex - 7 December 2026",
                                   "Your numbers: 10* 05 20 33 (* base)", "4 numbers, 4 tickets"}));
-    ASSERT_EQ(DevelopSystem(), kWell);
+    ASSERT_EQ(DevelopSystem().notice, kWell);
     EXPECT_EQ(TicketsHeader("d")[1], "Your numbers: 01");
     EXPECT_EQ(TicketsHeader("d")[2], "1 numbers, 1 ticket");
 }

@@ -1,7 +1,8 @@
-// The wheel report and the draw check against the plainest possible checker:
-// every case, every line, bit masks and a popcount, on random small wheels of
-// every shape (N up to 14, mixed lengths, repeats, lines longer than 8).
+// The wheel report and the draw check: cancelling, published wheels, entries
+// refused by name, the report in words. The figures themselves are checked
+// against brute force by the fuzz targets, whose corpora replay with every run.
 
+#include "brute_force.h"
 #include "chances.h"
 #include "draw_check.h"
 #include "engine_fixture.h"
@@ -16,132 +17,9 @@
 #include <random>
 
 using namespace quorvex;
+using namespace quorvex::brute;
 
 namespace {
-
-std::uint64_t SetOf(const std::vector<int>& numbers) {
-    std::uint64_t set = 0;
-    for (int n : numbers) {
-        set |= std::uint64_t{1} << n;
-    }
-    return set;
-}
-
-int Best(const bench::WheelRows& lines, std::uint64_t drawn) {
-    int best = 0;
-    for (const auto& line : lines) {
-        best = std::max(best, std::popcount(SetOf(line) & drawn));
-    }
-    return best;
-}
-
-// Every m-set of 1..n, numbers ascending, the sets in ascending order.
-bench::WheelRows Cases(int n, int m) {
-    bench::WheelRows cases;
-    for (std::uint64_t set = 0; set < (std::uint64_t{1} << n); ++set) {
-        if (std::popcount(set) == m) {
-            cases.emplace_back();
-            for (int k = 1; k <= n; ++k) {
-                if ((set >> (k - 1)) & 1) {
-                    cases.back().push_back(k);
-                }
-            }
-        }
-    }
-    std::sort(cases.begin(), cases.end());
-    return cases;
-}
-
-TEST(WheelReport, MatchesTheCheckerOnRandomWheels) {
-    std::mt19937 random(9);
-    for (int w = 0; w < 300; ++w) {
-        const bench::WheelShape shape{1 + static_cast<int>(random() % 14), 1, 12, true};
-        const bench::WheelRows rows = bench::RandomWheel(random, 1 + random() % 10, shape);
-        LineList lines;
-        for (const auto& row : rows) {
-            for (int n : row) {
-                lines.push(static_cast<Number>(n));
-            }
-            lines.endLine();
-        }
-        const int n = shape.numbers;
-        const int drawn = 1 + static_cast<int>(random() % std::min(n, kMaxDrawn));
-        SCOPED_TRACE("wheel " + std::to_string(w) + ", N " + std::to_string(n));
-        Progress progress;
-        const auto table = ComputeCoverage(WheelSetsOf(lines, n), drawn, progress);
-        ASSERT_TRUE(table);
-        EXPECT_DOUBLE_EQ(progress.Fraction(), 1.0);
-        for (int m = 1; m <= drawn; ++m) {
-            std::vector<std::uint64_t> want(m + 1);
-            int guarantee = m;
-            for (const auto& c : Cases(n, m)) {
-                const int best = Best(rows, SetOf(c));
-                ++want[best];
-                guarantee = std::min(guarantee, best);
-            }
-            ASSERT_EQ(table->cases[m], want) << "m " << m;
-            ASSERT_EQ(table->Guarantee(m), guarantee) << "m " << m;
-        }
-
-        // Holes of a random size, in the wheel's numbers and in picked ones.
-        const int m = 1 + static_cast<int>(random() % static_cast<unsigned>(drawn));
-        const int t = 1 + static_cast<int>(random() % static_cast<unsigned>(m));
-        std::vector<Number> picks(49);
-        std::iota(picks.begin(), picks.end(), Number{1});
-        std::shuffle(picks.begin(), picks.end(), random);
-        picks.resize(n);
-        for (bool picked : {false, true}) {
-            bench::WheelRows want;
-            for (auto c : Cases(n, m)) {
-                if (Best(rows, SetOf(c)) < t) {
-                    for (int& k : c) {
-                        k = picked ? picks[k - 1] : k;
-                    }
-                    std::sort(c.begin(), c.end());
-                    want.push_back(c);
-                }
-            }
-            std::sort(want.begin(), want.end());
-            const auto holes = FindHoles(
-                WheelSetsOf(lines, n, picked ? picks : std::vector<Number>{}), m, t, 4, progress);
-            ASSERT_EQ(holes->count, want.size()) << m << " " << t;
-            want.resize(std::min<std::size_t>(want.size(), 4));
-            ASSERT_EQ(holes->first, want) << m << " " << t << (picked ? " picked" : "");
-        }
-
-        // Chances: every draw of a small game, your numbers being 1..N.
-        const int balls = std::max(n, drawn) + static_cast<int>(random() % 3);
-        const int longest = ProfileWheel(lines).longestDistinct;
-        const auto chances = ChancesPerDraw(*table, balls, longest);
-        ASSERT_EQ(chances.size(), std::min(drawn, longest));
-        std::vector<std::uint64_t> atLeast(drawn + 2);
-        const bench::WheelRows draws = Cases(balls, drawn);
-        for (const auto& draw : draws) {
-            for (int best = Best(rows, SetOf(draw)); best >= 0; --best) {
-                ++atLeast[best];
-            }
-        }
-        for (const Chance& chance : chances) {
-            EXPECT_EQ(chance.allDraws, draws.size());
-            EXPECT_EQ(chance.draws, atLeast[chance.atLeast]) << chance.atLeast;
-        }
-
-        // The lines as tickets, checked against one of those draws.
-        const std::vector<int>& draw = draws[random() % draws.size()];
-        const DrawResult result = CheckDraw(lines, draw, 3);
-        std::vector<std::size_t> withHits(draw.size() + 1), first;
-        for (std::size_t i = 0; i < rows.size(); ++i) {
-            const int hits = std::popcount(SetOf(rows[i]) & SetOf(draw));
-            ++withHits[hits];
-            if (hits == Best(rows, SetOf(draw)) && first.size() < 3) {
-                first.push_back(i);
-            }
-        }
-        ASSERT_EQ(result.ticketsWithHits, withHits);
-        ASSERT_EQ(result.mostHits, Best(rows, SetOf(draw)));
-        ASSERT_EQ(result.bestTickets, first);
-    }
-}
 
 TEST_F(EngineTest, CancelledWorkGivesNothing) {
     AcquireMatrix("1 2\n2 3");

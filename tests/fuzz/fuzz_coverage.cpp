@@ -1,14 +1,19 @@
-// Any small wheel: the coverage table and the holes against brute force.
+// Any small wheel: the coverage table, the holes (in the wheel's numbers and
+// in picked ones) and the chances per draw against brute force.
 //
 // Input: N (2..12), M, then the hole query m and t, then lines of a
 // byte-count and that many numbers.
 
+#include "../engine/brute_force.h"
+#include "chances.h"
 #include "coverage.h"
 #include "fuzz_check.h"
+#include "wheel_profile.h"
 
-#include <bit>
+#include <algorithm>
 #include <cstdint>
-#include <vector>
+#include <numeric>
+#include <random>
 
 using namespace quorvex;
 
@@ -21,76 +26,75 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const int m = data[2] % drawn + 1;
     const int t = data[3] % (m + 1);
     LineList lines;
+    brute::Rows rows;
     for (std::size_t at = 4; at < size;) {
+        rows.emplace_back();
         const std::size_t length = data[at++] % 10 + 1;
         for (std::size_t i = 0; i < length && at < size; ++i) {
-            lines.push(static_cast<Number>(data[at++] % n + 1));
+            rows.back().push_back(data[at++] % n + 1);
+            lines.push(static_cast<Number>(rows.back().back()));
         }
         lines.endLine();
     }
-    // Bit k - 1 stands for number k; best(S) is the most of S one line holds.
-    std::vector<std::uint32_t> sets;
-    for (std::size_t l = 0; l < lines.size(); ++l) {
-        std::uint32_t set = 0;
-        for (Number k : lines.line(l)) {
-            set |= 1u << (k - 1);
-        }
-        sets.push_back(set);
-    }
-    const auto best = [&sets](std::uint32_t draw) {
-        int most = 0;
-        for (std::uint32_t set : sets) {
-            most = std::max(most, std::popcount(set & draw));
-        }
-        return most;
-    };
-
     Progress progress;
     const WheelSets wheel = WheelSetsOf(lines, n);
     const auto table = ComputeCoverage(wheel, drawn, progress);
     Check(table.has_value(), "a table");
-    std::vector<std::vector<std::uint64_t>> cases(static_cast<std::size_t>(drawn) + 1);
-    for (int size_ = 1; size_ <= drawn; ++size_) {
-        cases[static_cast<std::size_t>(size_)].assign(static_cast<std::size_t>(size_) + 1, 0);
-    }
-    for (std::uint32_t draw = 1; draw < (1u << n); ++draw) {
-        const int k = std::popcount(draw);
-        if (k <= drawn) {
-            ++cases[static_cast<std::size_t>(k)][static_cast<std::size_t>(best(draw))];
-        }
-    }
     for (int k = 1; k <= drawn; ++k) {
-        Check(table->cases[static_cast<std::size_t>(k)] == cases[static_cast<std::size_t>(k)],
-              "the coverage table");
+        std::vector<std::uint64_t> cases(static_cast<std::size_t>(k) + 1, 0);
+        for (const auto& draw : brute::Cases(n, k)) {
+            ++cases[static_cast<std::size_t>(brute::Best(rows, brute::SetOf(draw)))];
+        }
+        Check(table->cases[static_cast<std::size_t>(k)] == cases, "the coverage table");
     }
-
-    // Holes come in ascending order of their numbers: draws as sorted lists, compared as words.
-    std::vector<std::vector<int>> holes;
+    // Holes come in ascending order, as Cases lists the draws.
+    brute::Rows holes;
     std::uint64_t count = 0;
-    std::vector<int> draw;
-    const auto visit = [&](auto&& self, int from) -> void {
-        if (static_cast<int>(draw.size()) == m) {
-            std::uint32_t set = 0;
-            for (int k : draw) {
-                set |= 1u << (k - 1);
-            }
-            if (best(set) < t) {
-                ++count;
-                if (holes.size() < 5) {
-                    holes.push_back(draw);
-                }
-            }
-            return;
+    for (const auto& draw : brute::Cases(n, m)) {
+        if (brute::Best(rows, brute::SetOf(draw)) < t && count++ < 5) {
+            holes.push_back(draw);
         }
-        for (int k = from; k <= n; ++k) {
-            draw.push_back(k);
-            self(self, k + 1);
-            draw.pop_back();
-        }
-    };
-    visit(visit, 1);
+    }
     const auto found = FindHoles(wheel, m, t, 5, progress);
     Check(found.has_value() && found->count == count, "how many holes");
     Check(found->first == holes, "the first holes");
+
+    // The same holes in picked numbers, listed in their order.
+    std::vector<Number> picks(49);
+    std::iota(picks.begin(), picks.end(), Number{1});
+    std::shuffle(picks.begin(), picks.end(), std::mt19937(size));
+    picks.resize(static_cast<std::size_t>(n));
+    brute::Rows picked;
+    for (auto draw : brute::Cases(n, m)) {
+        if (brute::Best(rows, brute::SetOf(draw)) < t) {
+            for (int& k : draw) {
+                k = picks[static_cast<std::size_t>(k - 1)];
+            }
+            std::sort(draw.begin(), draw.end());
+            picked.push_back(draw);
+        }
+    }
+    std::sort(picked.begin(), picked.end());
+    picked.resize(std::min<std::size_t>(picked.size(), 5));
+    Check(FindHoles(WheelSetsOf(lines, n, picks), m, t, 5, progress)->first == picked,
+          "holes in picked numbers");
+
+    // Chances: every draw of a small game, the player's numbers being 1..N.
+    const int balls = std::max(n, drawn) + data[1] % 3;
+    const int longest = ProfileWheel(lines).longestDistinct;
+    std::vector<std::uint64_t> atLeast(static_cast<std::size_t>(drawn) + 2, 0);
+    const brute::Rows draws = brute::Cases(balls, drawn);
+    for (const auto& draw : draws) {
+        for (int best = brute::Best(rows, brute::SetOf(draw)); best >= 0; --best) {
+            ++atLeast[static_cast<std::size_t>(best)];
+        }
+    }
+    const auto chances = ChancesPerDraw(*table, balls, longest);
+    Check(chances.size() == static_cast<std::size_t>(std::min(drawn, longest)), "chances");
+    for (const Chance& chance : chances) {
+        Check(chance.allDraws == draws.size() &&
+                  chance.draws == atLeast[static_cast<std::size_t>(chance.atLeast)],
+              "a chance");
+    }
     return 0;
 }

@@ -30,7 +30,11 @@ void Put(std::string& out, char32_t c) {
 bool ValidUtf8(std::string_view s) {
     for (std::size_t i = 0; i < s.size();) {
         const auto b = static_cast<unsigned char>(s[i]);
-        const std::size_t n = b < 0x80 ? 1 : b >> 5 == 6 ? 2 : b >> 4 == 14 ? 3 : b >> 3 == 30 ? 4 : 0;
+        const std::size_t n = b < 0x80       ? 1
+                              : b >> 5 == 6  ? 2
+                              : b >> 4 == 14 ? 3
+                              : b >> 3 == 30 ? 4
+                                             : 0;
         if (n == 0 || i + n > s.size()) {
             return false;
         }

@@ -42,7 +42,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                       got.baseCount == want.baseCount,
                   "key click");
         } else if (action < 160) {
-            Check(DevelopSystem() == model.Develop(), "GENERATE");
+            const DevelopOutcome developed = DevelopSystem();
+            Check(developed.notice == model.Develop() &&
+                      developed.developed == (developed.notice == kWellDoneNotice),
+                  "GENERATE");
         } else if (action < 176) {
             Check(ListSystem().listing == model.List().listing, "VIEW");
         } else if (action < 192) {

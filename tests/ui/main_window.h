@@ -7,9 +7,12 @@
 #include "modalAnswerer.h"
 #include "operations.h"
 
+#include <QFile>
+#include <QGroupBox>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QtTest>
 
 using quorvex::ui::ModalAnswerer;
@@ -46,11 +49,40 @@ struct MainWindow {
         Button(name)->click();
         return answer.seen == 1 ? answer.text : QString("<no notice>");
     }
+    // Pastes a wheel and presses ACQUIRE.
+    void Acquire(const QString& wheel) const {
+        Box()->setPlainText(wheel);
+        Button("cmdAcquire")->click();
+    }
+    // A wheel on 1..n, lines of three numbers: n, n + 1 and n + 6, round the ring.
+    static QString RingWheel(int n) {
+        QString wheel;
+        for (int k = 1; k <= n; ++k) {
+            wheel += QString("%1 %2 %3\n").arg(k).arg(k % n + 1).arg((k + 5) % n + 1);
+        }
+        return wheel;
+    }
+    // The group boxes' places, once the layout has settled.
+    static QList<QRect> Boxes(QWidget* window) {
+        QTest::qWait(100);
+        QList<QRect> boxes;
+        for (auto* box : window->findChildren<QGroupBox*>()) {
+            boxes << box->geometry();
+        }
+        return boxes;
+    }
+    // Writes a file in `folder`; returns its path.
+    static QString WriteIn(const QTemporaryDir& folder, const QString& name,
+                           const QByteArray& bytes) {
+        QFile file(folder.filePath(name));
+        file.open(QIODevice::WriteOnly);
+        file.write(bytes);
+        return file.fileName();
+    }
     // Pastes and acquires a wheel, picks keys (base ones twice) and generates.
     void Develop(const QString& wheel, std::initializer_list<int> selected,
                  std::initializer_list<int> base = {}) const {
-        Box()->setPlainText(wheel);
-        Button("cmdAcquire")->click();
+        Acquire(wheel);
         for (int n : selected) {
             Key(n)->click();
         }

@@ -39,6 +39,8 @@ private slots:
                     .contains("Whenever 3 of your 8 numbers are drawn, at least one ticket holds "
                               "all 3 of them."));
         QCOMPARE(In<QPlainTextEdit>(build, "txtWheel")->toPlainText().count('\n'), 14);
+        QVERIFY(
+            In<QLabel>(build, "lblResult")->text().endsWith("Each number is on 7 to 7 tickets."));
 
         In<QPushButton>(build, "cmdUse")->click();
         QCOMPARE(Label("lblStatus"), "IN MEMORY: 8 NUMBERS - IN 14 LINES");
@@ -73,8 +75,7 @@ private slots:
         QVERIFY(!problem->isVisible());
 
         // A held wheel whose lines are not k long cannot start the search.
-        Box()->setPlainText("1 2 3\n4 5 6 7 8 9 10\n");
-        Button("cmdAcquire")->click();
+        Acquire("1 2 3\n4 5 6 7 8 9 10\n");
         auto* start = In<QCheckBox>(build, "chkStart");
         QVERIFY(start->isEnabled());
         start->setChecked(true);

@@ -224,10 +224,7 @@ private slots:
 
 private:
     QString Write(const QString& name, const QByteArray& bytes) {
-        QFile file(folder.filePath(name));
-        file.open(QIODevice::WriteOnly);
-        file.write(bytes);
-        return file.fileName();
+        return WriteIn(folder, name, bytes);
     }
     QString OpenForNotice(const QString& path) {
         ModalAnswerer answer(1);

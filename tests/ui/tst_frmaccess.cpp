@@ -125,8 +125,7 @@ private slots:
         for (int n = 1; n <= 49; ++n) {
             wheel += QString::number(n) + (n % 25 ? " " : "\n");
         }
-        Box()->setPlainText(wheel);
-        Button("cmdAcquire")->click();
+        Acquire(wheel);
         check({"lblStatus", 360, 6120, 7035, 315, 9.75, false});
         // The counters: light grey behind dark teal.
         for (const char* counter : {"lblSelezionati", "lblBase"}) {
@@ -176,8 +175,7 @@ private slots:
         QCOMPARE(ClickForNotice("cmdVisualizza"), "Sorry! No lines reduced ..!");
         QCOMPARE(ClickForNotice("cmdSviluppa"), "Acquire the Matrix ..!");
 
-        Box()->setPlainText("1 2 3");
-        Button("cmdAcquire")->click();
+        Acquire("1 2 3");
         QCOMPARE(Label("lblStatus"), "IN MEMORY: 3 NUMBERS - IN 1 LINES");
         Key(1)->click();
         QCOMPARE(ClickForNotice("cmdSviluppa"), "Select another 2 numbers ..!");
@@ -218,8 +216,7 @@ private slots:
         QCOMPARE(Label("lblSelezionati"), "1");
 
         // YES: the report and draw windows go with the main window.
-        Box()->setPlainText("1 2");
-        Button("cmdAcquire")->click();
+        Acquire("1 2");
         Action("mnuReport")->trigger();
         Action("mnuDraw")->trigger();
         QWidgetList others{window->findChild<QWidget*>("frmReport"),

