@@ -58,13 +58,14 @@ DrawEntry ParseDraw(std::string_view text) {
 }
 
 DrawResult CheckDraw(const LineList& tickets, std::span<const int> drawn, std::size_t limit) {
+    DrawResult result;
     std::uint64_t drawnSet = 0; // tickets hold 1..49 only
     for (int n : drawn) {
+        result.drawn[static_cast<std::size_t>(n)] = true;
         if (n <= kHighestNumber) {
             drawnSet |= std::uint64_t{1} << n;
         }
     }
-    DrawResult result;
     result.ticketsWithHits.assign(drawn.size() + 1, 0);
     for (std::size_t i = 0; i < tickets.size(); ++i) {
         std::uint64_t ticket = 0;

@@ -5,6 +5,7 @@
 #include "combinations.h"
 #include "line_list.h"
 
+#include <bitset>
 #include <cstddef>
 #include <span>
 #include <string>
@@ -28,6 +29,7 @@ struct DrawEntry {
 DrawEntry ParseDraw(std::string_view text);
 
 struct DrawResult {
+    std::bitset<kMaxBalls + 1> drawn; // the numbers drawn, for marking hits
     // ticketsWithHits[h]: how many tickets hold exactly h distinct drawn numbers.
     std::vector<std::size_t> ticketsWithHits;
     int mostHits = 0;

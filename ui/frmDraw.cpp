@@ -118,10 +118,8 @@ void frmDraw::ShowResult() {
         return;
     }
     const DrawResult result = CheckDraw(gSystemLines, drawn, kBestListed);
-    std::uint64_t drawnSet = 0;
     QStringList drawnText;
     for (int n : drawn) {
-        drawnSet |= std::uint64_t{1} << n;
         drawnText << TwoDigitText(n);
     }
     lblResult->setText(QString("Drawn: %1. Checked against the %2 tickets developed.")
@@ -148,7 +146,7 @@ void frmDraw::ShowResult() {
         html += QString("%1:").arg(ticket + 1, 7);
         for (Number n : gSystemLines.line(ticket)) {
             const QString number = TwoDigitText(n);
-            html += (drawnSet >> n & 1) ? " <b>" + number + "</b>" : " " + number;
+            html += result.drawn[n] ? " <b>" + number + "</b>" : " " + number;
         }
         html += '\n';
     }
