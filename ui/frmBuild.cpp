@@ -7,6 +7,7 @@
 #include "design.h"
 #include "frmMessage.h"
 #include "mDichiarazioni.h"
+#include "reportTables.h"
 #include "report_text.h"
 #include "textFile.h"
 #include "wheel_text.h"
@@ -75,10 +76,6 @@ std::vector<Ticket> HeldTickets() {
         tickets.emplace_back(line.begin(), line.end());
     }
     return tickets;
-}
-
-QString Count(std::uint64_t n) {
-    return QLocale().toString(static_cast<qulonglong>(n));
 }
 
 } // namespace

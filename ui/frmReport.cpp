@@ -5,6 +5,7 @@
 #include "design.h"
 #include "frmMessage.h"
 #include "operations.h"
+#include "reportTables.h"
 #include "report_text.h"
 #include "textFile.h"
 
@@ -34,40 +35,12 @@ constexpr std::size_t kHolesListed = 1000;
 constexpr char kHolesPrompt[] =
     "Choose a draw size and how many numbers a ticket must hold, then List holes.";
 
-// Never rounded to 0% or 100% unless it is exactly that.
-QString Percent(std::uint64_t part, std::uint64_t whole, int decimals) {
-    const double percent = 100.0 * static_cast<double>(part) / static_cast<double>(whole);
-    const double smallest = std::pow(10.0, -decimals);
-    const QString shown = QLocale().toString(smallest, 'f', decimals);
-    if (part > 0 && percent < smallest) {
-        return "<" + shown + "%";
-    }
-    if (part < whole && percent > 100 - smallest) {
-        return ">" + QLocale().toString(100 - smallest, 'f', decimals) + "%";
-    }
-    return QLocale().toString(percent, 'f', part == 0 || part == whole ? 0 : decimals) + "%";
-}
-
-QString Count(std::uint64_t n) {
-    return QLocale().toString(static_cast<qulonglong>(n));
-}
-
 QLabel* WrappingLabel(const char* name) {
     auto* label = new QLabel;
     label->setObjectName(name);
     label->setWordWrap(true);
     label->setTextInteractionFlags(Qt::TextSelectableByMouse);
     return label;
-}
-
-QTableWidget* Table(const char* name, const char* accessibleName) {
-    auto* table = new QTableWidget;
-    table->setObjectName(name);
-    table->setAccessibleName(accessibleName);
-    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    table->setSelectionMode(QAbstractItemView::SingleSelection);
-    table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
-    return table;
 }
 
 QGroupBox* Group(const QString& title, QLayout* contents) {
@@ -129,7 +102,7 @@ frmReport::frmReport(QWidget* owner) : QWidget(owner, Qt::Window) {
     auto* guaranteeBox = new QVBoxLayout;
     guaranteeBox->addWidget(lblGuarantees);
 
-    tblCoverage = Table("tblCoverage", "Coverage table");
+    tblCoverage = ReportTable("tblCoverage", "Coverage table");
     tblCoverage->setWordWrap(false); // the guaranteed cell's mark stays beside its figure
     chkCounts = new QCheckBox("Show e&xact counts");
     chkCounts->setObjectName("chkCounts");
@@ -138,7 +111,7 @@ frmReport::frmReport(QWidget* owner) : QWidget(owner, Qt::Window) {
     coverageBox->addWidget(chkCounts);
     coverageBox->addStretch();
 
-    tblChances = Table("tblChances", "Chances per draw");
+    tblChances = ReportTable("tblChances", "Chances per draw");
     tblChances->setColumnCount(3);
     tblChances->setHorizontalHeaderLabels({"Best ticket", "Chance", "One draw in"});
     tblChances->verticalHeader()->hide();
@@ -361,61 +334,7 @@ void frmReport::ShowTable() {
     lblGuarantees->setText(table ? sentences.join('\n') : QString("Counting..."));
     FitGuarantees();
 
-    tblCoverage->clear();
-    tblCoverage->setRowCount(drawn);
-    tblCoverage->setColumnCount(drawn + 1);
-    QStringList rows, columns;
-    for (int m = 1; m <= drawn; ++m) {
-        rows << QString("%1 drawn").arg(m);
-    }
-    for (int t = 0; t <= drawn; ++t) {
-        columns << QString("best %1").arg(t);
-    }
-    tblCoverage->setVerticalHeaderLabels(rows);
-    tblCoverage->setHorizontalHeaderLabels(columns);
-    for (int m = 1; m <= drawn; ++m) {
-        const std::uint64_t all = table->AtLeast(m, 0);
-        for (int t = 0; t <= m; ++t) {
-            const std::uint64_t cases =
-                table->cases[static_cast<std::size_t>(m)][static_cast<std::size_t>(t)];
-            const bool guaranteed = t == table->Guarantee(m);
-            auto* cell = new QTableWidgetItem(
-                (chkCounts->isChecked() ? Count(cases) : Percent(cases, all, 1)) +
-                (guaranteed ? " \u2713" : ""));
-            cell->setTextAlignment(Qt::AlignCenter);
-            cell->setToolTip(QString("%1 of the %2 draws of %3 of your numbers: the best ticket "
-                                     "holds %4 of them%5")
-                                 .arg(Count(cases), Count(all))
-                                 .arg(m)
-                                 .arg(t)
-                                 .arg(guaranteed ? QString(" (guaranteed: %1 if %2)").arg(t).arg(m)
-                                                 : QString()));
-            // The darker the cell, the more draws end there.
-            const double share = static_cast<double>(cases) / static_cast<double>(all);
-            cell->setBackground(
-                QColor::fromRgbF(1 - 0.8 * share, 1 - 0.55 * share, 1 - 0.25 * share));
-            cell->setForeground(share > 0.55 ? Qt::white : Qt::black);
-            if (guaranteed) {
-                QFont bold = cell->font();
-                bold.setBold(true);
-                cell->setFont(bold);
-            }
-            tblCoverage->setItem(m - 1, t, cell);
-        }
-    }
-    FitTable(tblCoverage);
-    // Never narrower than its widest cells, so that a figure and its mark share a line.
-    QHeaderView* header = tblCoverage->horizontalHeader();
-    header->setSectionResizeMode(QHeaderView::Interactive);
-    tblCoverage->resizeColumnsToContents();
-    int widest = 0; // the columns share the width evenly
-    for (int column = 0; column < tblCoverage->columnCount(); ++column) {
-        widest = std::max(widest, tblCoverage->columnWidth(column));
-    }
-    header->setSectionResizeMode(QHeaderView::Stretch);
-    tblCoverage->setMinimumWidth(tblCoverage->verticalHeader()->sizeHint().width() +
-                                 2 * tblCoverage->frameWidth() +
-                                 widest * tblCoverage->columnCount());
+    ShowCoverageTable(tblCoverage, table ? &*table : nullptr, chkCounts->isChecked());
 }
 
 // The guarantees in full, whatever the width leaves them: a grid does not
@@ -431,42 +350,11 @@ bool frmReport::eventFilter(QObject* watched, QEvent* event) {
     return QWidget::eventFilter(watched, event);
 }
 
-// A table as tall as its rows, so that no empty band stands below them.
-void frmReport::FitTable(QTableWidget* table) {
-    table->resizeRowsToContents();
-    int height = table->horizontalHeader()->sizeHint().height() + 2 * table->frameWidth();
-    for (int row = 0; row < table->rowCount(); ++row) {
-        height += table->rowHeight(row);
-    }
-    table->setFixedHeight(height);
-}
-
 void frmReport::ShowChances() {
     spnBalls->setMinimum(std::max(numbers, spnDrawn->value()));
-    tblChances->setRowCount(0);
-    if (!table) {
-        FitTable(tblChances);
-        return;
-    }
-    const auto chances = ChancesPerDraw(*table, spnBalls->value(), profile.longestDistinct);
-    tblChances->setRowCount(static_cast<int>(chances.size()));
-    for (int row = 0; row < static_cast<int>(chances.size()); ++row) {
-        const Chance& chance = chances[static_cast<std::size_t>(row)];
-        const double oneIn = 1 / chance.Probability();
-        // One decimal below 100 (7.8, 89.6), whole numbers from there on (111, 3,718).
-        const bool whole = std::round(oneIn * 10) >= 1000;
-        const QStringList cells{QString("%1 or more").arg(chance.atLeast),
-                                Percent(chance.draws, chance.allDraws, 2),
-                                QLocale().toString(oneIn, 'f', whole ? 0 : 1)};
-        for (int column = 0; column < 3; ++column) {
-            auto* cell = new QTableWidgetItem(cells[column]);
-            cell->setTextAlignment(Qt::AlignCenter);
-            cell->setToolTip(QString("%1 of the %2 possible draws")
-                                 .arg(Count(chance.draws), Count(chance.allDraws)));
-            tblChances->setItem(row, column, cell);
-        }
-    }
-    FitTable(tblChances);
+    ShowChancesTable(tblChances,
+                     table ? ChancesPerDraw(*table, spnBalls->value(), profile.longestDistinct)
+                           : std::vector<Chance>{});
 }
 
 void frmReport::ListHoles() {

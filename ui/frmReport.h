@@ -48,7 +48,6 @@ private:
     void StartWork(const QString& what);
     void WorkFinished(bool completed);
     bool KeysMatch() const;
-    void FitTable(QTableWidget* table);
     void FitGuarantees();
 
     // The wheel this report is about, kept so that it outlives the held one.
