@@ -13,6 +13,7 @@
 #include "recentWheels.h"
 #include "textFile.h"
 #include "ticketsOut.h"
+#include "toolWindow.h"
 #include "wheel_file.h"
 
 #include <QApplication>
@@ -390,9 +391,7 @@ void frmAccess::mnuReport_Click() {
         connect(this, &frmAccess::wheelChanged, report, &frmReport::WheelChanged);
         connect(this, &frmAccess::keysChanged, report, &frmReport::KeysChanged);
     }
-    report->show();
-    report->raise();
-    report->activateWindow();
+    Present(report);
 }
 
 void frmAccess::mnuDraw_Click() {
@@ -401,9 +400,7 @@ void frmAccess::mnuDraw_Click() {
         connect(this, &frmAccess::systemChanged, draw, &frmDraw::SystemChanged);
         connect(draw, &frmDraw::drawChecked, this, &frmAccess::DrawChecked);
     }
-    draw->show();
-    draw->raise();
-    draw->activateWindow();
+    Present(draw);
 }
 
 void frmAccess::mnuBuild_Click() {
@@ -412,9 +409,7 @@ void frmAccess::mnuBuild_Click() {
         connect(this, &frmAccess::wheelChanged, build, &frmBuild::WheelChanged);
         connect(build, &frmBuild::useWheel, this, &frmAccess::UseWheelText);
     }
-    build->show();
-    build->raise();
-    build->activateWindow();
+    Present(build);
 }
 
 void frmAccess::mnuTickets_Click() {
@@ -423,9 +418,7 @@ void frmAccess::mnuTickets_Click() {
         connect(this, &frmAccess::systemChanged, tickets, &frmTickets::SystemChanged);
         tickets->DrawChecked(lastDraw);
     }
-    tickets->show();
-    tickets->raise();
-    tickets->activateWindow();
+    Present(tickets);
 }
 
 void frmAccess::DrawChecked(const std::vector<int>& drawn) {

@@ -2,7 +2,6 @@
 #include "frmBuild.h"
 
 #include "best_known.h"
-#include "closeKeys.h"
 #include "combinations.h"
 #include "design.h"
 #include "frmMessage.h"
@@ -10,6 +9,7 @@
 #include "reportTables.h"
 #include "report_text.h"
 #include "textFile.h"
+#include "toolWindow.h"
 #include "wheel_text.h"
 
 #include <QCheckBox>
@@ -81,10 +81,7 @@ std::vector<Ticket> HeldTickets() {
 } // namespace
 
 frmBuild::frmBuild(QWidget* owner) : QWidget(owner, Qt::Window) {
-    setObjectName("frmBuild");
-    setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle("Build a wheel - Quorvex");
-    setWindowIcon(QIcon(":/quorvex/icon-48.png"));
+    SetUpToolWindow(this, "frmBuild", "Build a wheel");
     job = new BackgroundJob(this);
     bestTimer = new QTimer(this);
 

@@ -1,11 +1,11 @@
 #include "frmDraw.h"
 
-#include "closeKeys.h"
 #include "design.h"
 #include "draw_check.h"
 #include "frmMessage.h"
 #include "mDichiarazioni.h"
 #include "operations.h"
+#include "toolWindow.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -26,10 +26,7 @@ constexpr std::size_t kBestListed = 1000;
 } // namespace
 
 frmDraw::frmDraw(QWidget* owner) : QWidget(owner, Qt::Window) {
-    setObjectName("frmDraw");
-    setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle("Check a draw - Quorvex");
-    setWindowIcon(QIcon(":/quorvex/icon-48.png"));
+    SetUpToolWindow(this, "frmDraw", "Check a draw");
 
     txtDrawn = new QLineEdit;
     txtDrawn->setObjectName("txtDrawn");

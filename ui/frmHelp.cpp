@@ -1,8 +1,8 @@
 #include "frmHelp.h"
 
-#include "closeKeys.h"
 #include "design.h"
 #include "operations.h"
+#include "toolWindow.h"
 
 #include <QDialog>
 #include <QDialogButtonBox>

@@ -1,13 +1,13 @@
 #include "frmReport.h"
 
 #include "chances.h"
-#include "closeKeys.h"
 #include "design.h"
 #include "frmMessage.h"
 #include "operations.h"
 #include "reportTables.h"
 #include "report_text.h"
 #include "textFile.h"
+#include "toolWindow.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -58,10 +58,7 @@ QLabel* Buddy(const QString& text, QWidget* buddy) {
 } // namespace
 
 frmReport::frmReport(QWidget* owner) : QWidget(owner, Qt::Window) {
-    setObjectName("frmReport");
-    setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle("Wheel report - Quorvex");
-    setWindowIcon(QIcon(":/quorvex/icon-48.png"));
+    SetUpToolWindow(this, "frmReport", "Wheel report");
     job = new BackgroundJob(this);
 
     spnDrawn = new QSpinBox;

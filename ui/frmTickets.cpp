@@ -1,8 +1,8 @@
 #include "frmTickets.h"
 
-#include "closeKeys.h"
 #include "design.h"
 #include "mDichiarazioni.h"
+#include "toolWindow.h"
 
 #include <QLabel>
 #include <QListView>
@@ -104,10 +104,7 @@ void TicketsModel::SetDraw(const std::vector<int>& drawn) {
 }
 
 frmTickets::frmTickets(QWidget* owner) : QWidget(owner, Qt::Window) {
-    setObjectName("frmTickets");
-    setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle("Tickets - Quorvex");
-    setWindowIcon(QIcon(":/quorvex/icon-48.png"));
+    SetUpToolWindow(this, "frmTickets", "Tickets");
 
     model = new TicketsModel(this);
     lstTickets = new QListView;

@@ -49,6 +49,14 @@ struct MainWindow {
         Button(name)->click();
         return answer.seen == 1 ? answer.text : QString("<no notice>");
     }
+    // Triggers a menu item and finds the window it opens.
+    QWidget* Opened(const char* action, const char* name) {
+        Action(action)->trigger();
+        return window->findChild<QWidget*>(name);
+    }
+    template <class T> static T* In(QWidget* window, const char* name) {
+        return window->findChild<T*>(name);
+    }
     // Pastes a wheel and presses ACQUIRE.
     void Acquire(const QString& wheel) const {
         Box()->setPlainText(wheel);

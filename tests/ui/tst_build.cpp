@@ -98,15 +98,6 @@ private slots:
         QCOMPARE(Label("lblStatus"), "IN MEMORY: 20 NUMBERS - IN 2800 LINES");
         QVERIFY(In<QLabel>(build, "lblCredit")->text().contains("La Jolla Covering Repository"));
     }
-
-private:
-    QWidget* Opened(const char* action, const char* name) {
-        Action(action)->trigger();
-        return window->findChild<QWidget*>(name);
-    }
-    template <class T> T* In(QWidget* window, const char* name) {
-        return window->findChild<T*>(name);
-    }
 };
 
 QTEST_MAIN(tst_Build)

@@ -271,15 +271,6 @@ private slots:
             QTRY_VERIFY2(!window->findChild<QWidget*>(each.name), each.name);
         }
     }
-
-private:
-    QWidget* Opened(const char* action, const char* name) {
-        Action(action)->trigger();
-        return window->findChild<QWidget*>(name);
-    }
-    template <class T> T* In(QWidget* window, const char* name) {
-        return window->findChild<T*>(name);
-    }
 };
 
 QTEST_MAIN(tst_Report)

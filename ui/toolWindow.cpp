@@ -1,10 +1,23 @@
-#include "closeKeys.h"
+#include "toolWindow.h"
 
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QShortcut>
 
 namespace quorvex::ui {
+
+void SetUpToolWindow(QWidget* window, const char* name, const QString& title) {
+    window->setObjectName(name);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->setWindowTitle(title + " - Quorvex");
+    window->setWindowIcon(QIcon(":/quorvex/icon-48.png"));
+}
+
+void Present(QWidget* window) {
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
 
 void AddCloseKeys(QWidget* window) {
     for (const QKeySequence& keys : {QKeySequence(Qt::Key_Escape), QKeySequence("Ctrl+W")}) {
