@@ -5,9 +5,9 @@
 //
 //   quorvex-bench MATRIX_FILE [--base 7,30] [--selected 3,12,41] [--repeat N] [--out FILE]
 //   quorvex-bench MATRIX_FILE --report M
-//   quorvex-bench --build N K T M ... (build_bench.cpp)
+//   quorvex-bench --build N K T M ... (wheel_builder_bench.cpp)
 
-#include "build_bench.h"
+#include "wheel_builder_bench.h"
 #include "operations.h"
 #include "report_output.h"
 

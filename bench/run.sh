@@ -74,4 +74,4 @@ for _ in 1 2 3; do
 done
 QT_QPA_PLATFORM=offscreen "$build/bench/quorvex-window-bench" 1000000 2>/dev/null
 echo
-bash "$here/build_panel.sh" "$build"
+bash "$here/wheel_builder_panel.sh" "$build"
