@@ -89,15 +89,6 @@ TEST(DrawCheck, EntriesAreReadOrRefusedByName) {
     EXPECT_EQ(ParseDraw("5 12,33;\t7 ,49").numbers, (std::vector<int>{5, 12, 33, 7, 49}));
 }
 
-TEST(DrawCheck, NumbersAboveFortyNineHitNoTicket) {
-    ASSERT_EQ(AcquireMatrix("1 2 3\n4 5 6\n").result, Acquisition::Valid);
-    const int drawn[] = {1, 2, 63, 64, 90};
-    const DrawResult result = CheckDraw(gMatrixLines, drawn, 10);
-    EXPECT_EQ(result.mostHits, 2);
-    EXPECT_EQ(result.ticketsWithHits, (std::vector<std::size_t>{1, 0, 1, 0, 0, 0}));
-    EXPECT_EQ(result.bestTickets, (std::vector<std::size_t>{0}));
-}
-
 TEST(WheelReport, DescribesTheWheelInWords) {
     ASSERT_EQ(AcquireMatrix("1 2 3\n3 4 5\n1 1 2 5\n2 4\n").result, Acquisition::Valid);
     const WheelProfile mixed = ProfileWheel(gMatrixLines);

@@ -70,9 +70,8 @@ TEST(WheelBuild, EveryBuiltWheelKeepsItsGuarantee) {
     };
     for (const WheelGoal& goal : goals) {
         for (std::uint64_t seed : {1, 7, 2026}) {
-            SCOPED_TRACE(testing::Message()
-                         << "N=" << goal.numbers << " k=" << goal.perTicket << " " << goal.atLeast
-                         << " if " << goal.drawn << " seed " << seed);
+            SCOPED_TRACE(std::to_string(goal.numbers) + " " + std::to_string(goal.perTicket) + " " +
+                         std::to_string(goal.atLeast) + " if " + std::to_string(goal.drawn));
             const BuildOutcome built = Build(goal, seed, 20000);
             EXPECT_TRUE(built.problem.empty()) << built.problem;
             ExpectWheel(built.tickets, goal);
@@ -145,8 +144,8 @@ TEST(WheelBuild, RefusesGoalsThatCannotOrShouldNotBeBuilt) {
         EXPECT_NE(Build(goal, 1, 10).problem, "");
         EXPECT_FALSE(LowerBound(goal).has_value());
     }
-    EXPECT_EQ(GoalProblem({49, 6, 3, 6}), ""); // 14 million draws: large, but allowed
-    EXPECT_EQ(GoalProblem({2, 1, 1, 2}), "");
+    // 14 million draws: large, but allowed; and the smallest wheel there is.
+    EXPECT_EQ(GoalProblem({49, 6, 3, 6}) + GoalProblem({2, 1, 1, 2}), "");
 }
 
 TEST(WheelBuild, LowerBounds) {
