@@ -1,3 +1,4 @@
+// The designs' fonts, with the free look-alikes that stand in for them.
 #include "design.h"
 
 #include <QFontDatabase>

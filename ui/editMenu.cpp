@@ -1,3 +1,4 @@
+// The Edit menu, acting on the text box wherever the focus is.
 #include "editMenu.h"
 
 #include <QMenu>

@@ -1,3 +1,5 @@
+// The main window's handlers: each calls the engine and shows its outcome; the menus; the exit
+// question.
 #include "frmAccess.h"
 
 #include "design.h"

@@ -1,3 +1,4 @@
+// The draw check window: a typed draw against the developed tickets.
 #include "frmDraw.h"
 
 #include "design.h"

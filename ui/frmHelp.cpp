@@ -1,3 +1,4 @@
+// The Help menu's windows: the guide and About.
 #include "frmHelp.h"
 
 #include "design.h"

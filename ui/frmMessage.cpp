@@ -1,3 +1,4 @@
+// The one modal dialog for every notice and question.
 #include "frmMessage.h"
 
 #include "design.h"

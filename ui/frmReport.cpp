@@ -1,3 +1,4 @@
+// The wheel report window: its layout, the counting in the background, the holes.
 #include "frmReport.h"
 
 #include "chances.h"

@@ -1,3 +1,4 @@
+// The tickets window: the developed tickets, one a row, the last draw marked.
 #include "frmTickets.h"
 
 #include "design.h"

@@ -1,3 +1,4 @@
+// The main window's designed form, built as designed and handed back as widgets.
 #include "mainForm.h"
 
 #include "design.h"

@@ -1,3 +1,4 @@
+// The wheels opened last, kept between runs, and the Open Recent menu.
 #include "recentWheels.h"
 
 #include <QDir>

@@ -1,3 +1,4 @@
+// The report's coverage and chances tables, filled from the engine's figures.
 #include "reportTables.h"
 
 #include <QHeaderView>

@@ -1,3 +1,4 @@
+// Files the windows write, and the folders their dialogs start in.
 #include "textFile.h"
 
 #include <QDir>

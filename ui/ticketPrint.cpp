@@ -1,3 +1,4 @@
+// The developed tickets laid out on printed pages.
 #include "ticketPrint.h"
 
 #include "design.h"

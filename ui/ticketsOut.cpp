@@ -1,3 +1,4 @@
+// The developed tickets going out: to a file, the clipboard, the printer.
 #include "ticketsOut.h"
 
 #include "design.h"

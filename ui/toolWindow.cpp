@@ -1,3 +1,4 @@
+// The windows beside the main one: set up, brought forward, closed.
 #include "toolWindow.h"
 
 #include <QHBoxLayout>
