@@ -271,13 +271,12 @@ std::size_t Missing(const std::vector<Set>& tickets, int numbers) {
     return static_cast<std::size_t>(numbers - std::popcount(used));
 }
 
-// Greedy until every draw is met, then: keep the wheel, drop a ticket (or
-// an orbit), anneal until every draw is met again, and so on. Every move and
-// every drop is one step; the clock and the cancel are read every thousand.
-// Numbers a wheel leaves out are brought in only at the end, so that the
-// search itself only ever drops tickets.
-template <class AnySearch>
-void Descend(AnySearch& search, const WheelGoal& goal, const Budget& budget, std::uint64_t floor,
+// Greedy until every draw is met, then: keep the wheel, drop a ticket,
+// anneal until every draw is met again, and so on. Every move and every drop
+// is one step; the clock and the cancel are read every thousand. Numbers a
+// wheel leaves out are brought in only at the end, so that the search itself
+// only ever drops tickets.
+void Descend(Search& search, const WheelGoal& goal, const Budget& budget, std::uint64_t floor,
              Progress& progress, Found& found) {
     const std::uint64_t stepsBefore = found.steps;
     const auto stop = [&] {
