@@ -103,6 +103,7 @@ private slots:
         const QSize size(519, 445 + window->menuBar()->height());
         const double scale = qEnvironmentVariable("QT_SCALE_FACTOR", "1").toDouble();
         QCOMPARE(area->size(), QSize(519, 445));
+        QCOMPARE(window->minimumSize(), window->maximumSize()); // nobody resizes the design
         QCOMPARE(window->size(), size);
         QCOMPARE(area->mapTo(window, QPoint(0, 0)), QPoint(0, window->menuBar()->height()));
         QCOMPARE(window->devicePixelRatioF(), scale);

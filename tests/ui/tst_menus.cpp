@@ -101,6 +101,7 @@ private slots:
         QCOMPARE(list->model()->index(0, 0).data().toString(),
                  " 1: 03 06 09 12 15 18 21 24 27 30 33 36 39");
         QCOMPARE(list->currentIndex().row(), 0);
+        QVERIFY(!list->model()->index(0, 0).data(Qt::ToolTipRole).isValid());
         QVERIFY(!list->wordWrap());
         QVERIFY(QFontInfo(list->font()).fixedPitch());
         QVERIFY(!(tickets->windowFlags() & Qt::MSWindowsFixedSizeDialogHint));
@@ -149,9 +150,6 @@ private slots:
     }
 
     void saveDialogsAddTxtAndRememberTheirOwnFolder() {
-        QCOMPARE(ui::WithTextSuffix("/tmp/a.csv", "Tickets (*.txt)") +
-                     ui::WithTextSuffix("/tmp/v1.2/a", "All files (*)"),
-                 "/tmp/a.csv/tmp/v1.2/a");
         QTemporaryDir opened, saved;
         QVERIFY(window->OpenWheelFile(WriteIn(opened, "wheel.txt", "1 2\n2 3\n")));
         for (int n : {4, 5, 6}) {
