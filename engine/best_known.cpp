@@ -56,10 +56,7 @@ bool Fits(const Ticket& ticket, const WheelGoal& goal) {
 const KnownWheel* WheelLibrary::Find(const WheelGoal& goal) const {
     const KnownWheel* best = nullptr;
     for (const KnownWheel& wheel : wheels) {
-        const WheelGoal& g = wheel.goal;
-        if (g.numbers == goal.numbers && g.perTicket == goal.perTicket &&
-            g.atLeast == goal.atLeast && g.drawn == goal.drawn &&
-            (best == nullptr || wheel.size < best->size)) {
+        if (wheel.goal == goal && (best == nullptr || wheel.size < best->size)) {
             best = &wheel;
         }
     }

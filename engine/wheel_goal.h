@@ -16,6 +16,8 @@ struct WheelGoal {
     int perTicket = 6; // k, 1..N
     int atLeast = 3;   // t, 1..min(k, m)
     int drawn = 4;     // m, t..min(N, 8)
+
+    bool operator==(const WheelGoal&) const = default;
 };
 
 // The most m-sets a search will keep figures for: past this a search would

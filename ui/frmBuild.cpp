@@ -291,12 +291,10 @@ void frmBuild::ShowWork(bool running) {
     cmdUse->setEnabled(!built.empty());
     cmdSave->setEnabled(!built.empty());
     const KnownWheel* known = KnownDesign();
+    // Offered until a wheel as small or smaller is built for the same goal.
     const bool smaller =
         known && !running &&
-        (built.empty() ||
-         !(builtGoal.numbers == Goal().numbers && builtGoal.perTicket == Goal().perTicket &&
-           builtGoal.atLeast == Goal().atLeast && builtGoal.drawn == Goal().drawn) ||
-         known->tickets.size() < built.size());
+        (built.empty() || !(builtGoal == Goal()) || known->tickets.size() < built.size());
     cmdBestKnown->setEnabled(smaller);
     cmdBestKnown->setToolTip(known ? QString("The %1-ticket design from the %2")
                                          .arg(Count(known->tickets.size()), FromUtf8(known->source))
