@@ -1,6 +1,7 @@
 #pragma once
-// The application state: everything that outlives a single click. The windows
-// and the engine operations read and write these directly.
+// The application state: everything that outlives a single click. The matrix
+// is the wheel the player pasted, the system is the tickets developed from it.
+// The engine operations read and write these; the windows go through them.
 
 #include "mFunzioni.h"
 

@@ -73,7 +73,27 @@ KeyOutcome ResetKeys() {
 }
 
 bool PicksMatchWheel() {
-    return gMatrixLineCount > 0 && gSelectedCount == gMatrixNumberCount;
+    return gMatrixLineCount > 0 && PicksMatch(gMatrixNumberCount);
+}
+
+bool PicksMatch(int numbers) {
+    return gSelectedCount == numbers;
+}
+
+int PickedCount() {
+    return gSelectedCount;
+}
+
+const LineList& HeldWheel() {
+    return gMatrixLines;
+}
+
+int HeldWheelNumbers() {
+    return gMatrixNumberCount;
+}
+
+const LineList& DevelopedTickets() {
+    return gSystemLines;
 }
 
 std::vector<Number> KeyMapping() {

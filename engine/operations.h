@@ -1,6 +1,6 @@
 #pragma once
-// The operations behind the main window's buttons. Each changes the
-// application state and returns what the window must show; none draws anything.
+// The operations behind the windows. Each changes the application state (or
+// reads it) and returns what the window must show; none draws anything.
 
 #include "mDichiarazioni.h"
 
@@ -54,6 +54,17 @@ KeyOutcome ResetKeys();
 
 // Whether the keys picked are as many as the held wheel's numbers, as GENERATE needs.
 bool PicksMatchWheel();
+
+// Whether the keys picked are as many as a wheel of `numbers` numbers takes.
+bool PicksMatch(int numbers);
+int PickedCount();
+
+// The held wheel (no lines while none is held) and its count of numbers.
+const LineList& HeldWheel();
+int HeldWheelNumbers();
+
+// The tickets GENERATE developed last; none before.
+const LineList& DevelopedTickets();
 
 // The picked keys in the order they take the matrix numbers 1, 2, ...: the
 // Base keys ascending, then the Selected keys ascending.

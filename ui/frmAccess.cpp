@@ -1,46 +1,24 @@
-// The main window's handlers: each calls the engine and shows its outcome; the menus; the exit
-// question.
+// The main window's handlers: each calls the engine and shows its outcome; the exit question.
 #include "frmAccess.h"
 
 #include "design.h"
-#include "editMenu.h"
-#include "frmBuild.h"
-#include "frmDraw.h"
-#include "frmHelp.h"
 #include "frmMessage.h"
-#include "frmReport.h"
-#include "frmTickets.h"
 #include "mainForm.h"
 #include "operations.h"
-#include "recentWheels.h"
-#include "textFile.h"
 #include "ticketsOut.h"
-#include "toolWindow.h"
-#include "wheel_file.h"
 
 #include <QApplication>
 #include <QButtonGroup>
-#include <QClipboard>
 #include <QCloseEvent>
-#include <QDate>
 #include <QDesktopServices>
-#include <QFile>
-#include <QFileDialog>
-#include <QFileInfo>
-#include <QGroupBox>
 #include <QLabel>
 #include <QLayout>
-#include <QMenuBar>
-#include <QMimeData>
+#include <QMenu>
 #include <QPlainTextEdit>
-#include <QPrintPreviewDialog>
-#include <QPrinter>
 #include <QPushButton>
 #include <QScreen>
 #include <QSessionManager>
 #include <QTextCursor>
-#include <QTextDocument>
-#include <QTimer>
 #include <QUrl>
 
 namespace quorvex::ui {
@@ -96,76 +74,6 @@ frmAccess::frmAccess(QWidget* parent)
         QRect frame = frameGeometry();
         frame.moveCenter(screen->availableGeometry().center());
         move(frame.topLeft());
-    }
-}
-
-void frmAccess::BuildMenus() {
-    QMenu* file = menuBar()->addMenu("&File");
-    mnuOpen = AddAction(file, "mnuOpen", "&Open wheel...", QKeySequence("Ctrl+O"),
-                        &frmAccess::mnuOpen_Click);
-    QMenu* recent = file->addMenu("Open &Recent");
-    recent->setObjectName("mnuRecent");
-    FollowRecentWheels(recent, [this](const QString& path) {
-        // A wheel whose file is gone gets the notice any missing file gets, and leaves the list.
-        if (!OpenWheelFile(path) && !QFileInfo::exists(path)) {
-            ForgetRecentWheel(path);
-        }
-    });
-    file->addSeparator();
-    mnuSave = AddAction(file, "mnuSave", "&Save tickets as...", QKeySequence("Ctrl+S"),
-                        &frmAccess::mnuSave_Click);
-    mnuCopy = AddAction(file, "mnuCopy", "&Copy tickets", QKeySequence("Ctrl+Shift+C"),
-                        &frmAccess::mnuCopy_Click);
-    mnuPrint = AddAction(file, "mnuPrint", "&Print tickets...", QKeySequence("Ctrl+P"),
-                         &frmAccess::mnuPrint_Click);
-    file->addSeparator();
-    QAction* exit = file->addAction("E&xit", QKeySequence("Ctrl+Q"), this, &QWidget::close);
-    exit->setObjectName("mnuExit");
-
-    AddEditMenu(menuBar(), txtLista);
-
-    // The three buttons, for the keyboard: no 49 Tabs to reach GENERATE.
-    QMenu* wheel = menuBar()->addMenu("&Wheel");
-    const auto press = [this, wheel](const char* name, const QString& text, const char* keys,
-                                     QPushButton* button) {
-        wheel->addAction(text, QKeySequence(keys), button, &QPushButton::click)
-            ->setObjectName(name);
-    };
-    press("mnuAcquire", "&Acquire", "F5", cmdAcquire);
-    press("mnuGenerate", "&Generate tickets", "F6", cmdSviluppa);
-    press("mnuView", "&View tickets", "F7", cmdVisualizza);
-    mnuTickets = AddAction(wheel, "mnuTickets", "&Tickets...", QKeySequence("Ctrl+T"),
-                           &frmAccess::mnuTickets_Click);
-    wheel->addSeparator();
-    mnuReport = AddAction(wheel, "mnuReport", "Wheel &report...", QKeySequence("Ctrl+R"),
-                          &frmAccess::mnuReport_Click);
-    mnuDraw = AddAction(wheel, "mnuDraw", "Check a &draw...", QKeySequence("Ctrl+D"),
-                        &frmAccess::mnuDraw_Click);
-    wheel->addSeparator();
-    mnuBuild = AddAction(wheel, "mnuBuild", "&Build a wheel...", QKeySequence("Ctrl+B"),
-                         &frmAccess::mnuBuild_Click);
-
-    QMenu* help = menuBar()->addMenu("&Help");
-    help->addAction("&How to use Quorvex", QKeySequence::HelpContents, this,
-                    [this] { ShowGuide(this); })
-        ->setObjectName("mnuGuide");
-    help->addAction("&About Quorvex", this, [this] { ShowAbout(this); })->setObjectName("mnuAbout");
-}
-
-QAction* frmAccess::AddAction(QMenu* menu, const char* name, const QString& text,
-                              const QKeySequence& shortcut, void (frmAccess::*handler)()) {
-    QAction* action = menu->addAction(text, shortcut, this, handler);
-    action->setObjectName(name);
-    return action;
-}
-
-// What cannot act is off: nothing to save before GENERATE, nothing to report before ACQUIRE.
-void frmAccess::UpdateActions() {
-    for (QAction* action : {mnuSave, mnuCopy, mnuPrint}) {
-        action->setEnabled(gSystemLineCount > 0);
-    }
-    for (QAction* action : {mnuReport, mnuDraw}) {
-        action->setEnabled(gMatrixLineCount > 0);
     }
 }
 
@@ -283,52 +191,10 @@ bool frmAccess::eventFilter(QObject* watched, QEvent* event) {
         lblSito_Click();
         return true;
     }
-    // A file dropped on the text box is opened; dropped text is the box's own business.
-    if (txtLista && watched == txtLista->viewport()) {
-        switch (event->type()) {
-        case QEvent::DragEnter:
-        case QEvent::DragMove:
-        case QEvent::Drop: {
-            auto* drop = static_cast<QDropEvent*>(event);
-            if (DroppedFile(drop).isEmpty()) {
-                break;
-            }
-            drop->acceptProposedAction();
-            if (event->type() == QEvent::Drop) {
-                dropEvent(drop);
-            }
-            return true;
-        }
-        default:
-            break;
-        }
+    if (txtLista && watched == txtLista->viewport() && FilterDrop(event)) {
+        return true;
     }
     return QMainWindow::eventFilter(watched, event);
-}
-
-// Files on this computer only: nothing is fetched from the network.
-QString frmAccess::DroppedFile(const QDropEvent* event) const {
-    for (const QUrl& url : event->mimeData()->urls()) {
-        if (url.isLocalFile()) {
-            return url.toLocalFile();
-        }
-    }
-    return {};
-}
-
-void frmAccess::dragEnterEvent(QDragEnterEvent* event) {
-    if (!DroppedFile(event).isEmpty()) {
-        event->acceptProposedAction();
-    }
-}
-
-void frmAccess::dropEvent(QDropEvent* event) {
-    const QString file = DroppedFile(event);
-    if (!file.isEmpty()) {
-        event->acceptProposedAction();
-        // Opened once the drop is over: a notice must not run inside the drag.
-        QTimer::singleShot(0, this, [this, file] { OpenWheelFile(file); });
-    }
 }
 
 void frmAccess::txtLista_ContextMenu(const QPoint& position) {
@@ -337,33 +203,6 @@ void frmAccess::txtLista_ContextMenu(const QPoint& position) {
     menu->addActions({mnuOpen, mnuSave, mnuCopy});
     menu->exec(txtLista->viewport()->mapToGlobal(position));
     delete menu;
-}
-
-void frmAccess::mnuOpen_Click() {
-    const QString path = QFileDialog::getOpenFileName(this, "Open wheel", LastFolder(),
-                                                      "Wheels (*.txt *.csv);;All files (*)");
-    if (!path.isEmpty()) {
-        OpenWheelFile(path);
-    }
-}
-
-bool frmAccess::OpenWheelFile(const QString& path) {
-    const WheelFileText file = ReadWheelFile(QFile::encodeName(path).toStdString());
-    if (!file.problem.empty()) {
-        ShowNotice("Cannot open the wheel ..!|" + ShortFileName(path).toStdString() + "|" +
-                   file.problem);
-        return false;
-    }
-    RememberFolder(path);
-    AddRecentWheel(path);
-    UseWheelText(FromUtf8(file.text));
-    return true;
-}
-
-void frmAccess::UseWheelText(const QString& text) {
-    ReplaceText(text);
-    txtLista->moveCursor(QTextCursor::Start);
-    cmdAcquire_Click();
 }
 
 // VIEW's notice when there is nothing to save, copy or print.
@@ -385,49 +224,6 @@ void frmAccess::mnuPrint_Click() {
 
 bool frmAccess::PrintTickets(QPrinter* printer) {
     return ui::PrintTickets(this, printer);
-}
-
-void frmAccess::mnuReport_Click() {
-    if (!report) {
-        report = new frmReport(this);
-        connect(this, &frmAccess::wheelChanged, report, &frmReport::WheelChanged);
-        connect(this, &frmAccess::keysChanged, report, &frmReport::KeysChanged);
-    }
-    Present(report);
-}
-
-void frmAccess::mnuDraw_Click() {
-    if (!draw) {
-        draw = new frmDraw(this);
-        connect(this, &frmAccess::systemChanged, draw, &frmDraw::SystemChanged);
-        connect(draw, &frmDraw::drawChecked, this, &frmAccess::DrawChecked);
-    }
-    Present(draw);
-}
-
-void frmAccess::mnuBuild_Click() {
-    if (!build) {
-        build = new frmBuild(this);
-        connect(this, &frmAccess::wheelChanged, build, &frmBuild::WheelChanged);
-        connect(build, &frmBuild::useWheel, this, &frmAccess::UseWheelText);
-    }
-    Present(build);
-}
-
-void frmAccess::mnuTickets_Click() {
-    if (!tickets) {
-        tickets = new frmTickets(this);
-        connect(this, &frmAccess::systemChanged, tickets, &frmTickets::SystemChanged);
-        tickets->DrawChecked(lastDraw);
-    }
-    Present(tickets);
-}
-
-void frmAccess::DrawChecked(const std::vector<int>& drawn) {
-    lastDraw = drawn;
-    if (tickets) {
-        tickets->DrawChecked(drawn);
-    }
 }
 
 void frmAccess::closeEvent(QCloseEvent* event) {

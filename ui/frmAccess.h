@@ -86,6 +86,7 @@ private:
     void ReplaceText(const QString& text);
     void UpdateActions();
     QString DroppedFile(const QDropEvent* event) const;
+    bool FilterDrop(QEvent* event);
 
     void cmdAcquire_Click();
     void cmdNumero_Click(int n);

@@ -5,7 +5,7 @@
 #include "combinations.h"
 #include "design.h"
 #include "frmMessage.h"
-#include "mDichiarazioni.h"
+#include "operations.h"
 #include "reportTables.h"
 #include "report_text.h"
 #include "textFile.h"
@@ -44,35 +44,13 @@ const WheelLibrary& Library() {
     return library;
 }
 
-QSpinBox* Spin(const char* name, const char* accessibleName, int low, int high, int value) {
-    auto* spin = new QSpinBox;
-    spin->setObjectName(name);
-    spin->setAccessibleName(accessibleName);
-    spin->setRange(low, high);
-    spin->setValue(value);
-    return spin;
-}
-
-QPushButton* Button(const QString& caption, const char* name) {
-    auto* button = new QPushButton(caption);
-    button->setObjectName(name);
-    return button;
-}
-
-QLabel* Text(const char* name) {
-    auto* label = new QLabel;
-    label->setObjectName(name);
-    label->setWordWrap(true);
-    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    return label;
-}
-
 // The held wheel's lines, as tickets to start a search from.
 std::vector<Ticket> HeldTickets() {
     std::vector<Ticket> tickets;
-    tickets.reserve(gMatrixLines.size());
-    for (std::size_t i = 0; i < gMatrixLines.size(); ++i) {
-        const auto line = gMatrixLines.line(i);
+    const LineList& wheel = HeldWheel();
+    tickets.reserve(wheel.size());
+    for (std::size_t i = 0; i < wheel.size(); ++i) {
+        const auto line = wheel.line(i);
         tickets.emplace_back(line.begin(), line.end());
     }
     return tickets;
@@ -86,7 +64,7 @@ frmBuild::frmBuild(QWidget* owner) : QWidget(owner, Qt::Window) {
     bestTimer = new QTimer(this);
 
     // The player's numbers are the natural N once at least two are picked.
-    const int numbers = gSelectedCount >= 2 ? gSelectedCount : 10;
+    const int numbers = PickedCount() >= 2 ? PickedCount() : 10;
     spnNumbers = Spin("spnNumbers", "Numbers in the wheel", 2, kHighestNumber, numbers);
     spnPerTicket =
         Spin("spnPerTicket", "Numbers a ticket", 1, kHighestNumber, std::min(6, numbers));
@@ -115,9 +93,9 @@ frmBuild::frmBuild(QWidget* owner) : QWidget(owner, Qt::Window) {
     form->addRow("Time &limit:", spnSeconds);
     form->addRow(chkStart);
 
-    lblProblem = Text("lblProblem");
+    lblProblem = WrappingLabel("lblProblem");
     lblProblem->setStyleSheet("color: #b00000; font-weight: bold;");
-    lblBounds = Text("lblBounds");
+    lblBounds = WrappingLabel("lblBounds");
 
     cmdBuild = Button("&Build", "cmdBuild");
     cmdBuild->setDefault(true);
@@ -126,14 +104,14 @@ frmBuild::frmBuild(QWidget* owner) : QWidget(owner, Qt::Window) {
     barProgress->setObjectName("barProgress");
     barProgress->setRange(0, 1000);
     barProgress->setTextVisible(false);
-    lblBest = Text("lblBest");
+    lblBest = WrappingLabel("lblBest");
     auto* run = new QHBoxLayout;
     run->addWidget(cmdBuild);
     run->addWidget(cmdStop);
     run->addWidget(barProgress, 1);
     run->addWidget(lblBest);
 
-    lblResult = Text("lblResult");
+    lblResult = WrappingLabel("lblResult");
     txtWheel = new QPlainTextEdit;
     txtWheel->setObjectName("txtWheel");
     txtWheel->setAccessibleName("Built wheel");
@@ -148,7 +126,7 @@ frmBuild::frmBuild(QWidget* owner) : QWidget(owner, Qt::Window) {
     out->insertWidget(0, cmdUse);
     out->insertWidget(1, cmdSave);
     out->insertWidget(2, cmdBestKnown);
-    lblCredit = Text("lblCredit");
+    lblCredit = WrappingLabel("lblCredit");
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
@@ -191,7 +169,7 @@ void frmBuild::WheelChanged() {
 // A goal that cannot be built is refused here, before anything runs.
 void frmBuild::GoalChanged() {
     const WheelGoal goal = Goal();
-    const bool held = gMatrixLineCount > 0 && gMatrixNumberCount == goal.numbers;
+    const bool held = !HeldWheel().empty() && HeldWheelNumbers() == goal.numbers;
     chkStart->setEnabled(held);
     if (!held) {
         chkStart->setChecked(false);

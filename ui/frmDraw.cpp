@@ -4,7 +4,6 @@
 #include "design.h"
 #include "draw_check.h"
 #include "frmMessage.h"
-#include "mDichiarazioni.h"
 #include "operations.h"
 #include "toolWindow.h"
 
@@ -104,7 +103,9 @@ void frmDraw::cmdCheck_Click() {
 void frmDraw::ShowResult() {
     tblHits->setRowCount(0);
     txtBest->clear();
-    if (gSystemLineCount == 0) {
+    const LineList& tickets = DevelopedTickets();
+    const QString ticketCount = QLocale().toString(static_cast<qulonglong>(tickets.size()));
+    if (tickets.empty()) {
         lblResult->setText("Nothing is developed yet: press GENERATE in the main window, then "
                            "check the draw against the tickets.");
         return;
@@ -112,17 +113,17 @@ void frmDraw::ShowResult() {
     if (drawn.empty()) {
         lblResult->setText(QString("Type the numbers drawn to check them against the %1 tickets "
                                    "developed.")
-                               .arg(QLocale().toString(static_cast<qulonglong>(gSystemLineCount))));
+                               .arg(ticketCount));
         return;
     }
-    const DrawResult result = CheckDraw(gSystemLines, drawn, kBestListed);
+    const DrawResult result = CheckDraw(tickets, drawn, kBestListed);
     QStringList drawnText;
     for (int n : drawn) {
         drawnText << TwoDigitText(n);
     }
     lblResult->setText(QString("Drawn: %1. Checked against the %2 tickets developed.")
                            .arg(drawnText.join(' '))
-                           .arg(QLocale().toString(static_cast<qulonglong>(gSystemLineCount))));
+                           .arg(ticketCount));
     for (int hits = result.mostHits; hits >= 0; --hits) {
         const int row = tblHits->rowCount();
         tblHits->insertRow(row);
@@ -142,7 +143,7 @@ void frmDraw::ShowResult() {
     html += "<pre>";
     for (std::size_t ticket : result.bestTickets) {
         html += QString("%1:").arg(ticket + 1, 7);
-        for (Number n : gSystemLines.line(ticket)) {
+        for (Number n : tickets.line(ticket)) {
             const QString number = TwoDigitText(n);
             html += result.drawn[n] ? " <b>" + number + "</b>" : " " + number;
         }

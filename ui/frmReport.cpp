@@ -31,29 +31,10 @@ namespace quorvex::ui {
 
 namespace {
 
-constexpr std::size_t kHolesListed = 1000;
-// Never empty: an empty label would take its room only once the first holes are listed.
-constexpr char kHolesPrompt[] =
-    "Choose a draw size and how many numbers a ticket must hold, then List holes.";
-
-QLabel* WrappingLabel(const char* name) {
-    auto* label = new QLabel;
-    label->setObjectName(name);
-    label->setWordWrap(true);
-    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    return label;
-}
-
 QGroupBox* Group(const QString& title, QLayout* contents) {
     auto* group = new QGroupBox(title);
     group->setLayout(contents);
     return group;
-}
-
-QLabel* Buddy(const QString& text, QWidget* buddy) {
-    auto* label = new QLabel(text);
-    label->setBuddy(buddy);
-    return label;
 }
 
 } // namespace
@@ -65,11 +46,7 @@ frmReport::frmReport(QWidget* owner) : QWidget(owner, Qt::Window) {
     spnDrawn = new QSpinBox;
     spnDrawn->setObjectName("spnDrawn");
     spnDrawn->setAccessibleName("Balls drawn");
-    spnBalls = new QSpinBox;
-    spnBalls->setObjectName("spnBalls");
-    spnBalls->setAccessibleName("Balls in the game");
-    spnBalls->setRange(1, kMaxBalls);
-    spnBalls->setValue(49);
+    spnBalls = Spin("spnBalls", "Balls in the game", 1, kMaxBalls, 49);
     lblDrawnHeld = new QLabel;
     lblDrawnHeld->setObjectName("lblDrawnHeld");
     lblDrawnHeld->setStyleSheet("color: #9a5b00;");
@@ -117,47 +94,6 @@ frmReport::frmReport(QWidget* owner) : QWidget(owner, Qt::Window) {
     chanceBox->addWidget(tblChances);
     chanceBox->addStretch();
 
-    spnHoleSize = new QSpinBox;
-    spnHoleSize->setObjectName("spnHoleSize");
-    spnHoleSize->setAccessibleName("Numbers drawn");
-    spnHoleBelow = new QSpinBox;
-    spnHoleBelow->setObjectName("spnHoleBelow");
-    spnHoleBelow->setAccessibleName("Numbers on one ticket");
-    cmdHoles = new QPushButton("&List holes");
-    cmdHoles->setObjectName("cmdHoles");
-    auto* holeQuery = new QHBoxLayout;
-    holeQuery->addWidget(Buddy("Draws of", spnHoleSize));
-    holeQuery->addWidget(spnHoleSize);
-    holeQuery->addWidget(Buddy("of your numbers where no ticket holds", spnHoleBelow));
-    holeQuery->addWidget(spnHoleBelow);
-    holeQuery->addWidget(cmdHoles);
-    holeQuery->addStretch();
-    lblHoles = WrappingLabel("lblHoles");
-    // Room for the sentence about the holes from the start, so that nothing moves when it comes.
-    lblHoles->setFixedHeight(3 * lblHoles->fontMetrics().lineSpacing());
-    lblHoles->setText(kHolesPrompt);
-    lblHoles->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    txtHoles = new QPlainTextEdit;
-    txtHoles->setObjectName("txtHoles");
-    txtHoles->setAccessibleName("Holes");
-    txtHoles->setReadOnly(true);
-    txtHoles->setFont(DesignFont("DejaVu Sans Mono", 9));
-    cmdCopyHoles = new QPushButton("&Copy holes");
-    cmdCopyHoles->setObjectName("cmdCopyHoles");
-    cmdSaveHoles = new QPushButton("&Save holes...");
-    cmdSaveHoles->setObjectName("cmdSaveHoles");
-    cmdCopyHoles->setEnabled(false); // until holes are listed
-    cmdSaveHoles->setEnabled(false);
-    auto* holeOutput = new QHBoxLayout;
-    holeOutput->addStretch();
-    holeOutput->addWidget(cmdCopyHoles);
-    holeOutput->addWidget(cmdSaveHoles);
-    auto* holeBox = new QVBoxLayout;
-    holeBox->addLayout(holeQuery);
-    holeBox->addWidget(lblHoles);
-    holeBox->addWidget(txtHoles);
-    holeBox->addLayout(holeOutput);
-
     barProgress = new QProgressBar;
     barProgress->setObjectName("barProgress");
     barProgress->setRange(0, 1000);
@@ -190,7 +126,7 @@ frmReport::frmReport(QWidget* owner) : QWidget(owner, Qt::Window) {
     grid->addWidget(
         Group("Coverage: how many of your numbers the best ticket holds, by draw", coverageBox), 2,
         1, 2, 1);
-    grid->addWidget(Group("Holes", holeBox), 4, 1);
+    grid->addWidget(Group("Holes", HolesBox()), 4, 1);
     grid->addLayout(work, 5, 0, 1, 2);
     grid->setColumnStretch(0, 2);
     grid->setColumnStretch(1, 3);
@@ -206,11 +142,6 @@ frmReport::frmReport(QWidget* owner) : QWidget(owner, Qt::Window) {
     });
     connect(spnBalls, &QSpinBox::valueChanged, this, &frmReport::ShowChances);
     connect(chkCounts, &QCheckBox::toggled, this, &frmReport::ShowTable);
-    connect(spnHoleSize, &QSpinBox::valueChanged, this,
-            [this](int m) { spnHoleBelow->setMaximum(m); });
-    connect(cmdHoles, &QPushButton::clicked, this, &frmReport::ListHoles);
-    connect(cmdCopyHoles, &QPushButton::clicked, this, &frmReport::CopyHoles);
-    connect(cmdSaveHoles, &QPushButton::clicked, this, &frmReport::SaveHoles);
     connect(cmdCancel, &QPushButton::clicked, job, &BackgroundJob::Cancel);
     connect(cmdRecount, &QPushButton::clicked, this, &frmReport::Recount);
     connect(job, &BackgroundJob::progressed, this,
@@ -220,7 +151,7 @@ frmReport::frmReport(QWidget* owner) : QWidget(owner, Qt::Window) {
 }
 
 void frmReport::WheelChanged() {
-    if (gMatrixLineCount > 0) {
+    if (!HeldWheel().empty()) {
         Recount();
         return;
     }
@@ -239,20 +170,14 @@ void frmReport::KeysChanged() {
     }
 }
 
-// After a wheel is dropped the report keeps the last one's numbers, so the keys
-// are matched against those.
-bool frmReport::KeysMatch() const {
-    return stale ? gSelectedCount == numbers : PicksMatchWheel();
-}
-
 void frmReport::Recount() {
-    if (gMatrixLineCount == 0) {
+    if (HeldWheel().empty()) {
         return;
     }
     stale = false;
     lblStale->hide();
-    lines = gMatrixLines;
-    numbers = gMatrixNumberCount;
+    lines = HeldWheel();
+    numbers = HeldWheelNumbers();
     profile = ProfileWheel(lines);
     table.reset();
     {
@@ -268,12 +193,7 @@ void frmReport::Recount() {
     ShowMapping();
     ShowTable();
     ShowChances();
-    lblHoles->setText(kHolesPrompt);
-    txtHoles->clear();
-    holesAsked = false;
-    holesShown.reset();
-    cmdCopyHoles->setEnabled(false);
-    cmdSaveHoles->setEnabled(false);
+    ClearHoles();
     listingHoles = false;
 
     const WheelSets sets = WheelSetsOf(lines, numbers);
@@ -307,12 +227,14 @@ void frmReport::ShowWheel() {
 }
 
 void frmReport::ShowMapping() {
-    if (!KeysMatch()) {
+    // After a wheel is dropped the report keeps the last one's numbers, so the keys
+    // are matched against those.
+    if (!PicksMatch(numbers)) {
         lblMapping->setText(
             QString("Pick %1 keys on the keypad to see which of your numbers stands "
                     "for each wheel number (%2 picked now).")
                 .arg(numbers)
-                .arg(gSelectedCount));
+                .arg(PickedCount()));
         return;
     }
     QStringList pairs;
@@ -353,79 +275,6 @@ void frmReport::ShowChances() {
     ShowChancesTable(tblChances,
                      table ? ChancesPerDraw(*table, spnBalls->value(), profile.longestDistinct)
                            : std::vector<Chance>{});
-}
-
-void frmReport::ListHoles() {
-    const int m = spnHoleSize->value();
-    const int t = spnHoleBelow->value();
-    const bool inPicks = KeysMatch();
-    holesAsked = true;
-    const WheelSets sets =
-        WheelSetsOf(lines, numbers, inPicks ? KeyMapping() : std::vector<Number>{});
-    job->Start<Holes>(
-        [sets, m, t](Progress& progress) { return FindHoles(sets, m, t, kHolesListed, progress); },
-        [this, m, t, inPicks](const Holes& holes) { ShowHoles(holes, m, t, inPicks); });
-    StartWork(QString("Looking for draws of %1 numbers without %2 on a ticket...").arg(m).arg(t));
-    listingHoles = true;
-}
-
-void frmReport::ShowHoles(const Holes& holes, int m, int t, bool inPicks) {
-    QString text;
-    for (const std::vector<int>& hole : holes.first) {
-        QStringList numbersOfHole;
-        for (int n : hole) {
-            numbersOfHole << TwoDigitText(n);
-        }
-        text += numbersOfHole.join(' ') + '\n';
-    }
-    txtHoles->setPlainText(text);
-    holesShown = HolesShown{m, t, holes.count, inPicks};
-    cmdCopyHoles->setEnabled(holes.count > 0);
-    cmdSaveHoles->setEnabled(holes.count > 0);
-    if (holes.count == 0) {
-        lblHoles->setText(QString("No holes: whenever %1 of your numbers are drawn, a ticket holds "
-                                  "%2 of them.")
-                              .arg(m)
-                              .arg(t));
-        return;
-    }
-    const QString shown = holes.count > holes.first.size()
-                              ? QString("The first %1").arg(Count(holes.first.size()))
-                              : QString(holes.count == 1 ? "It is" : "All of them");
-    lblHoles->setText(
-        QString("%1 draws of %2 of your numbers (%3) leave no ticket with %4 of them. %5, %6:")
-            .arg(Count(holes.count))
-            .arg(m)
-            .arg(Percent(holes.count, table ? table->AtLeast(m, 0) : holes.count, 2))
-            .arg(t)
-            .arg(shown)
-            .arg(inPicks ? QString("in your numbers")
-                         : QString("in the wheel's numbers 1-%1 (pick %1 keys to see yours)")
-                               .arg(numbers)));
-}
-
-void frmReport::CopyHoles() {
-    QApplication::clipboard()->setText(txtHoles->toPlainText());
-}
-
-void frmReport::SaveHoles() {
-    const QString path =
-        SaveFileName(this, "Save holes", "holes.txt", "Text files (*.txt);;All files (*)");
-    if (path.isEmpty()) {
-        return;
-    }
-    const QString header =
-        holesShown ? FromUtf8(HolesHeader({numbers, profile.lines, holesShown->m, holesShown->t,
-                                           holesShown->count, holesShown->inPicks}))
-                   : QString();
-    const QString problem =
-        SaveText(path, QString(header + txtHoles->toPlainText()).replace('\n', "\r\n").toUtf8());
-    if (!problem.isEmpty()) {
-        ShowMessage(
-            this,
-            ("Cannot save the holes ..!|" + ShortFileName(path) + "|" + problem).toStdString(),
-            "OK");
-    }
 }
 
 void frmReport::StartWork(const QString& what) {

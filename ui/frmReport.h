@@ -14,6 +14,7 @@
 #include <optional>
 
 class QCheckBox;
+class QLayout;
 class QLabel;
 class QPlainTextEdit;
 class QProgressBar;
@@ -41,13 +42,14 @@ private:
     void ShowTable();
     void ShowChances();
     void ShowMapping();
+    QLayout* HolesBox();
+    void ClearHoles();
     void ListHoles();
     void ShowHoles(const Holes& holes, int m, int t, bool inPicks);
     void CopyHoles();
     void SaveHoles();
     void StartWork(const QString& what);
     void WorkFinished(bool completed);
-    bool KeysMatch() const;
     void FitGuarantees();
 
     // The wheel this report is about, kept so that it outlives the held one.

@@ -2,7 +2,7 @@
 #include "frmTickets.h"
 
 #include "design.h"
-#include "mDichiarazioni.h"
+#include "operations.h"
 #include "toolWindow.h"
 
 #include <QLabel>
@@ -77,7 +77,7 @@ private:
 } // namespace
 
 int TicketsModel::rowCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : static_cast<int>(gSystemLineCount);
+    return parent.isValid() ? 0 : static_cast<int>(DevelopedTickets().size());
 }
 
 QVariant TicketsModel::data(const QModelIndex& index, int role) const {
@@ -85,7 +85,7 @@ QVariant TicketsModel::data(const QModelIndex& index, int role) const {
         return {};
     }
     QString text = QString("%1:").arg(index.row() + 1, numberWidth_);
-    for (Number n : gSystemLines.line(static_cast<std::size_t>(index.row()))) {
+    for (Number n : DevelopedTickets().line(static_cast<std::size_t>(index.row()))) {
         text += ' ' + TwoDigitText(n);
     }
     return text;
@@ -93,7 +93,7 @@ QVariant TicketsModel::data(const QModelIndex& index, int role) const {
 
 void TicketsModel::Reload() {
     beginResetModel();
-    numberWidth_ = static_cast<int>(QString::number(gSystemLineCount).size());
+    numberWidth_ = static_cast<int>(QString::number(DevelopedTickets().size()).size());
     endResetModel();
 }
 
@@ -144,12 +144,12 @@ void frmTickets::DrawChecked(const std::vector<int>& drawn) {
 }
 
 void frmTickets::ShowSummary() {
-    if (gSystemLineCount == 0) {
+    if (DevelopedTickets().empty()) {
         lblSummary->setText("Nothing is developed yet: press GENERATE in the main window.");
         return;
     }
-    QString text =
-        QString("%1 tickets.").arg(QLocale().toString(static_cast<qulonglong>(gSystemLineCount)));
+    QString text = QString("%1 tickets.")
+                       .arg(QLocale().toString(static_cast<qulonglong>(DevelopedTickets().size())));
     if (!model->Draw().empty()) {
         QStringList numbers;
         for (int n : model->Draw()) {

@@ -3,7 +3,6 @@
 
 #include "design.h"
 #include "frmMessage.h"
-#include "mDichiarazioni.h"
 #include "operations.h"
 #include "textFile.h"
 #include "ticketPrint.h"
@@ -37,7 +36,7 @@ QStringList Header() {
 } // namespace
 
 bool RequireTickets(QWidget* owner) {
-    const bool developed = gSystemLineCount > 0;
+    const bool developed = !DevelopedTickets().empty();
     if (!developed) {
         ShowMessage(owner, kNothingDevelopedNotice, "OK");
     }
@@ -93,7 +92,7 @@ void PreviewTickets(QWidget* owner) {
         return;
     }
     QPrinter printer(QPrinter::HighResolution);
-    const int pages = TicketPages(printer, Header(), gSystemLines).Count();
+    const int pages = TicketPages(printer, Header(), DevelopedTickets()).Count();
     if (pages > kMostPrintedPages) {
         ShowMessage(owner,
                     "Too many tickets to print ..!|They would fill " + std::to_string(pages) +
@@ -112,7 +111,7 @@ bool PrintTickets(QWidget* owner, QPrinter* printer) {
     if (!RequireTickets(owner)) {
         return false;
     }
-    if (!TicketPages(*printer, Header(), gSystemLines).Paint()) {
+    if (!TicketPages(*printer, Header(), DevelopedTickets()).Paint()) {
         const QString target = printer->outputFileName().isEmpty()
                                    ? QString("the printer did not start")
                                    : "cannot write " + ShortFileName(printer->outputFileName());

@@ -1,9 +1,11 @@
-// The windows beside the main one: set up, brought forward, closed.
+// The windows beside the main one: set up, brought forward, closed; their named widgets.
 #include "toolWindow.h"
 
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QPushButton>
 #include <QShortcut>
+#include <QSpinBox>
 
 namespace quorvex::ui {
 
@@ -37,6 +39,35 @@ QHBoxLayout* CloseRow(QWidget* window) {
     row->addStretch();
     row->addWidget(close);
     return row;
+}
+
+QLabel* WrappingLabel(const char* name) {
+    auto* label = new QLabel;
+    label->setObjectName(name);
+    label->setWordWrap(true);
+    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    return label;
+}
+
+QLabel* Buddy(const QString& text, QWidget* buddy) {
+    auto* label = new QLabel(text);
+    label->setBuddy(buddy);
+    return label;
+}
+
+QSpinBox* Spin(const char* name, const char* accessibleName, int low, int high, int value) {
+    auto* spin = new QSpinBox;
+    spin->setObjectName(name);
+    spin->setAccessibleName(accessibleName);
+    spin->setRange(low, high);
+    spin->setValue(value);
+    return spin;
+}
+
+QPushButton* Button(const QString& caption, const char* name) {
+    auto* button = new QPushButton(caption);
+    button->setObjectName(name);
+    return button;
 }
 
 } // namespace quorvex::ui

@@ -1,11 +1,15 @@
 #pragma once
 // The program's windows beside the main one: how they are set up (a window of
 // their own, the program's icon, gone once closed), how they come forward, and
-// how they close: a Close button at the bottom right, Escape or Ctrl+W.
+// how they close: a Close button at the bottom right, Escape or Ctrl+W; and
+// the named widgets they are made of.
 
 #include <QWidget>
 
 class QHBoxLayout;
+class QLabel;
+class QPushButton;
+class QSpinBox;
 
 namespace quorvex::ui {
 
@@ -19,5 +23,14 @@ void AddCloseKeys(QWidget* window);
 
 // The keys above, and a row holding the Close button ("cmdClose") on the right.
 QHBoxLayout* CloseRow(QWidget* window);
+
+// A label that wraps its text and lets it be selected and copied.
+QLabel* WrappingLabel(const char* name);
+
+// A label that gives its Alt key to the widget it names.
+QLabel* Buddy(const QString& text, QWidget* buddy);
+
+QSpinBox* Spin(const char* name, const char* accessibleName, int low, int high, int value);
+QPushButton* Button(const QString& caption, const char* name);
 
 } // namespace quorvex::ui

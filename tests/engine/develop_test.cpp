@@ -56,6 +56,9 @@ TEST_F(EngineTest, GenerateGivesItsNoticeAndListing) {
         const bool developed = example.notice == kWell;
         EXPECT_EQ(outcome.developed, developed);
         EXPECT_EQ(PicksMatchWheel(), developed);
+        EXPECT_EQ(PickedCount(), static_cast<int>(example.selected.size() + example.base.size()));
+        EXPECT_EQ(HeldWheelNumbers() > 0, !HeldWheel().empty());
+        EXPECT_EQ(DevelopedTickets().size(), developed ? HeldWheel().size() : 0u);
         EXPECT_EQ(ListSystem().listing, developed ? example.listing : "");
         EXPECT_EQ(ListSystem().listing, developed ? example.listing : "")
             << "twice must not differ";

@@ -1,0 +1,133 @@
+// The main window's menu bar: its actions, which of them are on, and the windows they open.
+#include "frmAccess.h"
+
+#include "editMenu.h"
+#include "frmBuild.h"
+#include "frmDraw.h"
+#include "frmHelp.h"
+#include "frmReport.h"
+#include "frmTickets.h"
+#include "operations.h"
+#include "recentWheels.h"
+#include "toolWindow.h"
+
+#include <QFileInfo>
+#include <QMenuBar>
+#include <QPushButton>
+
+namespace quorvex::ui {
+
+void frmAccess::BuildMenus() {
+    QMenu* file = menuBar()->addMenu("&File");
+    mnuOpen = AddAction(file, "mnuOpen", "&Open wheel...", QKeySequence("Ctrl+O"),
+                        &frmAccess::mnuOpen_Click);
+    QMenu* recent = file->addMenu("Open &Recent");
+    recent->setObjectName("mnuRecent");
+    FollowRecentWheels(recent, [this](const QString& path) {
+        // A wheel whose file is gone gets the notice any missing file gets, and leaves the list.
+        if (!OpenWheelFile(path) && !QFileInfo::exists(path)) {
+            ForgetRecentWheel(path);
+        }
+    });
+    file->addSeparator();
+    mnuSave = AddAction(file, "mnuSave", "&Save tickets as...", QKeySequence("Ctrl+S"),
+                        &frmAccess::mnuSave_Click);
+    mnuCopy = AddAction(file, "mnuCopy", "&Copy tickets", QKeySequence("Ctrl+Shift+C"),
+                        &frmAccess::mnuCopy_Click);
+    mnuPrint = AddAction(file, "mnuPrint", "&Print tickets...", QKeySequence("Ctrl+P"),
+                         &frmAccess::mnuPrint_Click);
+    file->addSeparator();
+    QAction* exit = file->addAction("E&xit", QKeySequence("Ctrl+Q"), this, &QWidget::close);
+    exit->setObjectName("mnuExit");
+
+    AddEditMenu(menuBar(), txtLista);
+
+    // The three buttons, for the keyboard: no 49 Tabs to reach GENERATE.
+    QMenu* wheel = menuBar()->addMenu("&Wheel");
+    const auto press = [this, wheel](const char* name, const QString& text, const char* keys,
+                                     QPushButton* button) {
+        wheel->addAction(text, QKeySequence(keys), button, &QPushButton::click)
+            ->setObjectName(name);
+    };
+    press("mnuAcquire", "&Acquire", "F5", cmdAcquire);
+    press("mnuGenerate", "&Generate tickets", "F6", cmdSviluppa);
+    press("mnuView", "&View tickets", "F7", cmdVisualizza);
+    mnuTickets = AddAction(wheel, "mnuTickets", "&Tickets...", QKeySequence("Ctrl+T"),
+                           &frmAccess::mnuTickets_Click);
+    wheel->addSeparator();
+    mnuReport = AddAction(wheel, "mnuReport", "Wheel &report...", QKeySequence("Ctrl+R"),
+                          &frmAccess::mnuReport_Click);
+    mnuDraw = AddAction(wheel, "mnuDraw", "Check a &draw...", QKeySequence("Ctrl+D"),
+                        &frmAccess::mnuDraw_Click);
+    wheel->addSeparator();
+    mnuBuild = AddAction(wheel, "mnuBuild", "&Build a wheel...", QKeySequence("Ctrl+B"),
+                         &frmAccess::mnuBuild_Click);
+
+    QMenu* help = menuBar()->addMenu("&Help");
+    help->addAction("&How to use Quorvex", QKeySequence::HelpContents, this,
+                    [this] { ShowGuide(this); })
+        ->setObjectName("mnuGuide");
+    help->addAction("&About Quorvex", this, [this] { ShowAbout(this); })->setObjectName("mnuAbout");
+}
+
+QAction* frmAccess::AddAction(QMenu* menu, const char* name, const QString& text,
+                              const QKeySequence& shortcut, void (frmAccess::*handler)()) {
+    QAction* action = menu->addAction(text, shortcut, this, handler);
+    action->setObjectName(name);
+    return action;
+}
+
+// What cannot act is off: nothing to save before GENERATE, nothing to report before ACQUIRE.
+void frmAccess::UpdateActions() {
+    for (QAction* action : {mnuSave, mnuCopy, mnuPrint}) {
+        action->setEnabled(!DevelopedTickets().empty());
+    }
+    for (QAction* action : {mnuReport, mnuDraw}) {
+        action->setEnabled(!HeldWheel().empty());
+    }
+}
+
+void frmAccess::mnuReport_Click() {
+    if (!report) {
+        report = new frmReport(this);
+        connect(this, &frmAccess::wheelChanged, report, &frmReport::WheelChanged);
+        connect(this, &frmAccess::keysChanged, report, &frmReport::KeysChanged);
+    }
+    Present(report);
+}
+
+void frmAccess::mnuDraw_Click() {
+    if (!draw) {
+        draw = new frmDraw(this);
+        connect(this, &frmAccess::systemChanged, draw, &frmDraw::SystemChanged);
+        connect(draw, &frmDraw::drawChecked, this, &frmAccess::DrawChecked);
+    }
+    Present(draw);
+}
+
+void frmAccess::mnuBuild_Click() {
+    if (!build) {
+        build = new frmBuild(this);
+        connect(this, &frmAccess::wheelChanged, build, &frmBuild::WheelChanged);
+        connect(build, &frmBuild::useWheel, this, &frmAccess::UseWheelText);
+    }
+    Present(build);
+}
+
+void frmAccess::mnuTickets_Click() {
+    if (!tickets) {
+        tickets = new frmTickets(this);
+        connect(this, &frmAccess::systemChanged, tickets, &frmTickets::SystemChanged);
+        tickets->DrawChecked(lastDraw);
+    }
+    Present(tickets);
+}
+
+void frmAccess::DrawChecked(const std::vector<int>& drawn) {
+    lastDraw = drawn;
+    if (tickets) {
+        tickets->DrawChecked(drawn);
+    }
+}
+
+} // namespace quorvex::ui
