@@ -100,10 +100,7 @@ frmBuild::frmBuild(QWidget* owner) : QWidget(owner, Qt::Window) {
     cmdBuild = Button("&Build", "cmdBuild");
     cmdBuild->setDefault(true);
     cmdStop = Button("&Stop", "cmdStop");
-    barProgress = new QProgressBar;
-    barProgress->setObjectName("barProgress");
-    barProgress->setRange(0, 1000);
-    barProgress->setTextVisible(false);
+    barProgress = ProgressBar(job);
     lblBest = WrappingLabel("lblBest");
     auto* run = new QHBoxLayout;
     run->addWidget(cmdBuild);
@@ -145,8 +142,6 @@ frmBuild::frmBuild(QWidget* owner) : QWidget(owner, Qt::Window) {
     connect(chkStart, &QCheckBox::toggled, this, &frmBuild::GoalChanged);
     connect(cmdBuild, &QPushButton::clicked, this, &frmBuild::cmdBuild_Click);
     connect(cmdStop, &QPushButton::clicked, job, &BackgroundJob::Cancel);
-    connect(job, &BackgroundJob::progressed, this,
-            [this](double fraction) { barProgress->setValue(static_cast<int>(fraction * 1000)); });
     connect(job, &BackgroundJob::finished, this, [this] { ShowWork(false); });
     connect(bestTimer, &QTimer::timeout, this, &frmBuild::ShowBest);
     connect(cmdUse, &QPushButton::clicked, this,

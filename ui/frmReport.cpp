@@ -94,10 +94,7 @@ frmReport::frmReport(QWidget* owner) : QWidget(owner, Qt::Window) {
     chanceBox->addWidget(tblChances);
     chanceBox->addStretch();
 
-    barProgress = new QProgressBar;
-    barProgress->setObjectName("barProgress");
-    barProgress->setRange(0, 1000);
-    barProgress->setTextVisible(false);
+    barProgress = ProgressBar(job);
     cmdCancel = new QPushButton("Cancel");
     cmdCancel->setObjectName("cmdCancel");
     cmdRecount = new QPushButton("C&ount again");
@@ -144,8 +141,6 @@ frmReport::frmReport(QWidget* owner) : QWidget(owner, Qt::Window) {
     connect(chkCounts, &QCheckBox::toggled, this, &frmReport::ShowTable);
     connect(cmdCancel, &QPushButton::clicked, job, &BackgroundJob::Cancel);
     connect(cmdRecount, &QPushButton::clicked, this, &frmReport::Recount);
-    connect(job, &BackgroundJob::progressed, this,
-            [this](double fraction) { barProgress->setValue(static_cast<int>(fraction * 1000)); });
     connect(job, &BackgroundJob::finished, this, &frmReport::WorkFinished);
     Recount();
 }

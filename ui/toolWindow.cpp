@@ -1,8 +1,11 @@
 // The windows beside the main one: set up, brought forward, closed; their named widgets.
 #include "toolWindow.h"
 
+#include "backgroundJob.h"
+
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QShortcut>
 #include <QSpinBox>
@@ -68,6 +71,16 @@ QPushButton* Button(const QString& caption, const char* name) {
     auto* button = new QPushButton(caption);
     button->setObjectName(name);
     return button;
+}
+
+QProgressBar* ProgressBar(BackgroundJob* job) {
+    auto* bar = new QProgressBar;
+    bar->setObjectName("barProgress");
+    bar->setRange(0, 1000);
+    bar->setTextVisible(false);
+    QObject::connect(job, &BackgroundJob::progressed, bar,
+                     [bar](double fraction) { bar->setValue(static_cast<int>(fraction * 1000)); });
+    return bar;
 }
 
 } // namespace quorvex::ui

@@ -7,11 +7,14 @@
 #include <QWidget>
 
 class QHBoxLayout;
+class QProgressBar;
 class QLabel;
 class QPushButton;
 class QSpinBox;
 
 namespace quorvex::ui {
+
+class BackgroundJob;
 
 void SetUpToolWindow(QWidget* window, const char* name, const QString& title);
 
@@ -32,5 +35,8 @@ QLabel* Buddy(const QString& text, QWidget* buddy);
 
 QSpinBox* Spin(const char* name, const char* accessibleName, int low, int high, int value);
 QPushButton* Button(const QString& caption, const char* name);
+
+// A bar ("barProgress") that follows the job's progress.
+QProgressBar* ProgressBar(BackgroundJob* job);
 
 } // namespace quorvex::ui
