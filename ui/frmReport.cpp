@@ -1,4 +1,4 @@
-// The wheel report window: its layout, the counting in the background, the holes.
+// The wheel report window: its layout, the counting in the background, the figures shown.
 #include "frmReport.h"
 
 #include "chances.h"
