@@ -175,7 +175,6 @@ void frmAccess::ReplaceText(const QString& text) {
     cursor.insertText(text);
     cursor.endEditBlock();
     txtLista->setTextCursor(cursor);
-    txtLista->ensureCursorVisible();
 }
 
 void frmAccess::cmdClear_Click() {

@@ -63,6 +63,7 @@ void ShowGuide(QWidget* owner) {
     QDialog* window = HelpWindow(owner, "frmGuide", "How to use Quorvex");
     auto* text = new QTextBrowser(window);
     text->setObjectName("txtGuide");
+    text->setAccessibleName("How to use Quorvex");
     // The keys' own colours, from where the keypad takes them.
     text->setHtml(QString(kGuide).arg(DesignColor(kSelectedKeyColor).name(),
                                       DesignColor(kBaseKeyColor).name()));

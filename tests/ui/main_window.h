@@ -7,10 +7,14 @@
 #include "modalAnswerer.h"
 #include "operations.h"
 
+#include <QAbstractButton>
+#include <QAbstractSpinBox>
+#include <QAccessible>
 #include <QFile>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -49,13 +53,47 @@ struct MainWindow {
         Button(name)->click();
         return answer.seen == 1 ? answer.text : QString("<no notice>");
     }
-    // Triggers a menu item and finds the window it opens.
+    // Triggers a menu item and finds the window it opens (none if it is not shown).
     QWidget* Opened(const char* action, const char* name) {
         Action(action)->trigger();
-        return window->findChild<QWidget*>(name);
+        QWidget* opened = window->findChild<QWidget*>(name);
+        return opened && opened->isVisible() ? opened : nullptr;
     }
     template <class T> static T* In(QWidget* window, const char* name) {
         return window->findChild<T*>(name);
+    }
+    static QString Accessible(QObject* object, QAccessible::Text text = QAccessible::Name) {
+        return QAccessible::queryAccessibleInterface(object)->text(text);
+    }
+    // What a window shows any user: every control that takes the focus has a name to be
+    // read out by, and no control lies on another or beyond the window's edge.
+    static void CheckLaidOut(QWidget* opened) {
+        QTest::qWait(50);
+        const auto isControl = [](QObject* w) {
+            return qobject_cast<QLabel*>(w) || qobject_cast<QAbstractButton*>(w) ||
+                   qobject_cast<QAbstractSpinBox*>(w) || qobject_cast<QAbstractScrollArea*>(w) ||
+                   qobject_cast<QProgressBar*>(w);
+        };
+        QList<QRect> placed;
+        for (QWidget* child : opened->findChildren<QWidget*>()) {
+            QWidget* above = child->parentWidget(); // the parts of a control are its own business
+            while (above != opened && !isControl(above)) {
+                above = above->parentWidget();
+            }
+            if (above != opened || !child->isVisibleTo(opened)) {
+                continue;
+            }
+            QVERIFY2(!(child->focusPolicy() & Qt::TabFocus) || !Accessible(child).isEmpty(),
+                     qPrintable(child->objectName()));
+            const QRect place(child->mapTo(opened, QPoint()), child->size());
+            for (const QRect& other : placed) {
+                QVERIFY2(!isControl(child) || !place.intersects(other),
+                         qPrintable(child->objectName()));
+            }
+            QVERIFY2(!isControl(child) || opened->rect().contains(place),
+                     qPrintable(child->objectName()));
+            placed << (isControl(child) ? place : QRect());
+        }
     }
     // Pastes a wheel and presses ACQUIRE.
     void Acquire(const QString& wheel) const {

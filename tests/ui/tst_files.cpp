@@ -6,6 +6,7 @@
 #include <QClipboard>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -110,15 +111,18 @@ private slots:
 
     void droppedFilesAreOpened() {
         const QString wheel = Write("wheel.txt", "1 2 3\n");
-        auto drop = [](QWidget* target, const QUrl& url) {
+        auto drop = [this](QWidget* target, const QUrl& url) {
             QMimeData data;
             data.setUrls({url});
             const QPoint at = target->rect().center();
+            const QString held = Box()->toPlainText();
             QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
             QApplication::sendEvent(target, &enter);
+            QTest::qWait(20);
+            const bool openedBeforeTheDrop = Box()->toPlainText() != held;
             QDropEvent dropped(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
             QApplication::sendEvent(target, &dropped);
-            return enter.isAccepted() && dropped.isAccepted();
+            return enter.isAccepted() && dropped.isAccepted() && !openedBeforeTheDrop;
         };
         QVERIFY(!drop(window, QUrl("https://example.com/wheel.txt"))); // nothing from the network
         QVERIFY(drop(Box()->viewport(), QUrl::fromLocalFile(wheel)));
@@ -207,6 +211,18 @@ private slots:
         const int pages = static_cast<int>(text.count("page "));
         QVERIFY(pages > 1 && pages < 10); // 600 tickets of two fit a few pages, in columns
         QVERIFY(text.contains(QString("page %1 of %1").arg(pages)));
+        QProcess fonts;
+        fonts.start("pdffonts", {printer.outputFileName()});
+        QVERIFY(fonts.waitForFinished());
+        QVERIFY(fonts.readAllStandardOutput().contains("Mono")); // tickets stand in columns
+
+        // Print... shows the same pages first.
+        int previewed = 0;
+        ModalAnswerer preview(1, [&previewed](QDialog* dialog) {
+            previewed = dialog->findChild<QPrintPreviewWidget*>()->pageCount();
+        });
+        Action("mnuPrint")->trigger();
+        QCOMPARE(previewed, pages);
     }
 
     void viewAndClearCanBeUndone() {

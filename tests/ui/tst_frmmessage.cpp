@@ -22,13 +22,7 @@ private slots:
             QStringList captions;
         } layouts[] = {
             {"Are you sure you want to exit?", "NO,YES", 152, 18, 112, {67, 164}, {"NO", "YES"}},
-            {"Invalid Matrix ..!|line 12: \"7a\" is not a number 1-49",
-             "OK",
-             170,
-             37,
-             130,
-             {113},
-             {"OK"}},
+            {"Invalid Matrix ..!|line 12: \"7a\" is no number", "OK", 170, 37, 130, {113}, {"OK"}},
             {"a|b|c", "OK", 189, 55, 148, {113}, {"OK"}},
             {"", "OK", 134, 0, 93, {113}, {"OK"}},
             {"x", "A,B,C", 152, 18, 112, {12, 110, 208}, {"A", "B", "C"}},

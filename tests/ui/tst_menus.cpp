@@ -85,14 +85,8 @@ private slots:
                 wheel += QString::number((n + line) % 13 + 1) + (n < 13 ? " " : "\n");
             }
         }
-        Acquire(wheel);
-        for (int n = 3; n <= 39; n += 3) {
-            Key(n)->click();
-        }
-        QCOMPARE(ClickForNotice("cmdSviluppa"), QString("Well Done ..!"));
-        Action("mnuTickets")->trigger();
-        QWidget* tickets = window->findChild<QWidget*>("frmTickets");
-        QVERIFY(tickets && tickets->isVisible());
+        Develop(wheel, {3, 6, 9, 12, 15, 18, 21, 24, 27, 30, 33, 36, 39});
+        QWidget* tickets = Opened("mnuTickets", "frmTickets");
         auto* list = tickets->findChild<QListView*>("lstTickets");
         QCOMPARE(list->model()->rowCount(), 30);
         QCOMPARE(list->model()->index(0, 0).data().toString(),
@@ -101,6 +95,7 @@ private slots:
         QVERIFY(!list->model()->index(0, 0).data(Qt::ToolTipRole).isValid());
         QVERIFY(!list->wordWrap());
         QVERIFY(QFontInfo(list->font()).fixedPitch());
+        QVERIFY(list->viewport()->height() >= 20 * list->sizeHintForRow(0)); // a screenful
 
         // It follows GENERATE, and marks the last draw checked.
         Key(39)->click(); // base
@@ -114,6 +109,10 @@ private slots:
         draw->findChild<QLineEdit*>("txtDrawn")->setText("3 40 90");
         draw->findChild<QPushButton*>("cmdCheck")->click();
         QVERIFY(tickets->findChild<QLabel*>("lblSummary")->text().contains("(03 40 90)"));
+        QCOMPARE(tickets->findChild<ui::TicketsModel*>()->Draw(), (std::vector<int>{3, 40, 90}));
+        tickets->close(); // opened again, it still marks that draw
+        QTRY_VERIFY(!window->findChild<QWidget*>("frmTickets"));
+        tickets = Opened("mnuTickets", "frmTickets");
         QCOMPARE(tickets->findChild<ui::TicketsModel*>()->Draw(), (std::vector<int>{3, 40, 90}));
     }
 

@@ -16,6 +16,13 @@ using namespace quorvex;
 
 class tst_Report : public QObject, private MainWindow {
     Q_OBJECT
+    // Lists the draws of m numbers without t on a ticket.
+    static void AskHoles(QWidget* report, int m, int t) {
+        In<QSpinBox>(report, "spnHoleSize")->setValue(m);
+        In<QSpinBox>(report, "spnHoleBelow")->setValue(t);
+        In<QPushButton>(report, "cmdHoles")->click();
+    }
+
 private slots:
     void init() { Open(); }
     void cleanup() { Close(); }
@@ -24,7 +31,6 @@ private slots:
         Box()->setPlainText("1 2 3 4\n1 2 3 5\n1 2 4 5\n1 3 4 5\n"); // the C(5,4,3) covering
         Button("cmdAcquire")->click();
         QWidget* report = Opened("mnuReport", "frmReport");
-        QVERIFY(report && report->isVisible());
         auto* guarantees = In<QLabel>(report, "lblGuarantees");
         QTRY_VERIFY(guarantees->text().contains(
             "Whenever 3 of your 5 numbers are drawn, at least one ticket holds all 3 of them."));
@@ -40,16 +46,13 @@ private slots:
         QCOMPARE(table->item(3, 4)->text(), "80.0%");
         QVERIFY(table->item(3, 3)->font().bold());
         QVERIFY(table->item(3, 3)->toolTip().startsWith("1 of the 5 draws of 4"));
-        QVERIFY(In<QCheckBox>(report, "chkCounts")->isVisible());
         In<QCheckBox>(report, "chkCounts")->click();
         QCOMPARE(table->item(3, 3)->text(), "1 \u2713"); // the exact counts instead
         // 4 or more on a ticket in a 5-of-49 game: 177 of the C(49, 5) draws.
         QCOMPARE(In<QTableWidget>(report, "tblChances")->item(3, 2)->text(), "10,773");
 
         // Holes in the wheel's numbers, then in the keys picked, re-listed as the keys change.
-        In<QSpinBox>(report, "spnHoleSize")->setValue(4);
-        In<QSpinBox>(report, "spnHoleBelow")->setValue(4);
-        In<QPushButton>(report, "cmdHoles")->click();
+        AskHoles(report, 4, 4);
         auto* holes = In<QPlainTextEdit>(report, "txtHoles");
         QTRY_COMPARE(holes->toPlainText(), "02 03 04 05\n");
         QVERIFY(QFontInfo(holes->font()).fixedPitch()); // the numbers stand in columns
@@ -63,6 +66,7 @@ private slots:
         // A new wheel is counted afresh; a dropped one is said to be gone.
         Acquire("1 2\n3");
         QTRY_COMPARE(In<QTableWidget>(report, "tblCoverage")->rowCount(), 3);
+        QCOMPARE(holes->toPlainText(), QString()); // the last wheel's holes are gone
         QVERIFY(In<QLabel>(report, "lblStale")->isHidden());
         ModalAnswerer notice(1);
         Acquire("1 3");
@@ -93,10 +97,7 @@ private slots:
         QWidget* draw = Opened("mnuDraw", "frmDraw");
         QVERIFY(In<QLabel>(draw, "lblResult")->text().startsWith("Nothing is developed yet"));
 
-        for (int n : {5, 6, 7, 8}) {
-            Key(n)->click();
-        }
-        QCOMPARE(ClickForNotice("cmdSviluppa"), QString("Well Done ..!")); // 05 06 07, 06 07 08
+        Develop("1 2 3\n2 3 4\n", {5, 6, 7, 8}); // 05 06 07, 06 07 08
         auto* entry = In<QLineEdit>(draw, "txtDrawn");
         auto* hits = In<QTableWidget>(draw, "tblHits");
         entry->setText("6, 7 33");
@@ -193,9 +194,7 @@ private slots:
         QCOMPARE(QApplication::clipboard()->text(), "kept");
 
         const QList<QRect> boxes = Boxes(report);
-        In<QSpinBox>(report, "spnHoleSize")->setValue(2);
-        In<QSpinBox>(report, "spnHoleBelow")->setValue(2);
-        list->click();
+        AskHoles(report, 2, 2);
         QTRY_VERIFY(copy->isEnabled());
         QVERIFY(In<QPushButton>(report, "cmdSaveHoles")->isEnabled());
         copy->click();
@@ -205,13 +204,9 @@ private slots:
         In<QSpinBox>(report, "spnDrawn")->setValue(8);
         QVERIFY(In<QProgressBar>(report, "barProgress")->isVisible());
         QTRY_VERIFY_WITH_TIMEOUT(list->isEnabled(), 60000);
-        In<QSpinBox>(report, "spnHoleSize")->setValue(2);
-        In<QSpinBox>(report, "spnHoleBelow")->setValue(2);
-        list->click();
+        AskHoles(report, 2, 2);
         QTRY_VERIFY(copy->isEnabled());
-        In<QSpinBox>(report, "spnHoleSize")->setValue(8);
-        In<QSpinBox>(report, "spnHoleBelow")->setValue(3);
-        list->click();
+        AskHoles(report, 8, 3);
         In<QPushButton>(report, "cmdCancel")->click();
         QTRY_COMPARE(In<QLabel>(report, "lblWork")->text(),
                      "Cancelled: the holes shown are the earlier ones, for draws of 2 without 2 "
@@ -229,7 +224,10 @@ private slots:
         QTest::qWait(50);
         auto* guarantees = In<QLabel>(report, "lblGuarantees");
         QCOMPARE(guarantees->text().count('\n'), 7);
-        QVERIFY(guarantees->height() >= guarantees->heightForWidth(guarantees->width()));
+        for (int width : {980, 700}) { // at the width it opens with, and narrowed
+            report->resize(width, 700);
+            QTRY_VERIFY(guarantees->height() >= guarantees->heightForWidth(guarantees->width()));
+        }
         QVERIFY(!coverage->wordWrap());
         for (const QTableWidgetItem* cell : coverage->findItems("\u2713", Qt::MatchContains)) {
             QVERIFY(QFontMetrics(cell->font()).horizontalAdvance(cell->text()) <
@@ -246,12 +244,15 @@ private slots:
         } windows[] = {{"mnuReport", "frmReport", QKeySequence("Ctrl+W")},
                        {"mnuDraw", "frmDraw", QKeySequence(Qt::Key_Escape)},
                        {"mnuGuide", "frmGuide", QKeySequence()}, // its Close button
-                       {"mnuBuild", "frmBuild", QKeySequence(Qt::Key_Escape)}};
+                       {"mnuBuild", "frmBuild", QKeySequence(Qt::Key_Escape)},
+                       {"mnuTickets", "frmTickets", QKeySequence("Ctrl+W")},
+                       {"mnuAbout", "frmAbout", QKeySequence(Qt::Key_Escape)}};
         for (const auto& each : windows) {
             QWidget* opened = Opened(each.action, each.name);
             QVERIFY(QTest::qWaitForWindowExposed(opened));
             opened->activateWindow();
             QVERIFY(QTest::qWaitForWindowActive(opened));
+            CheckLaidOut(opened);
             if (each.keys.isEmpty()) {
                 In<QPushButton>(opened, "cmdClose")->click();
             } else {
