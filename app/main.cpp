@@ -1,3 +1,4 @@
+// Start-up: the application's names, its command line, the main window, a wheel named at start.
 #include "frmAccess.h"
 
 #include <QApplication>
