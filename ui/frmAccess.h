@@ -15,6 +15,9 @@
 // check windows, which follow the state through the three signals below, and
 // the Build a wheel window, whose wheel comes back through UseWheelText().
 // The window holds no data of its own: the state lives in mDichiarazioni.
+// Its members are defined in three files: frmAccess.cpp (the handlers and the
+// exit question), frmAccessMenus.cpp (the menu bar and the windows it opens)
+// and frmAccessFiles.cpp (Open, Open Recent and dropped files).
 
 #include "mDichiarazioni.h"
 
