@@ -1,6 +1,7 @@
 // ACQUIRE by example: texts that are wheels with their status line, and texts
 // that are none with their reason. Empty texts, acquisitions after earlier
-// ones and what they leave alone are checked against the model in model_test.cpp.
+// ones and what they leave alone are checked against the reference model by the
+// engine's fuzz target, whose kept sessions every test run replays.
 
 #include "engine_fixture.h"
 

@@ -1,4 +1,4 @@
-// Clicks and RESET are checked step by step against the model in model_test.cpp;
+// Clicks and RESET are checked step by step against the model by fuzz_engine;
 // here, the keys that do not exist.
 
 #include "engine_fixture.h"
