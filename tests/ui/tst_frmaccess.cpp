@@ -96,8 +96,10 @@ private slots:
                    11.25, true});
             QCOMPARE(Key(n)->text(), QString::number(n));
             QCOMPARE(Key(n)->styleSheet(), QString());
+            QCOMPARE(Accessible(Key(n), QAccessible::Description), "free");
         }
         QCOMPARE(window->findChild<QLabel*>("lblSito")->font().underline(), true);
+        QCOMPARE(window->findChild<QLabel*>("lblSito")->cursor().shape(), Qt::PointingHandCursor);
 
         // The designed area keeps its size at any scale; the window grows by the menu bar above it.
         const QSize size(519, 445 + window->menuBar()->height());

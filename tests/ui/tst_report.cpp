@@ -38,7 +38,9 @@ private slots:
             "Whenever 5 of your 5 numbers are drawn, at least one ticket holds 4 of them."));
         auto* table = In<QTableWidget>(report, "tblCoverage");
         QCOMPARE(table->rowCount(), 5); // M is never above N
-        QCOMPARE(table->verticalHeaderItem(4)->text(), "5 drawn");
+        QCOMPARE(table->verticalHeaderItem(4)->text() + ", " +
+                     table->horizontalHeaderItem(3)->text(),
+                 "5 drawn, best 3");
         QCOMPARE(In<QLabel>(report, "lblWheel")->text(),
                  "5 numbers, 4 lines; numbers a line: all 4.");
         QCOMPARE(table->item(3, 3)->text(),
@@ -127,7 +129,10 @@ private slots:
         }
         entry->setText("6 7 90"); // 90 is a ball of some game, on no ticket here
         In<QPushButton>(draw, "cmdCheck")->click();
-        QCOMPARE(hits->item(0, 0)->text(), "2");
+        QCOMPARE(hits->item(0, 0)->text() + hits->item(0, 1)->text(), "22");
+        Key(8)->click(); // 08 Base: 05 06 08 and 05 06 07, and the check follows GENERATE
+        QCOMPARE(ClickForNotice("cmdSviluppa"), QString("Well Done ..!"));
+        QCOMPARE(hits->item(0, 0)->text() + hits->item(0, 1)->text(), "21");
     }
 
     // The player's draw of 6 gives way to a smaller wheel, says so, and comes back.
