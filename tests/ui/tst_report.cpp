@@ -255,8 +255,7 @@ private slots:
         for (const auto& each : windows) {
             QWidget* opened = Opened(each.action, each.name);
             QVERIFY(QTest::qWaitForWindowExposed(opened));
-            opened->activateWindow();
-            QVERIFY(QTest::qWaitForWindowActive(opened));
+            QVERIFY(QTest::qWaitForWindowActive(opened)); // in front, with the keyboard
             CheckLaidOut(opened);
             if (each.keys.isEmpty()) {
                 In<QPushButton>(opened, "cmdClose")->click();
