@@ -37,6 +37,7 @@ private slots:
         QVERIFY(result.endsWith("Each number is on 7 to 7 tickets."));
         auto* wheel = In<QPlainTextEdit>(build, "txtWheel");
         QVERIFY(wheel->toPlainText().count('\n') == 14 && QFontInfo(wheel->font()).fixedPitch());
+        QVERIFY(wheel->isReadOnly() && wheel->textCursor().position() == 0); // from the first
         QCOMPARE(In<QSpinBox>(build, "spnSeconds")->text(), "10 s");
 
         In<QPushButton>(build, "cmdUse")->click();
@@ -81,6 +82,7 @@ private slots:
         In<QSpinBox>(build, "spnDrawn")->setValue(5);
         buildButton->click();
         QVERIFY(In<QPushButton>(build, "cmdStop")->isEnabled());
+        QVERIFY(!In<QSpinBox>(build, "spnNumbers")->isEnabled());    // the goal holds while it runs
         QTRY_VERIFY(In<QLabel>(build, "lblBest")->text().startsWith("Best so far: "));
         In<QPushButton>(build, "cmdStop")->click();
         QTRY_VERIFY(In<QPushButton>(build, "cmdUse")->isEnabled());
