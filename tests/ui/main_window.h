@@ -8,6 +8,7 @@
 #include "operations.h"
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QAbstractSpinBox>
 #include <QAccessible>
 #include <QFile>
@@ -84,6 +85,12 @@ struct MainWindow {
                 continue;
             }
             QVERIFY2(!(child->focusPolicy() & Qt::TabFocus) || !Accessible(child).isEmpty(),
+                     qPrintable(child->objectName()));
+            // What the program shows cannot be typed over; the wheel box is the place to type.
+            auto* view = qobject_cast<QAbstractItemView*>(child);
+            auto* edit = qobject_cast<QPlainTextEdit*>(child);
+            QVERIFY2((!view || view->editTriggers() == QAbstractItemView::NoEditTriggers) &&
+                         (!edit || edit->isReadOnly() || edit->objectName() == "txtLista"),
                      qPrintable(child->objectName()));
             const QRect place(child->mapTo(opened, QPoint()), child->size());
             for (const QRect& other : placed) {

@@ -101,6 +101,7 @@ private slots:
 
         Develop("1 2 3\n2 3 4\n", {5, 6, 7, 8}); // 05 06 07, 06 07 08
         auto* entry = In<QLineEdit>(draw, "txtDrawn");
+        QVERIFY(entry->placeholderText().contains("1-90")); // says what it takes
         auto* hits = In<QTableWidget>(draw, "tblHits");
         entry->setText("6, 7 33");
         In<QPushButton>(draw, "cmdCheck")->click();
