@@ -179,6 +179,7 @@ TEST(WheelLibrary, ReadsEntriesAndLeavesOutTheBadOnes) {
                           "wheel 7 3 2 2 1 | Bad | a letter\n"
                           "1 x 2\n"
                           "size 60 4 3 3 9 | Bad | too many numbers\n"
+                          "size 4294967303 4 3 3 9 | Bad | would wrap to 7\n"
                           "size 12 6 4 5 15 | Published | a lotto design\r\n"
                           "size 12 6 4 five | Bad | not a number\n");
     ASSERT_EQ(library.wheels.size(), 3u);
