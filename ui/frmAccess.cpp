@@ -35,19 +35,8 @@ frmAccess::frmAccess(QWidget* parent)
     setWindowTitle(QString::fromUtf8(" Quorvex\u00ae") + " - by " + "Velmora");
     setWindowIcon(QIcon(":/quorvex/icon-48.png"));
     setFont(DesignFont("Segoe UI", 8.25));
-    const MainForm form = BuildMainForm(this);
-    designArea = form.area;
-    cmdNumero = form.keys;
-    txtLista = form.txtLista;
-    lblSito = form.lblSito;
-    lblStatus = form.lblStatus;
-    lblSelezionati = form.lblSelezionati;
-    lblBase = form.lblBase;
-    cmdReset = form.cmdReset;
-    cmdSviluppa = form.cmdSviluppa;
-    cmdAcquire = form.cmdAcquire;
-    cmdClear = form.cmdClear;
-    cmdVisualizza = form.cmdVisualizza;
+    // The form's widgets are this window's members, under their designed names.
+    static_cast<MainForm&>(*this) = BuildMainForm(this);
     setCentralWidget(designArea);
     lblSito->installEventFilter(this);
     txtLista->viewport()->installEventFilter(this); // a wheel file dropped on the box is opened
@@ -60,7 +49,7 @@ frmAccess::frmAccess(QWidget* parent)
     connect(cmdVisualizza, &QPushButton::clicked, this, &frmAccess::cmdVisualizza_Click);
     connect(cmdClear, &QPushButton::clicked, this, &frmAccess::cmdClear_Click);
     connect(txtLista, &QWidget::customContextMenuRequested, this, &frmAccess::txtLista_ContextMenu);
-    connect(form.keyGroup, &QButtonGroup::idClicked, this, &frmAccess::cmdNumero_Click);
+    connect(keyGroup, &QButtonGroup::idClicked, this, &frmAccess::cmdNumero_Click);
 
     cmdNumero[1]->setFocus();
 

@@ -20,6 +20,7 @@
 // and frmAccessFiles.cpp (Open, Open Recent and dropped files).
 
 #include "mDichiarazioni.h"
+#include "mainForm.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -45,7 +46,8 @@ class frmTickets;
 class frmDraw;
 class frmReport;
 
-class frmAccess : public QMainWindow {
+// The designed form's widgets (txtLista, cmdNumero, ...) are members through MainForm.
+class frmAccess : public QMainWindow, private MainForm {
     Q_OBJECT
 public:
     explicit frmAccess(QWidget* parent = nullptr);
@@ -108,18 +110,6 @@ private:
     void DrawChecked(const std::vector<int>& drawn);
     void txtLista_ContextMenu(const QPoint& position);
 
-    QWidget* designArea;
-    std::array<QPushButton*, 50> cmdNumero{}; // keys 1..49
-    QPlainTextEdit* txtLista = nullptr;
-    QLabel* lblSito;
-    QLabel* lblStatus;
-    QLabel* lblSelezionati;
-    QLabel* lblBase;
-    QPushButton* cmdReset;
-    QPushButton* cmdSviluppa;
-    QPushButton* cmdAcquire;
-    QPushButton* cmdClear;
-    QPushButton* cmdVisualizza;
     QAction* mnuOpen;
     QAction* mnuSave;
     QAction* mnuCopy;

@@ -61,7 +61,7 @@ QLabel* AddCounter(QWidget* container, const char* name, int left) {
 }
 
 void BuildKeypad(QGroupBox* keypadFrame, MainForm& form) {
-    auto* keys = new QButtonGroup(form.area);
+    auto* keys = new QButtonGroup(form.designArea);
     const QFont keyFont = DesignFont("Segoe UI Semibold", 11.25, 600);
     for (int n = 1; n <= kHighestNumber; ++n) {
         const int row = (n - 1) / 7;
@@ -76,9 +76,9 @@ void BuildKeypad(QGroupBox* keypadFrame, MainForm& form) {
         key->setAccessibleDescription("free");
         keys->addButton(key, n);
         if (n > 1) {
-            QWidget::setTabOrder(form.keys[n - 1], key);
+            QWidget::setTabOrder(form.cmdNumero[n - 1], key);
         }
-        form.keys[n] = key;
+        form.cmdNumero[n] = key;
     }
     form.keyGroup = keys;
 }
@@ -100,19 +100,19 @@ QString KeyStyleSheet(std::uint32_t color) {
 MainForm BuildMainForm(QWidget* window) {
     MainForm form;
     // The designed area keeps its size; a menu bar goes above it.
-    form.area = new QWidget(window);
-    form.area->setObjectName("designArea");
-    form.area->setFixedSize(Twips(7785), Twips(6675));
+    form.designArea = new QWidget(window);
+    form.designArea->setObjectName("designArea");
+    form.designArea->setFixedSize(Twips(7785), Twips(6675));
 
-    form.lblSito = AddLabel(form.area, "lblSito", "", DesignFont("Segoe UI Semibold", 9, 600, true),
-                            Qt::AlignHCenter);
+    form.lblSito = AddLabel(form.designArea, "lblSito", "",
+                            DesignFont("Segoe UI Semibold", 9, 600, true), Qt::AlignHCenter);
     form.lblSito->setText(HomepageText());
     form.lblSito->setCursor(Qt::PointingHandCursor);
     form.lblSito->setAccessibleName("Maker's web page: " + form.lblSito->text());
     SetColors(form.lblSito, 0x00C00000);
     Place(form.lblSito, 4260, 60, 3315, 225);
 
-    QGroupBox* keypadFrame = AddFrame(form.area, 2, 180, 300, 3975, 4455);
+    QGroupBox* keypadFrame = AddFrame(form.designArea, 2, 180, 300, 3975, 4455);
     BuildKeypad(keypadFrame, form);
 
     const QFont captionFont = DesignFont("Segoe UI Semibold", 8.25, 600);
@@ -127,7 +127,7 @@ MainForm BuildMainForm(QWidget* window) {
     Place(baseCaption, 120, 240, 465, 255);
     form.lblBase = AddCounter(baseFrame, "lblBase", 810);
 
-    QGroupBox* commandFrame = AddFrame(form.area, 5, 180, 4770, 3975, 1095);
+    QGroupBox* commandFrame = AddFrame(form.designArea, 5, 180, 4770, 3975, 1095);
     form.cmdReset = AddButton(AddFrame(commandFrame, 11, 210, 150, 1545, 795), "cmdReset", "RESET",
                               "Cancella Numeri Tastiera");
     form.cmdReset->setFont(DesignFont("Segoe UI", 9));
@@ -137,7 +137,7 @@ MainForm BuildMainForm(QWidget* window) {
     form.cmdSviluppa->setFont(DesignFont("Segoe UI Semibold", 9.75, 600));
     Place(form.cmdSviluppa, 90, 180, 1635, 495);
 
-    QGroupBox* textFrame = AddFrame(form.area, 6, 4260, 300, 3315, 5565);
+    QGroupBox* textFrame = AddFrame(form.designArea, 6, 4260, 300, 3315, 5565);
     form.txtLista = new QPlainTextEdit(textFrame);
     form.txtLista->setObjectName("txtLista");
     form.txtLista->setFont(DesignFont("Segoe UI", 12));
@@ -163,13 +163,13 @@ MainForm BuildMainForm(QWidget* window) {
                                 "ACQUIRE", "Acquisisci la Matrice");
     Place(form.cmdAcquire, 60, 150, 975, 315);
 
-    QGroupBox* statusFrame = AddFrame(form.area, 1, 180, 5880, 7395, 675);
+    QGroupBox* statusFrame = AddFrame(form.designArea, 1, 180, 5880, 7395, 675);
     form.lblStatus =
         AddLabel(statusFrame, "lblStatus", "", DesignFont("Segoe UI", 9.75), Qt::AlignHCenter);
     Place(form.lblStatus, 180, 240, 7035, 315);
 
     // Keys 1..49, then the commands in the order a user works through them.
-    QWidget* previous = form.keys[kHighestNumber];
+    QWidget* previous = form.cmdNumero[kHighestNumber];
     for (QWidget* next :
          std::initializer_list<QWidget*>{form.cmdSviluppa, form.cmdReset, form.txtLista,
                                          form.cmdAcquire, form.cmdClear, form.cmdVisualizza}) {

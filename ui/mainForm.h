@@ -18,9 +18,9 @@ class QWidget;
 namespace quorvex::ui {
 
 struct MainForm {
-    QWidget* area = nullptr;             // the designed area, of fixed size
-    std::array<QPushButton*, 50> keys{}; // keys 1..49
-    QButtonGroup* keyGroup = nullptr;    // the keys, each by its number
+    QWidget* designArea = nullptr;            // the designed area, of fixed size
+    std::array<QPushButton*, 50> cmdNumero{}; // keys 1..49
+    QButtonGroup* keyGroup = nullptr;         // the keys, each by its number
     QPlainTextEdit* txtLista = nullptr;
     QLabel* lblSito = nullptr;
     QLabel* lblStatus = nullptr;
