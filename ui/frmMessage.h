@@ -1,4 +1,5 @@
 #pragma once
+// The one modal dialog for every notice and question: a body of lines and up to three buttons.
 
 #include <QDialog>
 
