@@ -79,7 +79,7 @@ frmBuild::frmBuild(QWidget* owner) : QWidget(owner, Qt::Window) {
     auto* guarantee = new QHBoxLayout;
     guarantee->addWidget(new QLabel("at least"));
     guarantee->addWidget(spnAtLeast);
-    guarantee->addWidget(new QLabel("of them on one ticket whenever"));
+    guarantee->addWidget(Buddy("of them on one ticket whenever", spnDrawn));
     guarantee->addWidget(spnDrawn);
     guarantee->addWidget(new QLabel("are drawn"));
     guarantee->addStretch();

@@ -14,6 +14,7 @@
 #include <QFile>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
@@ -91,6 +92,12 @@ struct MainWindow {
             auto* edit = qobject_cast<QPlainTextEdit*>(child);
             QVERIFY2((!view || view->editTriggers() == QAbstractItemView::NoEditTriggers) &&
                          (!edit || edit->isReadOnly() || edit->objectName() == "txtLista"),
+                     qPrintable(child->objectName()));
+            // Every box to fill in has a caption, which Alt and its underlined letter reach.
+            const auto labels = opened->findChildren<QLabel*>();
+            QVERIFY2(!(qobject_cast<QAbstractSpinBox*>(child) || qobject_cast<QLineEdit*>(child)) ||
+                         std::any_of(labels.begin(), labels.end(),
+                                     [child](QLabel* label) { return label->buddy() == child; }),
                      qPrintable(child->objectName()));
             const QRect place(child->mapTo(opened, QPoint()), child->size());
             for (const QRect& other : placed) {

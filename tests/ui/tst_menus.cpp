@@ -36,6 +36,9 @@ private slots:
             menus << menu->text();
         }
         QCOMPARE(menus, (QStringList{"&File", "&Edit", "&Wheel", "&Help"}));
+        for (const char* off : {"mnuUndo", "mnuRedo", "mnuCut", "mnuCopyText"}) { // nothing yet
+            QVERIFY2(!Action(off)->isEnabled(), off);
+        }
         Box()->setFocus();
         QTest::keyClicks(Box(), "1 2 3");
         Button("cmdClear")->click();

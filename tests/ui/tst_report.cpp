@@ -53,6 +53,9 @@ private slots:
         // 4 or more on a ticket in a 5-of-49 game: 177 of the C(49, 5) draws.
         QCOMPARE(In<QTableWidget>(report, "tblChances")->item(3, 2)->text(), "10,773");
 
+        QVERIFY(In<QLabel>(report, "lblWarnings")->isHidden()); // nothing to warn of
+        // The first holes worth a look: 5 drawn without 5 on a ticket, the guarantee being 4.
+        QCOMPARE(In<QSpinBox>(report, "spnHoleBelow")->value(), 5);
         // Holes in the wheel's numbers, then in the keys picked, re-listed as the keys change.
         AskHoles(report, 4, 4);
         auto* holes = In<QPlainTextEdit>(report, "txtHoles");
