@@ -82,7 +82,7 @@ private slots:
         In<QSpinBox>(build, "spnDrawn")->setValue(5);
         buildButton->click();
         QVERIFY(In<QPushButton>(build, "cmdStop")->isEnabled());
-        QVERIFY(!In<QSpinBox>(build, "spnNumbers")->isEnabled());    // the goal holds while it runs
+        QVERIFY(!In<QSpinBox>(build, "spnNumbers")->isEnabled()); // the goal holds while it runs
         QTRY_VERIFY(In<QLabel>(build, "lblBest")->text().startsWith("Best so far: "));
         In<QPushButton>(build, "cmdStop")->click();
         QTRY_VERIFY(In<QPushButton>(build, "cmdUse")->isEnabled());
