@@ -7,9 +7,9 @@
 //   quorvex-bench MATRIX_FILE --report M
 //   quorvex-bench --build N K T M ... (wheel_builder_bench.cpp)
 
-#include "wheel_builder_bench.h"
 #include "operations.h"
 #include "report_output.h"
+#include "wheel_builder_bench.h"
 
 #include <algorithm>
 #include <chrono>
