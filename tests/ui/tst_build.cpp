@@ -20,8 +20,9 @@ private slots:
             Key(n)->click();
         }
         QWidget* build = Opened("mnuBuild", "frmBuild");
-        QCOMPARE(In<QSpinBox>(build, "spnNumbers")->value(), 8); // the keys picked
-        QVERIFY(!In<QCheckBox>(build, "chkStart")->isEnabled()); // no wheel is held
+        QCOMPARE(In<QSpinBox>(build, "spnNumbers")->value(), 8);  // the keys picked
+        QVERIFY(!In<QPushButton>(build, "cmdStop")->isEnabled()); // nothing to stop yet
+        QVERIFY(!In<QCheckBox>(build, "chkStart")->isEnabled());  // no wheel is held
         In<QSpinBox>(build, "spnPerTicket")->setValue(4);
         In<QSpinBox>(build, "spnDrawn")->setValue(3);
         In<QSpinBox>(build, "spnAtLeast")->setValue(3);

@@ -70,6 +70,7 @@ private slots:
 
         // A new wheel is counted afresh; a dropped one is said to be gone.
         Acquire("1 2\n3");
+        QCOMPARE(In<QTableWidget>(report, "tblChances")->rowCount(), 0); // until counted
         QTRY_COMPARE(In<QTableWidget>(report, "tblCoverage")->rowCount(), 3);
         QCOMPARE(holes->toPlainText(), QString()); // the last wheel's holes are gone
         QVERIFY(In<QLabel>(report, "lblStale")->isHidden());
@@ -216,6 +217,7 @@ private slots:
         AskHoles(report, 2, 2);
         QTRY_VERIFY(copy->isEnabled());
         AskHoles(report, 8, 3);
+        QVERIFY(In<QLabel>(report, "lblWork")->text().startsWith("Looking for draws of 8"));
         In<QPushButton>(report, "cmdCancel")->click();
         QTRY_COMPARE(In<QLabel>(report, "lblWork")->text(),
                      "Cancelled: the holes shown are the earlier ones, for draws of 2 without 2 "
