@@ -46,6 +46,7 @@ private slots:
         QCOMPARE(table->item(3, 3)->text(),
                  "20.0% \u2713"); // 1 of the 5 four-number draws is a hole
         QCOMPARE(table->item(3, 4)->text(), "80.0%");
+        QCOMPARE(table->item(4, 4)->text(), "100% \u2713"); // the one draw of all five
         QVERIFY(table->item(3, 3)->font().bold());
         QVERIFY(table->item(3, 3)->toolTip().startsWith("1 of the 5 draws of 4"));
         In<QCheckBox>(report, "chkCounts")->click();
@@ -71,6 +72,7 @@ private slots:
         // A new wheel is counted afresh; a dropped one is said to be gone.
         Acquire("1 2\n3");
         QCOMPARE(In<QTableWidget>(report, "tblChances")->rowCount(), 0); // until counted
+        QVERIFY(In<QLabel>(report, "lblWarnings")->text().contains("shorter than the longest"));
         QTRY_COMPARE(In<QTableWidget>(report, "tblCoverage")->rowCount(), 3);
         QCOMPARE(holes->toPlainText(), QString()); // the last wheel's holes are gone
         QVERIFY(In<QLabel>(report, "lblStale")->isHidden());
