@@ -82,6 +82,9 @@ private slots:
         Key(1)->click(); // keys do not bring back figures for a wheel no longer held
         QTest::qWait(200);
         QVERIFY(!In<QPushButton>(report, "cmdHoles")->isEnabled());
+        Acquire("1 2\n"); // a wheel again: the figures are its own
+        QVERIFY(In<QLabel>(report, "lblStale")->isHidden());
+        QTRY_VERIFY(In<QPushButton>(report, "cmdCancel")->isHidden()); // counted
     }
 
     void longCountsCanBeCancelled() {
