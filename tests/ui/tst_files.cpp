@@ -2,6 +2,7 @@
 // command line; the tickets saved, copied and printed; undo after VIEW.
 
 #include "main_window.h"
+#include "textFile.h"
 
 #include <QClipboard>
 #include <QMenuBar>
@@ -110,6 +111,8 @@ private slots:
     }
 
     void droppedFilesAreOpened() {
+        QCOMPARE(ui::ShortFileName("/a/" + QString(32, 'w')), QString(32, 'w')); // shown whole
+        QCOMPARE(ui::ShortFileName(QString(33, 'w')).size(), 32);
         const QString wheel = Write("wheel.txt", "1 2 3\n");
         auto drop = [this](QWidget* target, const QUrl& url) {
             QMimeData data;

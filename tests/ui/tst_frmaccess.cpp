@@ -129,6 +129,12 @@ private slots:
             const QImage picture = window->findChild<QLabel*>(counter)->grab().toImage();
             QCOMPARE(picture.pixelColor(1, 1), QColor(0xEB, 0xEB, 0xEB));
         }
+        for (QWidget* drawn : {window->findChild<QWidget*>("lblSito"), Box()->viewport()}) {
+            const QImage picture = drawn->grab().toImage(); // the link and the wheel are drawn
+            QImage blank = picture;
+            blank.fill(picture.pixel(0, 0));
+            QVERIFY(picture != blank);
+        }
     }
 
     // A key's colour, its description for screen readers, and both counters, click by click.
