@@ -96,6 +96,7 @@ private slots:
         QTRY_COMPARE(In<QLabel>(report, "lblWork")->text(),
                      "Cancelled: the figures shown are incomplete.");
         QVERIFY(In<QTableWidget>(report, "tblCoverage")->rowCount() == 0);
+        QCOMPARE(In<QLabel>(report, "lblGuarantees")->text(), "Not counted.");
         In<QPushButton>(report, "cmdRecount")->click();
         QVERIFY(In<QPushButton>(report, "cmdRecount")->isHidden());
 
