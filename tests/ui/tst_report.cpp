@@ -85,7 +85,8 @@ private slots:
         QVERIFY(!In<QPushButton>(report, "cmdHoles")->isEnabled());
         Acquire("1 2\n"); // a wheel again: the figures are its own
         QVERIFY(In<QLabel>(report, "lblStale")->isHidden());
-        QTRY_VERIFY(In<QPushButton>(report, "cmdCancel")->isHidden()); // counted
+        QTRY_VERIFY(In<QPushButton>(report, "cmdCancel")->isHidden() &&
+                    In<QProgressBar>(report, "barProgress")->isHidden()); // counted
     }
 
     void longCountsCanBeCancelled() {
