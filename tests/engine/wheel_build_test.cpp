@@ -93,6 +93,12 @@ TEST(WheelBuild, ReachesTheBoundWhereItIsTight) {
     }
 }
 
+// Stuck at one size, the search goes back to its smallest wheel and drops a
+// ticket: so 12 numbers, 6 a ticket, "4 if 5" take one ticket fewer than published.
+TEST(WheelBuild, GoesBelowThePublishedLottoWheel) {
+    EXPECT_EQ(Build({12, 6, 4, 5}, 1, 400'000).tickets.size(), 14u);
+}
+
 TEST(WheelBuild, TheSameSeedAndStepsGiveTheSameWheel) {
     const WheelGoal goal{11, 5, 3, 4};
     const BuildOutcome first = Build(goal, 42, 30000);
