@@ -27,6 +27,11 @@ TEST_F(EngineTest, CancelledWorkGivesNothing) {
     progress.Cancel();
     EXPECT_FALSE(ComputeCoverage(WheelSetsOf(gMatrixLines, 3), 1, progress));
     EXPECT_FALSE(FindHoles(WheelSetsOf(gMatrixLines, 3), 1, 1, 10, progress));
+    for (int drawn : {1, 3}) { // and work done to the end fills the bar, never past it
+        Progress whole;
+        ASSERT_TRUE(ComputeCoverage(WheelSetsOf(gMatrixLines, 3), drawn, whole));
+        EXPECT_DOUBLE_EQ(whole.Fraction(), 1.0);
+    }
 }
 
 // Published wheels reproduce the guarantee their sources state. The small
