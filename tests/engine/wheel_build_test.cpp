@@ -142,10 +142,11 @@ TEST(WheelBuild, StopKeepsTheBestWheelSoFar) {
     EXPECT_TRUE(shown > 0 && shown < 0.01) << shown;
 }
 
+// Among them a draw larger than the wheel ({5, 3, 2, 6}) and one larger than a game's.
 TEST(WheelBuild, RefusesGoalsThatCannotOrShouldNotBeBuilt) {
     const WheelGoal refused[] = {
-        {1, 1, 1, 1},  {50, 6, 3, 3},  {10, 11, 3, 3}, {10, 0, 1, 1}, {10, 4, 5, 5},
-        {10, 6, 4, 3}, {10, 6, 3, 11}, {12, 6, 3, 9},  {10, 6, 0, 3}, {49, 6, 3, 8},
+        {1, 1, 1, 1},   {50, 6, 3, 3}, {10, 11, 3, 3}, {10, 0, 1, 1}, {10, 4, 5, 5}, {10, 6, 4, 3},
+        {10, 6, 3, 11}, {12, 6, 3, 9}, {10, 6, 0, 3},  {49, 6, 3, 8}, {5, 3, 2, 6},
     };
     for (const WheelGoal& goal : refused) {
         EXPECT_NE(GoalProblem(goal), "")
