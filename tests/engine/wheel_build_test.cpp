@@ -114,9 +114,9 @@ TEST(WheelBuild, StartsFromAHeldWheelAndDropsTickets) {
     ExpectWheel(built.tickets, goal);
     EXPECT_EQ(built.tickets.size(), 12u); // the best known C(7,4,3)
 
-    EXPECT_NE(StartProblem(goal, {{1, 2, 3}}), "");    // a line of the wrong length
-    EXPECT_NE(StartProblem(goal, {{1, 2, 2, 3}}), ""); // a repeat
-    EXPECT_NE(StartProblem(goal, {{1, 2, 3, 8}}), ""); // a number outside 1..N
+    EXPECT_NE(StartProblem(goal, {{1, 2, 3, 4}, {1, 2, 3}}), ""); // a line of the wrong length
+    EXPECT_NE(StartProblem(goal, {{1, 2, 2, 3}}), "");            // a repeat
+    EXPECT_NE(StartProblem(goal, {{1, 2, 3, 8}}), "");            // a number outside 1..N
     EXPECT_NE(Build(goal, 1, 100, {{1, 2, 3}}).problem, "");
 }
 
