@@ -116,6 +116,7 @@ private slots:
         QCOMPARE(Accessible(Button("cmdClear"), QAccessible::Name), "Clear the text");
         CheckLaidOut(window);
         QCOMPARE(Label("lblSelezionati") + Label("lblBase"), "00");
+        QCOMPARE(Accessible(window->findChild<QLabel*>("lblBase")), "Base numbers: 0");
         QCOMPARE(Label("lblStatus"), "NO WHEEL IN MEMORY..!");
         // The widest status line there is in practice fits too.
         QString wheel;

@@ -86,7 +86,8 @@ private slots:
         Acquire("1 2\n"); // a wheel again: the figures are its own
         QVERIFY(In<QLabel>(report, "lblStale")->isHidden());
         QTRY_VERIFY(In<QPushButton>(report, "cmdCancel")->isHidden() &&
-                    In<QProgressBar>(report, "barProgress")->isHidden()); // counted
+                    In<QProgressBar>(report, "barProgress")->isHidden() &&
+                    In<QPushButton>(report, "cmdHoles")->isEnabled()); // counted
     }
 
     void longCountsCanBeCancelled() {
@@ -271,6 +272,7 @@ private slots:
             QVERIFY(QTest::qWaitForWindowExposed(opened));
             QVERIFY(QTest::qWaitForWindowActive(opened)); // in front, with the keyboard
             CheckLaidOut(opened);
+            QVERIFY(opened->windowTitle().endsWith("Quorvex"));
             if (each.keys.isEmpty()) {
                 In<QPushButton>(opened, "cmdClose")->click();
             } else {
