@@ -87,40 +87,46 @@ void frmAccess::UpdateActions() {
     }
 }
 
-void frmAccess::mnuReport_Click() {
-    if (!report) {
-        report = new frmReport(this);
-        connect(this, &frmAccess::wheelChanged, report, &frmReport::WheelChanged);
-        connect(this, &frmAccess::keysChanged, report, &frmReport::KeysChanged);
+namespace {
+
+// Makes the window on first asking, wired to the main one by `wire`, and brings it forward.
+template <class Window, class Wire>
+void OpenOnce(QPointer<Window>& held, QWidget* owner, Wire wire) {
+    if (!held) {
+        held = new Window(owner);
+        wire(held.data());
     }
-    Present(report);
+    Present(held);
+}
+
+} // namespace
+
+void frmAccess::mnuReport_Click() {
+    OpenOnce(report, this, [this](frmReport* opened) {
+        connect(this, &frmAccess::wheelChanged, opened, &frmReport::WheelChanged);
+        connect(this, &frmAccess::keysChanged, opened, &frmReport::KeysChanged);
+    });
 }
 
 void frmAccess::mnuDraw_Click() {
-    if (!draw) {
-        draw = new frmDraw(this);
-        connect(this, &frmAccess::systemChanged, draw, &frmDraw::SystemChanged);
-        connect(draw, &frmDraw::drawChecked, this, &frmAccess::DrawChecked);
-    }
-    Present(draw);
+    OpenOnce(draw, this, [this](frmDraw* opened) {
+        connect(this, &frmAccess::systemChanged, opened, &frmDraw::SystemChanged);
+        connect(opened, &frmDraw::drawChecked, this, &frmAccess::DrawChecked);
+    });
 }
 
 void frmAccess::mnuBuild_Click() {
-    if (!build) {
-        build = new frmBuild(this);
-        connect(this, &frmAccess::wheelChanged, build, &frmBuild::WheelChanged);
-        connect(build, &frmBuild::useWheel, this, &frmAccess::UseWheelText);
-    }
-    Present(build);
+    OpenOnce(build, this, [this](frmBuild* opened) {
+        connect(this, &frmAccess::wheelChanged, opened, &frmBuild::WheelChanged);
+        connect(opened, &frmBuild::useWheel, this, &frmAccess::UseWheelText);
+    });
 }
 
 void frmAccess::mnuTickets_Click() {
-    if (!tickets) {
-        tickets = new frmTickets(this);
-        connect(this, &frmAccess::systemChanged, tickets, &frmTickets::SystemChanged);
-        tickets->DrawChecked(lastDraw);
-    }
-    Present(tickets);
+    OpenOnce(tickets, this, [this](frmTickets* opened) {
+        connect(this, &frmAccess::systemChanged, opened, &frmTickets::SystemChanged);
+        opened->DrawChecked(lastDraw);
+    });
 }
 
 void frmAccess::DrawChecked(const std::vector<int>& drawn) {
