@@ -77,6 +77,7 @@ struct MainWindow {
                    qobject_cast<QProgressBar*>(w);
         };
         QList<QRect> placed;
+        const auto labels = opened->findChildren<QLabel*>();
         for (QWidget* child : opened->findChildren<QWidget*>()) {
             QWidget* above = child->parentWidget(); // the parts of a control are its own business
             while (above != opened && !isControl(above)) {
@@ -94,7 +95,6 @@ struct MainWindow {
                          (!edit || edit->isReadOnly() || edit->objectName() == "txtLista"),
                      qPrintable(child->objectName()));
             // Every box to fill in has a caption, which Alt and its underlined letter reach.
-            const auto labels = opened->findChildren<QLabel*>();
             QVERIFY2(!(qobject_cast<QAbstractSpinBox*>(child) || qobject_cast<QLineEdit*>(child)) ||
                          std::any_of(labels.begin(), labels.end(),
                                      [child](QLabel* label) { return label->buddy() == child; }),
