@@ -73,18 +73,13 @@ frmMessage::frmMessage(QWidget* owner) : QDialog(owner) {
     constexpr ButtonRow kRows[] = {{1700, 0}, {1000, 60}, {185, 70}};
     if (captions.size() >= 1 && captions.size() <= 3) {
         const ButtonRow row = kRows[captions.size() - 1];
-        QWidget* previous = nullptr;
-        int left = row.firstLeft;
+        int left = row.firstLeft; // made in order, so Tab goes left to right
         for (int i = 1; i <= captions.size(); ++i) {
             if (!cmdPulsante[i]) {
                 cmdPulsante[i] = CreateButton(i);
             }
             Place(cmdPulsante[i], left, kButtonBaseTop + h, kButtonWidth, kButtonHeight);
             cmdPulsante[i]->setText(captions[i - 1]);
-            if (previous) {
-                setTabOrder(previous, cmdPulsante[i]);
-            }
-            previous = cmdPulsante[i];
             left += kButtonWidth + row.gap;
         }
     }

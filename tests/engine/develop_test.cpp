@@ -10,6 +10,7 @@ namespace {
 
 const std::string kFourLines = "1 2 3\r\n1 2 4\r\n1 3 4\r\n2 3 4";
 const std::string kWell = "Well Done ..!";
+const std::string kWorkedListing = "05 10 20\r\n05 10 33\r\n05 20 33\r\n10 20 33\r\n";
 
 TEST_F(EngineTest, GenerateGivesItsNoticeAndListing) {
     const struct {
@@ -18,28 +19,13 @@ TEST_F(EngineTest, GenerateGivesItsNoticeAndListing) {
         std::vector<int> selected, base;
         std::string notice, listing;
     } examples[] = {
-        {"WorkedExample",
-         kFourLines,
-         {5, 20, 33},
-         {10},
-         kWell,
-         "05 10 20\r\n05 10 33\r\n05 20 33\r\n10 20 33\r\n"},
+        {"WorkedExample", kFourLines, {5, 20, 33}, {10}, kWell, kWorkedListing},
         // Base 40 takes the wheel's 1 although it is the highest key picked.
         {"BaseTakesTheLowest", "1\r\n2 3", {9, 7}, {40}, kWell, "07 09\r\n40\r\n"},
         {"AllBase", "1 2\r\n2 3", {}, {30, 7, 41}, kWell, "07 30\r\n30 41\r\n"},
         {"RepeatsKept", "1 1 2", {10}, {5}, kWell, "05 05 10\r\n"},
-        {"IdenticalLinesKept",
-         "1 2\r\n2 1\r\n1 2",
-         {1, 2},
-         {},
-         kWell,
-         "01 02\r\n01 02\r\n01 02\r\n"},
-        {"ShorterLineFirst",
-         "1 2 3\r\n1 2\r\n3",
-         {10, 20, 30},
-         {},
-         kWell,
-         "10 20\r\n10 20 30\r\n30\r\n"},
+        {"SameLinesKept", "1 2\r\n2 1\r\n1 2", {1, 2}, {}, kWell, "01 02\r\n01 02\r\n01 02\r\n"},
+        {"ShortFirst", "1 2 3\r\n1 2\r\n3", {10, 20, 30}, {}, kWell, "10 20\r\n10 20 30\r\n30\r\n"},
         {"OrdinalNotNumericLineOrder", "1 3\r\n2", {9, 10, 45}, {}, kWell, "09 45\r\n10\r\n"},
         {"NoMatrix", "", {1, 2, 3, 4}, {}, "Acquire the Matrix ..!", ""},
         {"InvalidMatrix", "1 3", {1, 2}, {}, "Acquire the Matrix ..!", ""},

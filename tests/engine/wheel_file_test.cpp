@@ -11,23 +11,21 @@ using namespace quorvex;
 
 namespace {
 
+// The text in UTF-16 after its byte-order mark, high byte first or last.
+std::string Utf16(std::string_view text, bool bigEndian) {
+    std::string bytes = bigEndian ? "\xFE\xFF" : "\xFF\xFE";
+    for (char c : text) {
+        bytes += bigEndian ? std::string{'\0', c} : std::string{c, '\0'};
+    }
+    return bytes;
+}
+
 TEST_F(EngineTest, EncodingsAndLineEndsReadAsOneWheel) {
     const std::string files[] = {
         "1 2\n2 3\n",
-        "\xEF\xBB\xBF"
-        "1 2\r\n2 3\r\n", // UTF-8 with a byte-order mark, CR LF
-        std::string("\xFF\xFE"
-                    "1\0 \0"
-                    "2\0\r\0\n\0"
-                    "2\0 \0"
-                    "3\0",
-                    18), // UTF-16 LE
-        std::string("\xFE\xFF\0"
-                    "1\0 \0"
-                    "2\0\n\0"
-                    "2\0 \0"
-                    "3",
-                    16), // UTF-16 BE
+        std::string("\xEF\xBB\xBF") + "1 2\r\n2 3\r\n", // UTF-8 with a byte-order mark, CR LF
+        Utf16("1 2\r\n2 3", false),
+        Utf16("1 2\n2 3", true),
     };
     for (const std::string& bytes : files) {
         const WheelFileText file = DecodeWheelText(bytes);
@@ -36,21 +34,13 @@ TEST_F(EngineTest, EncodingsAndLineEndsReadAsOneWheel) {
             << bytes;
     }
     // Latin-1: a no-break space, read as itself, then refused by ACQUIRE.
-    EXPECT_EQ(DecodeWheelText("1 2\n2\xA0"
-                              "3")
-                  .text,
-              "1 2\n2\xC2\xA0"
-              "3");
+    EXPECT_EQ(DecodeWheelText("1 2\n2\xA0 3").text, "1 2\n2\xC2\xA0 3");
     EXPECT_EQ(DecodeWheelText("1 \xF0\x9F\x98\x80").text, "1 \xF0\x9F\x98\x80"); // UTF-8, 4 bytes
     // Characters beyond the first 65536 come in pairs in UTF-16; half a pair is replaced.
     EXPECT_EQ(DecodeWheelText(std::string("\xFF\xFE\x3D\xD8\x00\xDE\x3D\xD8", 8)).text,
               "\xF0\x9F\x98\x80\xEF\xBF\xBD");
     EXPECT_EQ(DecodeWheelText(std::string("1 2\0 3", 6)).problem, "is not a text file");
-    EXPECT_EQ(DecodeWheelText(std::string("\xFF\xFE"
-                                          "1\0\0\0",
-                                          6))
-                  .problem,
-              "is not a text file");
+    EXPECT_EQ(DecodeWheelText(Utf16(std::string("1\0", 2), false)).problem, "is not a text file");
 }
 
 // Bytes that only look like UTF-8 (overlong forms, surrogates, values above

@@ -47,33 +47,30 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         }
         Check(table->cases[static_cast<std::size_t>(k)] == cases, "the coverage table");
     }
-    // Holes come in ascending order, as Cases lists the draws.
-    brute::Rows holes;
-    std::uint64_t count = 0;
-    for (const auto& draw : brute::Cases(n, m)) {
-        if (brute::Best(rows, brute::SetOf(draw)) < t && count++ < 5) {
-            holes.push_back(draw);
-        }
-    }
-    const auto found = FindHoles(wheel, m, t, 5, progress);
-    Check(found.has_value() && found->count == count, "how many holes");
-    Check(found->first == holes, "the first holes");
-
-    // The same holes in picked numbers, listed in their order.
+    // Holes come in ascending order, as Cases lists the draws; in picked numbers,
+    // in their own order.
     std::vector<Number> picks(49);
     std::iota(picks.begin(), picks.end(), Number{1});
     std::shuffle(picks.begin(), picks.end(), std::mt19937(size));
     picks.resize(static_cast<std::size_t>(n));
-    brute::Rows picked;
+    brute::Rows holes, picked;
+    std::uint64_t count = 0;
     for (auto draw : brute::Cases(n, m)) {
-        if (brute::Best(rows, brute::SetOf(draw)) < t) {
-            for (int& k : draw) {
-                k = picks[static_cast<std::size_t>(k - 1)];
-            }
-            std::sort(draw.begin(), draw.end());
-            picked.push_back(draw);
+        if (brute::Best(rows, brute::SetOf(draw)) >= t) {
+            continue;
         }
+        if (count++ < 5) {
+            holes.push_back(draw);
+        }
+        for (int& k : draw) {
+            k = picks[static_cast<std::size_t>(k - 1)];
+        }
+        std::sort(draw.begin(), draw.end());
+        picked.push_back(draw);
     }
+    const auto found = FindHoles(wheel, m, t, 5, progress);
+    Check(found.has_value() && found->count == count, "how many holes");
+    Check(found->first == holes, "the first holes");
     std::sort(picked.begin(), picked.end());
     picked.resize(std::min<std::size_t>(picked.size(), 5));
     Check(FindHoles(WheelSetsOf(lines, n, picks), m, t, 5, progress)->first == picked,

@@ -5,13 +5,16 @@
 #include "main_window.h"
 
 #include <QCheckBox>
+#include <QFileDialog>
 #include <QSpinBox>
+#include <QStandardPaths>
 
 using namespace quorvex;
 
 class tst_Build : public QObject, private MainWindow {
     Q_OBJECT
 private slots:
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
     void init() { Open(); }
     void cleanup() { Close(); }
 
@@ -20,9 +23,11 @@ private slots:
             Key(n)->click();
         }
         QWidget* build = Opened("mnuBuild", "frmBuild");
-        QCOMPARE(In<QSpinBox>(build, "spnNumbers")->value(), 8);  // the keys picked
-        QVERIFY(!In<QPushButton>(build, "cmdStop")->isEnabled()); // nothing to stop yet
-        QVERIFY(!In<QCheckBox>(build, "chkStart")->isEnabled());  // no wheel is held
+        QCOMPARE(In<QSpinBox>(build, "spnNumbers")->value(), 8);   // the keys picked
+        for (const char* off : {"cmdStop", "cmdUse", "cmdSave"}) { // nothing to stop, use or save
+            QVERIFY2(!In<QPushButton>(build, off)->isEnabled(), off);
+        }
+        QVERIFY(!In<QCheckBox>(build, "chkStart")->isEnabled()); // no wheel is held
         In<QSpinBox>(build, "spnPerTicket")->setValue(4);
         In<QSpinBox>(build, "spnDrawn")->setValue(3);
         In<QSpinBox>(build, "spnAtLeast")->setValue(3);
@@ -40,6 +45,16 @@ private slots:
         QVERIFY(wheel->toPlainText().count('\n') == 14 && QFontInfo(wheel->font()).fixedPitch());
         QVERIFY(wheel->isReadOnly() && wheel->textCursor().position() == 0); // from the first
         QCOMPARE(In<QSpinBox>(build, "spnSeconds")->text(), "10 s");
+        QTemporaryDir folder; // Save wheel... writes what is shown, under a name for its goal
+        ModalAnswerer save(1, [&](QDialog* dialog) {
+            auto* files = qobject_cast<QFileDialog*>(dialog);
+            QCOMPARE(files->selectedFiles().value(0).section('/', -1), "wheel-8-4-3if3.txt");
+            files->selectFile(folder.filePath("mine"));
+            QMetaObject::invokeMethod(files, "accept");
+        });
+        In<QPushButton>(build, "cmdSave")->click();
+        QFile saved(folder.filePath("mine.txt"));
+        QVERIFY(saved.open(QIODevice::ReadOnly) && saved.readAll() == wheel->toPlainText());
 
         In<QPushButton>(build, "cmdUse")->click();
         QCOMPARE(Label("lblStatus"), "IN MEMORY: 8 NUMBERS - IN 14 LINES");
@@ -59,22 +74,20 @@ private slots:
         auto* problem = In<QLabel>(build, "lblProblem");
         QVERIFY(buildButton->isEnabled());
         In<QSpinBox>(build, "spnPerTicket")->setValue(11); // k > N
-        QVERIFY(!buildButton->isEnabled());
-        QVERIFY(problem->isVisible());
+        QVERIFY(!buildButton->isEnabled() && problem->isVisible());
         QVERIFY(problem->text().contains("the wheel has only 10"));
         In<QSpinBox>(build, "spnPerTicket")->setValue(5);
         In<QSpinBox>(build, "spnAtLeast")->setValue(5);
         In<QSpinBox>(build, "spnDrawn")->setValue(5);
-        QVERIFY(buildButton->isEnabled());
-        QVERIFY(!problem->isVisible());
+        QVERIFY(buildButton->isEnabled() && !problem->isVisible());
 
         // A held wheel whose lines are not k long cannot start the search.
         Acquire("1 2 3\n4 5 6 7 8 9 10\n");
         auto* start = In<QCheckBox>(build, "chkStart");
         QVERIFY(start->isEnabled());
         start->setChecked(true);
-        QVERIFY(!buildButton->isEnabled());
-        QVERIFY(problem->text().contains("only start from lines of 5 numbers"));
+        QVERIFY(!buildButton->isEnabled() &&
+                problem->text().contains("only start from lines of 5 numbers"));
 
         // Stop keeps the best wheel found so far.
         start->setChecked(false);

@@ -112,6 +112,9 @@ private slots:
         QCOMPARE(window->grab().size(), size * scale);
         QCOMPARE(window->windowTitle(), QString::fromUtf8(" Quorvex\u00ae - by Velmora"));
         QVERIFY(!window->windowIcon().isNull());
+        const QPoint offCentre =
+            window->frameGeometry().center() - window->screen()->availableGeometry().center();
+        QVERIFY(offCentre.manhattanLength() <= 4); // opened in the middle of the screen
         // The clear button is read out by what it does, not its glyph.
         QCOMPARE(Accessible(Button("cmdClear"), QAccessible::Name), "Clear the text");
         CheckLaidOut(window);

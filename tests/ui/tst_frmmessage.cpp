@@ -52,7 +52,8 @@ private slots:
                 }
                 firstButtonFocused =
                     dialog->focusWidget() == dialog->findChild<QPushButton*>("cmdPulsante1");
-                QVERIFY(!dialog->windowIcon().isNull());
+                QVERIFY(!dialog->windowIcon().isNull() &&
+                        dialog->windowTitle().contains("Quorvex"));
                 QCOMPARE(dialog->findChild<QLabel*>("Image")->geometry(), QRect(72, 14, 190, 36));
             });
             QCOMPARE(ShowMessage(nullptr, layout.body, layout.buttons), 1);
