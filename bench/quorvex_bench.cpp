@@ -7,6 +7,7 @@
 //   quorvex-bench MATRIX_FILE --report M
 //   quorvex-bench --build N K T M ... (wheel_builder_bench.cpp)
 
+#include "application_state.h"
 #include "operations.h"
 #include "report_output.h"
 #include "wheel_builder_bench.h"

@@ -19,20 +19,4 @@ std::size_t gSystemLineCount = 0;
 std::vector<Number> gSystemPicks;
 int gSystemBaseCount = 0;
 
-void ResetApplicationState() {
-    gMessageText.clear();
-    gMessageButtons.clear();
-    gMessageResult = 0;
-    gKeyState.fill(kFree);
-    gSelectedCount = 0;
-    gKeyColor = 0;
-    gMatrixLines.clear();
-    gMatrixNumberCount = 0;
-    gMatrixLineCount = 0;
-    gSystemLines.clear();
-    gSystemLineCount = 0;
-    gSystemPicks.clear();
-    gSystemBaseCount = 0;
-}
-
 } // namespace quorvex

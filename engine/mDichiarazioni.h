@@ -40,7 +40,4 @@ extern std::size_t gSystemLineCount;
 extern std::vector<Number> gSystemPicks;
 extern int gSystemBaseCount;
 
-// Puts every variable back to its start-up value.
-void ResetApplicationState();
-
 } // namespace quorvex

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "application_state.h"
 #include "operations.h"
 
 #include <gtest/gtest.h>

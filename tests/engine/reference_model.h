@@ -1,8 +1,8 @@
 #pragma once
 // What the user should see, worked out the plainest way: the program's state
 // and each operation's outcome, from the rules as a user reads them. The
-// model test and the fuzz target give the engine and this model the same
-// actions and require the same outcomes.
+// engine's fuzz target gives the engine and this model the same
+// actions and requires the same outcomes.
 
 #include "operations.h"
 

@@ -9,6 +9,7 @@
 // thirteen, so that the picks often match the wheel.
 
 #include "../engine/reference_model.h"
+#include "application_state.h"
 #include "fuzz_check.h"
 
 #include <cstdint>

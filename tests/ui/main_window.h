@@ -3,6 +3,7 @@
 // widget tree, clicked as a user would. Every test starts from the state the
 // program starts with.
 
+#include "application_state.h"
 #include "frmAccess.h"
 #include "modalAnswerer.h"
 #include "operations.h"

@@ -96,8 +96,7 @@ private slots:
                  " 1: 03 06 09 12 15 18 21 24 27 30 33 36 39");
         QCOMPARE(list->currentIndex().row(), 0);
         QVERIFY(!list->model()->index(0, 0).data(Qt::ToolTipRole).isValid());
-        QVERIFY(!list->wordWrap());
-        QVERIFY(QFontInfo(list->font()).fixedPitch());
+        QVERIFY(!list->wordWrap() && QFontInfo(list->font()).fixedPitch());
         QVERIFY(list->viewport()->height() >= 20 * list->sizeHintForRow(0)); // a screenful
 
         // It follows GENERATE, and marks the last draw checked.
