@@ -4,6 +4,7 @@
 // engine's fuzz target, whose kept sessions every test run replays.
 
 #include "engine_fixture.h"
+#include "utf8.h"
 
 using namespace quorvex;
 
@@ -120,23 +121,14 @@ TEST_F(EngineTest, OtherTextsAreRefusedWithTheirReason) {
 // A notice names the characters a reader could not see between its quotes, and
 // shows their visible neighbours as typed.
 TEST(QuoteToken, NamesBlanksAndControlsOnly) {
-    const auto utf8 = [](char32_t c) {
-        const int extra = c < 0x80 ? 0 : c < 0x800 ? 1 : 2;
-        std::string s(
-            1, static_cast<char>(extra == 0 ? c : (0xFF00 >> (extra + 1)) | (c >> (6 * extra))));
-        for (int i = extra - 1; i >= 0; --i) {
-            s += static_cast<char>(0x80 | ((c >> (6 * i)) & 0x3F));
-        }
-        return s;
-    };
     for (char32_t c :
          {0x20, 0x7F, 0xA0, 0x2000, 0x200F, 0x2028, 0x202F, 0x205F, 0x206F, 0x3000, 0xFEFF}) {
         char named[16];
         std::snprintf(named, sizeof named, "\"U+%04X\"", static_cast<unsigned>(c));
-        EXPECT_EQ(QuoteToken(utf8(c)), named);
+        EXPECT_EQ(QuoteToken(Utf8(c)), named);
     }
     for (char32_t c : {0x21, 0x7E, 0xA1, 0x1FFF, 0x2010, 0x2027, 0x2030, 0x205E, 0x2070, 0x2FFF,
                        0x3001, 0xFEFE, 0xFF10}) {
-        EXPECT_EQ(QuoteToken(utf8(c)), '"' + utf8(c) + '"') << static_cast<unsigned>(c);
+        EXPECT_EQ(QuoteToken(Utf8(c)), '"' + Utf8(c) + '"') << static_cast<unsigned>(c);
     }
 }

@@ -2,6 +2,7 @@
 // comes back unchanged less its byte-order mark, UTF-16 as decoded here unit
 // by unit, anything else byte for byte as Latin-1.
 
+#include "../engine/utf8.h"
 #include "fuzz_check.h"
 #include "wheel_file.h"
 
@@ -13,18 +14,6 @@
 using namespace quorvex;
 
 namespace {
-
-void Put(std::string& out, char32_t c) {
-    if (c < 0x80) {
-        out += static_cast<char>(c);
-        return;
-    }
-    const int extra = c < 0x800 ? 1 : c < 0x10000 ? 2 : 3;
-    out += static_cast<char>((0xFF00 >> (extra + 1)) | (c >> (6 * extra)));
-    for (int i = extra - 1; i >= 0; --i) {
-        out += static_cast<char>(0x80 | ((c >> (6 * i)) & 0x3F));
-    }
-}
 
 // Decodes every character and checks its value, rather than its bytes' shapes.
 bool ValidUtf8(std::string_view s) {
@@ -75,14 +64,14 @@ WheelFileText Model(std::string_view bytes) {
             }
             const bool high = u >= 0xD800 && u < 0xDC00;
             if (high && i + 1 < units.size() && units[i + 1] >= 0xDC00 && units[i + 1] < 0xE000) {
-                Put(out.text, 0x10000 + ((u - 0xD800) << 10) + (units[i + 1] - 0xDC00));
+                out.text += Utf8(0x10000 + ((u - 0xD800) << 10) + (units[i + 1] - 0xDC00));
                 ++i;
             } else {
-                Put(out.text, u >= 0xD800 && u < 0xE000 ? 0xFFFD : u);
+                out.text += Utf8(u >= 0xD800 && u < 0xE000 ? 0xFFFD : u);
             }
         }
         if (bytes.size() % 2 != 0) {
-            Put(out.text, 0xFFFD);
+            out.text += Utf8(0xFFFD);
         }
         return out;
     }
@@ -96,7 +85,7 @@ WheelFileText Model(std::string_view bytes) {
         return {std::string(bytes), {}};
     }
     for (char c : bytes) {
-        Put(out.text, static_cast<unsigned char>(c));
+        out.text += Utf8(static_cast<unsigned char>(c));
     }
     return out;
 }

@@ -80,6 +80,7 @@ private slots:
         In<QSpinBox>(build, "spnAtLeast")->setValue(5);
         In<QSpinBox>(build, "spnDrawn")->setValue(5);
         QVERIFY(buildButton->isEnabled() && !problem->isVisible());
+        QVERIFY(!In<QPushButton>(build, "cmdBestKnown")->isEnabled()); // none known for k = 5
 
         // A held wheel whose lines are not k long cannot start the search.
         Acquire("1 2 3\n4 5 6 7 8 9 10\n");
@@ -92,6 +93,7 @@ private slots:
         // Stop keeps the best wheel found so far.
         start->setChecked(false);
         In<QSpinBox>(build, "spnNumbers")->setValue(20);
+        QVERIFY(!start->isEnabled()); // the wheel held has 10 numbers, not 20
         In<QSpinBox>(build, "spnPerTicket")->setValue(6);
         In<QSpinBox>(build, "spnDrawn")->setValue(5);
         buildButton->click();
