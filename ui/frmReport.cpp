@@ -293,7 +293,6 @@ void frmReport::WorkFinished(bool completed) {
                                      .arg(holesShown->t)
                                : QString("Cancelled: no holes are listed.");
     }
-    listingHoles = false;
     lblWork->setText(completed ? QString() : cancelled);
     if (!table) {
         lblGuarantees->setText("Not counted.");

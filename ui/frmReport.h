@@ -58,9 +58,9 @@ private:
     WheelProfile profile;
     std::optional<CoverageTable> table;
     bool stale = false;
-    bool holesAsked = false; // holes were listed (or are being): they follow the keys
-    int wantedDrawn = 6;     // the player's draw, held down while the wheel is smaller
-    bool listingHoles = false;
+    bool holesAsked = false;   // holes were listed (or are being): they follow the keys
+    int wantedDrawn = 6;       // the player's draw, held down while the wheel is smaller
+    bool listingHoles = false; // the work under way lists holes (else it counts)
     struct HolesShown {
         int m = 0, t = 0;
         std::uint64_t count = 0;

@@ -83,7 +83,7 @@ private slots:
         QVERIFY(!In<QPushButton>(build, "cmdBestKnown")->isEnabled()); // none known for k = 5
 
         // A held wheel whose lines are not k long cannot start the search.
-        Acquire("1 2 3\n4 5 6 7 8 9 10\n");
+        Acquire("1 2 3 4 5\n6 7 8 9 10 1\n");
         auto* start = In<QCheckBox>(build, "chkStart");
         QVERIFY(start->isEnabled());
         start->setChecked(true);
