@@ -107,6 +107,7 @@ frmBuild::frmBuild(QWidget* owner) : QWidget(owner, Qt::Window) {
     run->addWidget(cmdStop);
     run->addWidget(barProgress, 1);
     run->addWidget(lblBest);
+    run->addStretch(); // the buttons keep their width while the bar is hidden
 
     lblResult = WrappingLabel("lblResult");
     txtWheel = new QPlainTextEdit;
@@ -149,8 +150,7 @@ frmBuild::frmBuild(QWidget* owner) : QWidget(owner, Qt::Window) {
     connect(cmdSave, &QPushButton::clicked, this, &frmBuild::cmdSave_Click);
     connect(cmdBestKnown, &QPushButton::clicked, this, &frmBuild::cmdBestKnown_Click);
 
-    ShowWork(false);
-    WheelChanged();
+    WheelChanged(); // which shows the work as not running
 }
 
 WheelGoal frmBuild::Goal() const {

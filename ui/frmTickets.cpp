@@ -12,7 +12,7 @@
 #include <QStyledItemDelegate>
 #include <QVBoxLayout>
 
-#include <bitset>
+#include <algorithm>
 
 namespace quorvex::ui {
 
@@ -34,12 +34,7 @@ public:
         QStyle* style = item.widget->style();
         style->drawControl(QStyle::CE_ItemViewItem, &item, painter, item.widget);
 
-        std::bitset<kHighestNumber + 1> drawn;
-        for (int n : model_->Draw()) {
-            if (n <= kHighestNumber) {
-                drawn[static_cast<std::size_t>(n)] = true;
-            }
-        }
+        const std::vector<int>& drawn = model_->Draw(); // twenty numbers at most
         const QRect area = style->subElementRect(QStyle::SE_ItemViewItemText, &item, item.widget);
         const int cell = QFontMetrics(item.font).horizontalAdvance(' ');
         const int left = area.left() + style->pixelMetric(QStyle::PM_FocusFrameHMargin) + 1;
@@ -58,7 +53,8 @@ public:
             const int column = end - static_cast<int>(piece.size());
             const QRect box(left + column * cell, area.top(), static_cast<int>(piece.size()) * cell,
                             area.height());
-            const bool hit = at > 0 && drawn[static_cast<std::size_t>(piece.toInt())];
+            const bool hit =
+                at > 0 && std::find(drawn.begin(), drawn.end(), piece.toInt()) != drawn.end();
             if (hit) {
                 painter->fillRect(box.adjusted(-1, 1, 1, -1), QColor(0xff, 0xe0, 0x66));
             }
