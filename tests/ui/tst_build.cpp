@@ -88,7 +88,7 @@ private slots:
         QVERIFY(start->isEnabled());
         start->setChecked(true);
         QVERIFY(!buildButton->isEnabled() &&
-                problem->text().contains("only start from lines of 5 numbers"));
+                problem->text().startsWith("Line 2 of the held wheel does not hold 5"));
 
         // Stop keeps the best wheel found so far.
         start->setChecked(false);

@@ -233,8 +233,7 @@ private slots:
         QLabel* link = window->findChild<QLabel*>("lblSito");
         QTest::mouseClick(link, Qt::LeftButton);
         QDesktopServices::unsetUrlHandler("https");
-        QCOMPARE(catcher.opened.size(), 1);
-        QCOMPARE(catcher.opened[0].toString(), link->text() + "/");
+        QCOMPARE(catcher.opened, QList<QUrl>{QUrl(link->text() + "/")});
         QCOMPARE(Label("lblStatus"), "NO WHEEL IN MEMORY..!");
     }
 

@@ -128,6 +128,7 @@ private slots:
         const QStringList best = In<QTextBrowser>(draw, "txtBest")->toPlainText().split('\n');
         QCOMPARE(best.filter(QRegularExpression("^ +(1: 05 06 07|2: 06 07 08)$")).size(), 2);
         QCOMPARE(best.first(), "Tickets with 2 hits:"); // all of them, not "the first"
+        QCOMPARE(In<QTextBrowser>(draw, "txtBest")->toHtml().count("font-weight:700"), 4); // 06 07
 
         // A refused entry takes the last result away and is selected for mending.
         const QString bad[][3] = {{"8 x7", "\"x7\" is not a number 1-90", "x7"},
