@@ -8,12 +8,15 @@ namespace quorvex {
 
 namespace {
 
+// What separates the figures of a line and pads it.
+constexpr std::string_view kBlanks = " \t\r";
+
 std::string_view Trimmed(std::string_view text) {
-    const auto first = text.find_first_not_of(" \t\r");
+    const auto first = text.find_first_not_of(kBlanks);
     if (first == std::string_view::npos) {
         return {};
     }
-    return text.substr(first, text.find_last_not_of(" \t\r") - first + 1);
+    return text.substr(first, text.find_last_not_of(kBlanks) - first + 1);
 }
 
 // The whole numbers of `text`, separated by blanks; nothing when anything else is there.
@@ -22,7 +25,7 @@ std::optional<std::vector<std::uint64_t>> Numbers(std::string_view text) {
     const char* at = text.data();
     const char* end = text.data() + text.size();
     while (true) {
-        while (at < end && (*at == ' ' || *at == '\t' || *at == '\r')) {
+        while (at < end && kBlanks.find(*at) != std::string_view::npos) {
             ++at;
         }
         if (at == end) {
@@ -30,8 +33,7 @@ std::optional<std::vector<std::uint64_t>> Numbers(std::string_view text) {
         }
         std::uint64_t n = 0;
         const auto [next, error] = std::from_chars(at, end, n);
-        if (error != std::errc() ||
-            (next < end && *next != ' ' && *next != '\t' && *next != '\r')) {
+        if (error != std::errc() || (next < end && kBlanks.find(*next) == std::string_view::npos)) {
             return std::nullopt;
         }
         numbers.push_back(n);

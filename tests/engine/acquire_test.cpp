@@ -54,7 +54,7 @@ TEST_F(EngineTest, OtherTextsAreRefusedWithTheirReason) {
         {"Fifty", "1 2 3 50", "line 1: \"50\" is not a number 1-49"},
         {"Zero", "1 0", "line 1: \"0\" is not a number 1-49"},
         {"Letters", "1 2\r\n\r\n2 7a", "line 3: \"7a\" is not a number 1-49"},
-        {"FirstOnTheNextLine", "1 2\nx1 3", "line 2: \"x1\" is not a number 1-49"},
+        {"FirstOnTheNextLine", "\n1 2\nx1 3", "line 3: \"x1\" is not a number 1-49"},
         {"FirstAfterCrLf", "1 2\r\n\r\n50 3", "line 3: \"50\" is not a number 1-49"},
         {"Negative", "1 -2", "line 1: \"-2\" is not a number 1-49"},
         {"HugeNumber", "1 " + std::string(1000, '9'), "line 1: \"999999...\" is not a number 1-49"},

@@ -180,7 +180,7 @@ TEST(WheelLibrary, ReadsEntriesAndLeavesOutTheBadOnes) {
     const WheelLibrary library =
         ParseWheelLibrary("# comment\n"
                           "wheel 5 4 3 3 4 | Source A | Credit A\n"
-                          "1 2 3 4\n1 2 3 5\n1 2 4 5\n1 3 4 5\n"
+                          "1 2 3 4\n1 2 3 5\n1 2 4 5\n1 3 4 5\r\n"
                           "size 5 4 3 3 5 | Source B | larger, so not the best\n"
                           "wheel 6 4 3 3 2 | Bad | one ticket too few\n"
                           "1 2 3 4\n"
