@@ -35,7 +35,6 @@ private slots:
             QSize client;
             QRect label;
             int widestLine = 0;
-            bool firstButtonFocused = false;
             ModalAnswerer answer(1, [&](QDialog* dialog) {
                 client = dialog->size();
                 auto* message = dialog->findChild<QLabel*>("lblMessage");
@@ -50,8 +49,9 @@ private slots:
                         tops << b->y();
                     }
                 }
-                firstButtonFocused =
-                    dialog->focusWidget() == dialog->findChild<QPushButton*>("cmdPulsante1");
+                auto* first = dialog->findChild<QPushButton*>("cmdPulsante1");
+                QCOMPARE(dialog->focusWidget(), first);
+                QVERIFY(!(first->text() + first->accessibleName()).isEmpty()); // a name to read
                 QVERIFY(!dialog->windowIcon().isNull() &&
                         dialog->windowTitle().contains("Quorvex"));
                 QCOMPARE(dialog->findChild<QLabel*>("Image")->geometry(), QRect(72, 14, 190, 36));
@@ -66,7 +66,6 @@ private slots:
             QCOMPARE(lefts, layout.buttonLefts);
             QCOMPARE(tops, QList<int>(lefts.size(), layout.buttonTop));
             QCOMPARE(answer.captions, layout.captions);
-            QVERIFY(firstButtonFocused);
         }
     }
 
