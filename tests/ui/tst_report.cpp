@@ -1,6 +1,7 @@
 // The wheel report and the draw check as a user meets them: opened from the
 // Wheel menu, following the main window, cancelled, refusing bad entries.
 
+#include "frmTickets.h"
 #include "main_window.h"
 #include "reportTables.h"
 
@@ -146,6 +147,8 @@ private slots:
             QVERIFY(In<QTextBrowser>(draw, "txtBest")->toPlainText().isEmpty());
             QCOMPARE(entry->selectedText(), selected);
         }
+        // The last entry was refused: the tickets window marks no draw.
+        QVERIFY(Opened("mnuTickets", "frmTickets")->findChild<ui::TicketsModel*>()->Draw().empty());
         entry->setText("6 7 90"); // 90 is a ball of some game, on no ticket here
         In<QPushButton>(draw, "cmdCheck")->click();
         QCOMPARE(hits->item(0, 0)->text() + hits->item(0, 1)->text(), "22");
@@ -269,8 +272,8 @@ private slots:
                        {"mnuAbout", "frmAbout", QKeySequence(Qt::Key_Escape)}};
         for (const auto& each : windows) {
             QWidget* opened = Opened(each.action, each.name);
-            QVERIFY(QTest::qWaitForWindowExposed(opened));
-            QVERIFY(QTest::qWaitForWindowActive(opened)); // in front, with the keyboard
+            // In front, with the keyboard.
+            QVERIFY(QTest::qWaitForWindowExposed(opened) && QTest::qWaitForWindowActive(opened));
             CheckLaidOut(opened);
             QVERIFY(opened->windowTitle().endsWith("Quorvex"));
             if (each.keys.isEmpty()) {
