@@ -28,13 +28,8 @@ TEST_F(EngineTest, WheelsAreHeldWithTheirCounts) {
         {"ManyLeadingZeros", "0000000000000000000000000007 1 2 3 4 5 6",
          "IN MEMORY: 7 NUMBERS - IN 1 LINES"},
         {"AllFortyNine",
-         [] {
-             std::string text;
-             for (int n = 49; n >= 1; --n) {
-                 text += std::to_string(n) + (n % 7 == 1 ? "\r\n" : " ");
-             }
-             return text;
-         }(),
+         "49 48 47 46 45 44 43\r\n42 41 40 39 38 37 36\r\n35 34 33 32 31 30 29\r\n28 27 26 25 24 "
+         "23 22\r\n21 20 19 18 17 16 15\r\n14 13 12 11 10 9 8\r\n7 6 5 4 3 2 1\r\n",
          "IN MEMORY: 49 NUMBERS - IN 7 LINES"},
     };
     for (const Example& wheel : wheels) {

@@ -227,6 +227,9 @@ private slots:
         });
         Action("mnuPrint")->trigger();
         QCOMPARE(previewed, pages);
+        printer.setOutputFileName(folder.filePath("no/such/folder.pdf")); // a failure is said
+        ModalAnswerer cannot(1);
+        QVERIFY(!window->PrintTickets(&printer) && cannot.text.startsWith("Cannot print the"));
     }
 
     void viewAndClearCanBeUndone() {

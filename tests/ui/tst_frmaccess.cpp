@@ -212,16 +212,13 @@ private slots:
             QCOMPARE(no.text, "Are you sure you want to exit?");
             QCOMPARE(no.captions, (QStringList{"NO", "YES"}));
         }
-        QVERIFY(window->isVisible());
-        QCOMPARE(Label("lblSelezionati"), "1");
+        QVERIFY(window->isVisible() && Label("lblSelezionati") == "1");
 
         // YES: the report and draw windows go with the main window.
         Acquire("1 2");
         QWidgetList others{Opened("mnuReport", "frmReport"), Opened("mnuDraw", "frmDraw")};
         ModalAnswerer yes(2);
-        QVERIFY(window->close());
-        QCOMPARE(yes.seen, 1);
-        QVERIFY(!window->isVisible());
+        QVERIFY(window->close() && yes.seen == 1 && !window->isVisible());
         for (QWidget* other : others) {
             QVERIFY(other && !other->isVisible());
         }

@@ -70,6 +70,8 @@ private slots:
         QTRY_COMPARE(holes->toPlainText(), "20 30 40 49\n");
         const QString mapping = In<QLabel>(report, "lblMapping")->text();
         QVERIFY(mapping.endsWith("1\u219210  2\u219220  3\u219230  4\u219240  5\u219249"));
+        Button("cmdReset")->click(); // and back in the wheel's own numbers after RESET
+        QTRY_COMPARE(holes->toPlainText(), "02 03 04 05\n");
 
         // A new wheel is counted afresh; a dropped one is said to be gone.
         Acquire("1 2\n3");
