@@ -98,6 +98,7 @@ private slots:
         In<QSpinBox>(build, "spnDrawn")->setValue(5);
         buildButton->click();
         QVERIFY(In<QPushButton>(build, "cmdStop")->isEnabled());
+        QCOMPARE(In<QLabel>(build, "lblBest")->text(), "Searching..."); // until the first wheel
         QVERIFY(!In<QSpinBox>(build, "spnNumbers")->isEnabled()); // the goal holds while it runs
         QTRY_VERIFY(In<QLabel>(build, "lblBest")->text().startsWith("Best so far: "));
         In<QPushButton>(build, "cmdStop")->click();
