@@ -163,7 +163,6 @@ void frmAccess::ReplaceText(const QString& text) {
     cursor.select(QTextCursor::Document);
     cursor.insertText(text);
     cursor.endEditBlock();
-    txtLista->setTextCursor(cursor);
 }
 
 void frmAccess::cmdClear_Click() {

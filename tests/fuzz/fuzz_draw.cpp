@@ -28,8 +28,7 @@ std::vector<int> PlainReading(const std::string& text, bool& ok) {
         if (token.empty()) {
             return;
         }
-        const bool digits =
-            std::all_of(token.begin(), token.end(), [](char c) { return c >= '0' && c <= '9'; });
+        const bool digits = token.find_first_not_of("0123456789") == std::string::npos;
         const auto first = token.find_first_not_of('0');
         const std::string value = first == std::string::npos ? "0" : token.substr(first);
         const int n = digits && value.size() <= 2 ? std::stoi(value) : 1000;

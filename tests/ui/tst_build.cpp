@@ -28,7 +28,8 @@ private slots:
             QVERIFY2(!In<QPushButton>(build, off)->isEnabled(), off);
         }
         QVERIFY(!In<QCheckBox>(build, "chkStart")->isEnabled()); // no wheel is held
-        In<QSpinBox>(build, "spnPerTicket")->setValue(4);
+        In<QSpinBox>(build, "spnPerTicket")->setValue(4);        // C(8,4,3) serves "3 if 4" too:
+        QVERIFY(In<QPushButton>(build, "cmdBestKnown")->isEnabled());
         In<QSpinBox>(build, "spnDrawn")->setValue(3);
         In<QSpinBox>(build, "spnAtLeast")->setValue(3);
         const QString bounds = In<QLabel>(build, "lblBounds")->text();

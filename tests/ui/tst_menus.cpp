@@ -185,6 +185,7 @@ private slots:
         });
         Action("mnuSave")->trigger();
         QCOMPARE(startedIn, QDir(saved.path()).absolutePath());
+        QVERIFY(!QFile::remove(".txt")); // cancelled: nothing is saved (nor left behind)
     }
 };
 

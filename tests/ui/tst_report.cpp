@@ -106,6 +106,7 @@ private slots:
                      "Cancelled: the figures shown are incomplete.");
         QVERIFY(In<QTableWidget>(report, "tblCoverage")->rowCount() == 0);
         QCOMPARE(In<QLabel>(report, "lblGuarantees")->text(), "Not counted.");
+        QVERIFY(In<QPushButton>(report, "cmdRecount")->isVisible()); // offered after a cancel
         In<QPushButton>(report, "cmdRecount")->click();
         QVERIFY(In<QPushButton>(report, "cmdRecount")->isHidden());
 
@@ -185,6 +186,7 @@ private slots:
         QTRY_VERIFY(chances->rowCount() > 3);
         for (int balls : {12, 20, 49, 90}) {
             In<QSpinBox>(report, "spnBalls")->setValue(balls);
+            QVERIFY(balls != 12 || chances->item(0, 2)->text() == "1.0"); // every draw hits
             for (int row = 0; row < chances->rowCount(); ++row) {
                 const QString oneIn = chances->item(row, 2)->text();
                 QVERIFY2(!oneIn.isEmpty(), "no empty row");
