@@ -31,7 +31,7 @@ bool KeepsGuarantee(const std::vector<Ticket>& tickets, const WheelGoal& goal) {
 }
 
 // What a built wheel must be whatever the goal: tickets of k distinct numbers
-// 1..N, no two alike, every number used, the guarantee kept.
+// 1..N, no two alike, in order, every number used, the guarantee kept.
 void ExpectWheel(const std::vector<Ticket>& tickets, const WheelGoal& goal) {
     std::set<int> used;
     for (const Ticket& ticket : tickets) {
@@ -43,6 +43,7 @@ void ExpectWheel(const std::vector<Ticket>& tickets, const WheelGoal& goal) {
         used.insert(ticket.begin(), ticket.end());
     }
     EXPECT_EQ(std::set<Ticket>(tickets.begin(), tickets.end()).size(), tickets.size());
+    EXPECT_TRUE(std::is_sorted(tickets.begin(), tickets.end())); // listed in order
     EXPECT_EQ(static_cast<int>(used.size()), goal.numbers) << "a number is never used";
     EXPECT_TRUE(KeepsGuarantee(tickets, goal));
 }
