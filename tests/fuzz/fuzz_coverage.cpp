@@ -40,7 +40,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const WheelSets wheel = WheelSetsOf(lines, n);
     const auto table = ComputeCoverage(wheel, drawn, progress);
     Check(table.has_value(), "a table");
-    for (int k = 1; k <= drawn; ++k) {
+    for (int k = 0; k <= drawn; ++k) { // from the one empty draw
         std::vector<std::uint64_t> cases(static_cast<std::size_t>(k) + 1, 0);
         for (const auto& draw : brute::Cases(n, k)) {
             ++cases[static_cast<std::size_t>(brute::Best(rows, brute::SetOf(draw)))];
