@@ -8,10 +8,10 @@
 #include "modalAnswerer.h"
 #include "wheel_generator.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QDialog>
 #include <QElapsedTimer>
-#include <QAction>
 #include <QLabel>
 #include <QListView>
 #include <QPlainTextEdit>
