@@ -13,6 +13,7 @@
 #include <QAbstractSpinBox>
 #include <QAccessible>
 #include <QFile>
+#include <QFileDialog>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -115,6 +116,11 @@ struct MainWindow {
                      qPrintable(child->objectName()));
             placed << (isControl(child) ? place : QRect());
         }
+    }
+    // Answers a file dialog as a user would: picks the file and accepts.
+    static void PickFile(QDialog* dialog, const QString& path) {
+        qobject_cast<QFileDialog*>(dialog)->selectFile(path);
+        QMetaObject::invokeMethod(dialog, "accept");
     }
     // Pastes a wheel and presses ACQUIRE.
     void Acquire(const QString& wheel) const {

@@ -159,8 +159,7 @@ private slots:
     void saveDialogsAddTxtAndRememberTheirOwnFolder() {
         QTemporaryDir opened, saved;
         ModalAnswerer open(1, [&](QDialog* dialog) { // File > Open, as a user picks the file
-            qobject_cast<QFileDialog*>(dialog)->selectFile(WriteIn(opened, "w.txt", "1 2\n2 3\n"));
-            QMetaObject::invokeMethod(dialog, "accept");
+            PickFile(dialog, WriteIn(opened, "w.txt", "1 2\n2 3\n"));
         });
         Action("mnuOpen")->trigger();
         for (int n : {4, 5, 6}) {
@@ -169,10 +168,8 @@ private slots:
         QCOMPARE(ClickForNotice("cmdSviluppa"), QString("Well Done ..!"));
         QString startedIn;
         ModalAnswerer save(1, [&](QDialog* dialog) {
-            auto* files = qobject_cast<QFileDialog*>(dialog);
-            startedIn = files->directory().absolutePath();
-            files->selectFile(saved.filePath("mine"));
-            QMetaObject::invokeMethod(files, "accept");
+            startedIn = qobject_cast<QFileDialog*>(dialog)->directory().absolutePath();
+            PickFile(dialog, saved.filePath("mine"));
         });
         Action("mnuSave")->trigger();
         QCOMPARE(startedIn, QDir(opened.path()).absolutePath()); // nothing saved yet
