@@ -68,7 +68,6 @@ frmDraw::frmDraw(QWidget* owner) : QWidget(owner, Qt::Window) {
     resize(640, 420);
 
     connect(cmdCheck, &QPushButton::clicked, this, &frmDraw::cmdCheck_Click);
-    connect(txtDrawn, &QLineEdit::returnPressed, this, &frmDraw::cmdCheck_Click);
     ShowResult();
 }
 

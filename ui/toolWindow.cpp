@@ -4,6 +4,7 @@
 #include "backgroundJob.h"
 
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
@@ -12,11 +13,37 @@
 
 namespace quorvex::ui {
 
+namespace {
+
+// Enter that no box has taken presses the window's default button, as in a dialog.
+class DefaultButtonKeys : public QObject {
+public:
+    using QObject::QObject;
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        const auto* key =
+            event->type() == QEvent::KeyPress ? static_cast<QKeyEvent*>(event) : nullptr;
+        if (watched != parent() || !key ||
+            (key->key() != Qt::Key_Return && key->key() != Qt::Key_Enter)) {
+            return false;
+        }
+        for (QPushButton* button : parent()->findChildren<QPushButton*>()) {
+            if (button->isDefault() && button->isEnabled() && button->isVisible()) {
+                button->click();
+                return true;
+            }
+        }
+        return false;
+    }
+};
+
+} // namespace
+
 void SetUpToolWindow(QWidget* window, const char* name, const QString& title) {
     window->setObjectName(name);
     window->setAttribute(Qt::WA_DeleteOnClose);
     window->setWindowTitle(title + " - Quorvex");
     window->setWindowIcon(QIcon(":/quorvex/icon-48.png"));
+    window->installEventFilter(new DefaultButtonKeys(window));
 }
 
 void Present(QWidget* window) {
