@@ -99,13 +99,15 @@ private slots:
         QVERIFY(!list->wordWrap() && QFontInfo(list->font()).fixedPitch());
         QVERIFY(list->viewport()->height() >= 20 * list->sizeHintForRow(0)); // a screenful
 
-        // It follows GENERATE, and marks the last draw checked.
+        // It follows GENERATE from the top, and marks the last draw checked.
+        list->setCurrentIndex(list->model()->index(9, 0));
         Key(39)->click(); // base
         Key(39)->click(); // free
         Key(40)->click();
         QCOMPARE(ClickForNotice("cmdSviluppa"), QString("Well Done ..!"));
         QCOMPARE(list->model()->index(0, 0).data().toString(),
                  " 1: 03 06 09 12 15 18 21 24 27 30 33 36 40");
+        QCOMPARE(list->currentIndex().row(), 0);
         Action("mnuDraw")->trigger();
         QWidget* draw = window->findChild<QWidget*>("frmDraw");
         draw->findChild<QLineEdit*>("txtDrawn")->setText("3 40 90");

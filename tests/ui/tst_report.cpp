@@ -59,10 +59,14 @@ private slots:
         QVERIFY(In<QLabel>(report, "lblWarnings")->isHidden()); // nothing to warn of
         // The first holes worth a look: 5 drawn without 5 on a ticket, the guarantee being 4.
         QCOMPARE(In<QSpinBox>(report, "spnHoleBelow")->value(), 5);
+        QCOMPARE(In<QSpinBox>(report, "spnHoleSize")->maximum(), 5); // no larger draw counted
         // Holes in the wheel's numbers, then in the keys picked, re-listed as the keys change.
         AskHoles(report, 4, 4);
         auto* holes = In<QPlainTextEdit>(report, "txtHoles");
         QTRY_COMPARE(holes->toPlainText(), "02 03 04 05\n");
+        QCOMPARE(In<QLabel>(report, "lblHoles")->text(),
+                 "1 draws of 4 of your numbers (20.00%) leave no ticket with 4 of them. It is, in "
+                 "the wheel's numbers 1-5 (pick 5 keys to see yours):");
         QVERIFY(QFontInfo(holes->font()).fixedPitch()); // the numbers stand in columns
         for (int n : {10, 20, 30, 40, 49}) {
             Key(n)->click();
@@ -91,7 +95,8 @@ private slots:
         QVERIFY(In<QLabel>(report, "lblStale")->isHidden());
         QTRY_VERIFY(In<QPushButton>(report, "cmdCancel")->isHidden() &&
                     In<QProgressBar>(report, "barProgress")->isHidden() &&
-                    In<QPushButton>(report, "cmdHoles")->isEnabled()); // counted
+                    In<QPushButton>(report, "cmdHoles")->isEnabled() &&
+                    In<QPushButton>(report, "cmdRecount")->isHidden()); // counted, not cancelled
         Key(2)->click(); // holes are listed once asked for, not before
         QVERIFY(In<QPushButton>(report, "cmdCancel")->isHidden());
     }
@@ -125,8 +130,8 @@ private slots:
         QVERIFY(QFontInfo(In<QTextBrowser>(draw, "txtBest")->font()).fixedPitch());
         auto* hits = In<QTableWidget>(draw, "tblHits");
         entry->setText("6, 7 33");
-        In<QPushButton>(draw, "cmdCheck")->click();
-        QCOMPARE(hits->rowCount(), 3); // 2, 1 and 0 hits
+        QTest::keyClick(entry, Qt::Key_Return); // Enter checks the draw
+        QCOMPARE(hits->rowCount(), 3);          // 2, 1 and 0 hits
         QCOMPARE(hits->item(0, 1)->text() + hits->item(1, 1)->text() + hits->item(2, 1)->text(),
                  "200");
         const QStringList best = In<QTextBrowser>(draw, "txtBest")->toPlainText().split('\n');
@@ -227,6 +232,10 @@ private slots:
         copy->click();
         QVERIFY(QApplication::clipboard()->text().startsWith("01 03\n"));
         QCOMPARE(Boxes(report), boxes);
+        AskHoles(report, 2, 1); // every number is on a ticket: nothing to copy
+        QTRY_COMPARE(In<QLabel>(report, "lblHoles")->text(),
+                     "No holes: whenever 2 of your numbers are drawn, a ticket holds 1 of them.");
+        QVERIFY(!copy->isEnabled());
 
         In<QSpinBox>(report, "spnDrawn")->setValue(8);
         QVERIFY(In<QProgressBar>(report, "barProgress")->isVisible());
