@@ -15,6 +15,7 @@
 #include <filesystem>
 #include <numeric>
 #include <random>
+#include <tuple>
 
 using namespace quorvex;
 using namespace quorvex::brute;
@@ -38,30 +39,27 @@ TEST_F(EngineTest, CancelledWorkGivesNothing) {
 // LJCR coverings are kept in tests/data/wheels (CC BY 4.0, see SOURCES.md
 // there); the others are read from ../shared/wheels when it is at hand.
 TEST(WheelReport, PublishedWheelsKeepTheirStatedGuarantee) {
-    struct Stated {
-        const char* file;
-        int m, t;
-    };
-    const Stated stated[] = {
+    const std::tuple<const char*, int, int> stated[] = {
+        // the file, m and t of "t if m"
         {"C_5_4_3.txt", 3, 3},        {"C_10_6_5.txt", 5, 5},         {"C_28_13_4.txt", 4, 4},
         {"C_16_6_5.txt", 5, 5},       {"C_20_6_5.txt", 5, 5},         {"C_30_6_5.txt", 5, 5},
         {"C_49_4_3.txt", 3, 3},       {"W_10_5_3if3_17.txt", 3, 3},   {"W_12_6_4if5_15.txt", 5, 4},
         {"W_15_7_5if7_27.txt", 7, 5}, {"W_36_5_4if5_5091.txt", 5, 4}, {"L_18_5_3if4_49.txt", 4, 3},
     };
     int checked = 0;
-    for (const Stated& wheel : stated) {
-        WheelFileText file = ReadWheelFile(std::filesystem::path(QUORVEX_TEST_WHEELS) / wheel.file);
+    for (const auto& [name, m, t] : stated) {
+        WheelFileText file = ReadWheelFile(std::filesystem::path(QUORVEX_TEST_WHEELS) / name);
         if (!file.problem.empty()) {
-            file = ReadWheelFile(std::filesystem::path(QUORVEX_SHARED_WHEELS) / wheel.file);
+            file = ReadWheelFile(std::filesystem::path(QUORVEX_SHARED_WHEELS) / name);
         }
         if (!file.problem.empty()) {
             continue;
         }
-        ASSERT_EQ(AcquireMatrix(file.text).result, Acquisition::Valid) << wheel.file;
+        ASSERT_EQ(AcquireMatrix(file.text).result, Acquisition::Valid) << name;
         Progress progress;
         const auto table =
-            ComputeCoverage(WheelSetsOf(gMatrixLines, gMatrixNumberCount), wheel.m, progress);
-        EXPECT_EQ(table->Guarantee(wheel.m), wheel.t) << wheel.file;
+            ComputeCoverage(WheelSetsOf(gMatrixLines, gMatrixNumberCount), m, progress);
+        EXPECT_EQ(table->Guarantee(m), t) << name;
         ++checked;
     }
     EXPECT_GE(checked, 3) << "the wheels kept in tests/data/wheels are missing";
@@ -69,9 +67,8 @@ TEST(WheelReport, PublishedWheelsKeepTheirStatedGuarantee) {
 
 // Each refusal names the entry at fault and says where it stands, for the window to select.
 TEST(DrawCheck, EntriesAreReadOrRefusedByName) {
-    const struct {
-        std::string text, problem, selected;
-    } entries[] = {
+    const std::tuple<std::string, std::string, std::string> entries[] = {
+        // an entry, why it is refused, and what is selected for mending
         {"5 12,33;\t7 ,49", "", ""},
         {"1 2 3 4 5 6 7 8 9 10 11 12 13 14 15 16 17 18 19 20", "", ""},
         {"3 50 90 1", "", ""}, // games of up to 90 balls
@@ -85,11 +82,10 @@ TEST(DrawCheck, EntriesAreReadOrRefusedByName) {
         {"4294967301", "\"429496...\" is not a number 1-90", "4294967301"}, // would wrap to 5
         {"7, 5;07", "7 appears twice", "07"},
     };
-    for (const auto& entry : entries) {
-        const DrawEntry read = ParseDraw(entry.text);
-        EXPECT_EQ(read.problem, entry.problem) << entry.text;
-        EXPECT_EQ(entry.text.substr(read.tokenStart, read.tokenLength), entry.selected)
-            << entry.text;
+    for (const auto& [text, problem, selected] : entries) {
+        const DrawEntry read = ParseDraw(text);
+        EXPECT_EQ(read.problem, problem) << text;
+        EXPECT_EQ(text.substr(read.tokenStart, read.tokenLength), selected) << text;
     }
     EXPECT_EQ(ParseDraw("5 12,33;\t7 ,49").numbers, (std::vector<int>{5, 12, 33, 7, 49}));
 }

@@ -49,8 +49,9 @@ void ExpectWheel(const std::vector<Ticket>& tickets, const WheelGoal& goal) {
 }
 
 BuildOutcome Build(const WheelGoal& goal, std::uint64_t seed, std::uint64_t steps,
-                   std::vector<Ticket> start = {}) {
+                   std::vector<Ticket> start = {}, int searches = 1) {
     BuildRequest request;
+    request.searches = searches;
     request.goal = goal;
     request.seed = seed;
     request.maxSteps = steps;
@@ -84,13 +85,11 @@ TEST(WheelBuild, EveryBuiltWheelKeepsItsGuarantee) {
 
 // Small coverings whose smallest size is the bound are found exactly.
 TEST(WheelBuild, ReachesTheBoundWhereItIsTight) {
-    const struct {
-        WheelGoal goal;
-        std::size_t smallest;
-    } cases[] = {{{8, 4, 3, 3}, 14}, {{7, 3, 2, 2}, 7}, {{10, 4, 3, 3}, 30}, {{9, 3, 2, 2}, 12}};
-    for (const auto& c : cases) {
-        EXPECT_EQ(Build(c.goal, 3, 2'000'000).tickets.size(), c.smallest)
-            << "N=" << c.goal.numbers << " k=" << c.goal.perTicket;
+    const std::pair<WheelGoal, std::size_t> cases[] = {
+        {{8, 4, 3, 3}, 14}, {{7, 3, 2, 2}, 7}, {{10, 4, 3, 3}, 30}, {{9, 3, 2, 2}, 12}};
+    for (const auto& [goal, smallest] : cases) {
+        EXPECT_EQ(Build(goal, 3, 2'000'000).tickets.size(), smallest)
+            << "N=" << goal.numbers << " k=" << goal.perTicket;
     }
 }
 
@@ -98,6 +97,23 @@ TEST(WheelBuild, ReachesTheBoundWhereItIsTight) {
 // ticket: so 12 numbers, 6 a ticket, "4 if 5" take one ticket fewer than published.
 TEST(WheelBuild, GoesBelowThePublishedLottoWheel) {
     EXPECT_EQ(Build({12, 6, 4, 5}, 1, 400'000).tickets.size(), 14u);
+}
+
+// A lotto guarantee may need fewer numbers than the wheel has; the others are swapped
+// in where that loses nothing, so the wheel is no larger than using them all takes.
+TEST(WheelBuild, BringsInEveryNumberWithoutGrowing) {
+    for (const WheelGoal& goal : {WheelGoal{12, 3, 1, 4}, {11, 6, 2, 8}, {10, 4, 2, 5}}) {
+        EXPECT_EQ(Build(goal, 7, 20000).tickets.size(),
+                  static_cast<std::size_t>((goal.numbers + goal.perTicket - 1) / goal.perTicket));
+    }
+}
+
+// Searches side by side keep the smallest wheel: never larger than the first alone.
+TEST(WheelBuild, SearchesSideBySideKeepTheSmallest) {
+    for (std::uint64_t seed : {1, 2, 3, 4}) {
+        EXPECT_LE(Build({13, 4, 3, 3}, seed, 20000, {}, 2).tickets.size(),
+                  Build({13, 4, 3, 3}, seed, 20000).tickets.size());
+    }
 }
 
 TEST(WheelBuild, TheSameSeedAndStepsGiveTheSameWheel) {
@@ -160,10 +176,7 @@ TEST(WheelBuild, RefusesGoalsThatCannotOrShouldNotBeBuilt) {
 }
 
 TEST(WheelBuild, LowerBounds) {
-    const struct {
-        WheelGoal goal;
-        std::uint64_t bound;
-    } cases[] =
+    const std::pair<WheelGoal, std::uint64_t> cases[] =
         {
             {{10, 6, 5, 5}, 44},   {{16, 6, 5, 5}, 728},  {{19, 4, 3, 3}, 257},
             {{31, 4, 3, 3}, 1163}, {{49, 4, 3, 3}, 4704}, {{24, 6, 4, 4}, 720},
@@ -172,8 +185,8 @@ TEST(WheelBuild, LowerBounds) {
             {{18, 5, 3, 4}, 23}, // 3060 draws; 10*13 + 5 = 135 a ticket
             {{10, 10, 4, 6}, 1},
         };
-    for (const auto& c : cases) {
-        EXPECT_EQ(LowerBound(c.goal), c.bound) << c.goal.numbers << " " << c.goal.perTicket;
+    for (const auto& [goal, bound] : cases) {
+        EXPECT_EQ(LowerBound(goal), bound) << goal.numbers << " " << goal.perTicket;
     }
 }
 

@@ -274,28 +274,25 @@ private slots:
 
     void windowsCloseWithTheirButtonEscapeAndCtrlW() {
         Acquire("1 2\n");
-        const struct {
-            const char* action;
-            const char* name;
-            QKeySequence keys;
-        } windows[] = {{"mnuReport", "frmReport", QKeySequence("Ctrl+W")},
-                       {"mnuDraw", "frmDraw", QKeySequence(Qt::Key_Escape)},
-                       {"mnuGuide", "frmGuide", QKeySequence()}, // its Close button
-                       {"mnuBuild", "frmBuild", QKeySequence(Qt::Key_Escape)},
-                       {"mnuTickets", "frmTickets", QKeySequence()}, // its Close button
-                       {"mnuAbout", "frmAbout", QKeySequence(Qt::Key_Escape)}};
-        for (const auto& each : windows) {
-            QWidget* opened = Opened(each.action, each.name);
+        const std::tuple<const char*, const char*, QKeySequence> windows[] = {
+            {"mnuReport", "frmReport", QKeySequence("Ctrl+W")},
+            {"mnuDraw", "frmDraw", QKeySequence(Qt::Key_Escape)},
+            {"mnuGuide", "frmGuide", QKeySequence()}, // its Close button
+            {"mnuBuild", "frmBuild", QKeySequence(Qt::Key_Escape)},
+            {"mnuTickets", "frmTickets", QKeySequence()}, // its Close button
+            {"mnuAbout", "frmAbout", QKeySequence(Qt::Key_Escape)}};
+        for (const auto& [action, name, keys] : windows) {
+            QWidget* opened = Opened(action, name);
             // In front, with the keyboard.
             QVERIFY(QTest::qWaitForWindowExposed(opened) && QTest::qWaitForWindowActive(opened));
             CheckLaidOut(opened);
             QVERIFY(opened->windowTitle().endsWith("Quorvex"));
-            if (each.keys.isEmpty()) {
+            if (keys.isEmpty()) {
                 In<QPushButton>(opened, "cmdClose")->click();
             } else {
-                QTest::keySequence(opened, each.keys);
+                QTest::keySequence(opened, keys);
             }
-            QTRY_VERIFY2(!window->findChild<QWidget*>(each.name), each.name);
+            QTRY_VERIFY2(!window->findChild<QWidget*>(name), name);
         }
     }
 };
