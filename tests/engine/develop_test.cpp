@@ -4,6 +4,8 @@
 #include "engine_fixture.h"
 #include "ticket_header.h"
 
+#include <tuple>
+
 using namespace quorvex;
 
 namespace {
@@ -13,12 +15,9 @@ const std::string kWell = "Well Done ..!";
 const std::string kWorkedListing = "05 10 20\r\n05 10 33\r\n05 20 33\r\n10 20 33\r\n";
 
 TEST_F(EngineTest, GenerateGivesItsNoticeAndListing) {
-    const struct {
-        const char* name;
-        std::string matrix;
-        std::vector<int> selected, base;
-        std::string notice, listing;
-    } examples[] = {
+    using Keys = std::vector<int>;
+    const std::tuple<const char*, std::string, Keys, Keys, std::string, std::string> examples[] = {
+        // the name; the wheel, the keys selected and base; the notice and the tickets
         {"WorkedExample", kFourLines, {5, 20, 33}, {10}, kWell, kWorkedListing},
         // Base 40 takes the wheel's 1 although it is the highest key picked.
         {"BaseTakesTheLowest", "1\r\n2 3", {9, 7}, {40}, kWell, "07 09\r\n40\r\n"},
@@ -32,22 +31,21 @@ TEST_F(EngineTest, GenerateGivesItsNoticeAndListing) {
         {"TooFew", kFourLines, {1}, {2}, "Select another 2 numbers ..!", ""},
         {"TooMany", kFourLines, {1, 2, 3, 4, 5, 6}, {}, "Unselect 2 numbers ..!", ""},
     };
-    for (const auto& example : examples) {
-        SCOPED_TRACE(example.name);
+    for (const auto& [name, matrix, selected, base, notice, listing] : examples) {
+        SCOPED_TRACE(name);
         ResetApplicationState();
-        AcquireMatrix(example.matrix);
-        PickKeys(example.selected, example.base);
+        AcquireMatrix(matrix);
+        PickKeys(selected, base);
         const DevelopOutcome outcome = DevelopSystem();
-        EXPECT_EQ(outcome.notice, example.notice);
-        const bool developed = example.notice == kWell;
+        EXPECT_EQ(outcome.notice, notice);
+        const bool developed = notice == kWell;
         EXPECT_EQ(outcome.developed, developed);
         EXPECT_EQ(PicksMatchWheel(), developed);
-        EXPECT_EQ(PickedCount(), static_cast<int>(example.selected.size() + example.base.size()));
+        EXPECT_EQ(PickedCount(), static_cast<int>(selected.size() + base.size()));
         EXPECT_EQ(HeldWheelNumbers() > 0, !HeldWheel().empty());
         EXPECT_EQ(DevelopedTickets().size(), developed ? HeldWheel().size() : 0u);
-        EXPECT_EQ(ListSystem().listing, developed ? example.listing : "");
-        EXPECT_EQ(ListSystem().listing, developed ? example.listing : "")
-            << "twice must not differ";
+        EXPECT_EQ(ListSystem().listing, developed ? listing : "");
+        EXPECT_EQ(ListSystem().listing, developed ? listing : "") << "twice must not differ";
         EXPECT_EQ(ListSystem().notice, developed ? "" : "Sorry! No lines reduced ..!");
     }
 }

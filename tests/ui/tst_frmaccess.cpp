@@ -138,21 +138,21 @@ private slots:
 
     // A key's colour, its description for screen readers, and both counters, click by click.
     void keysCycleAndResetFreesThem() {
-        const struct {
-            const char* colour; // in the key's style sheet; "" for the platform's face
-            const char *state, *selected, *base;
-        } cycle[] = {{"#35ae8a", "selected", "1", "0"},
-                     {"#e4b414", "base", "1", "1"},
-                     {"", "free", "0", "0"}};
+        // The colour in the key's style sheet ("" for the platform's face), the state
+        // read out, and the two counters.
+        const std::tuple<const char*, const char*, const char*, const char*> cycle[] = {
+            {"#35ae8a", "selected", "1", "0"},
+            {"#e4b414", "base", "1", "1"},
+            {"", "free", "0", "0"}};
         auto* base = window->findChild<QLabel*>("lblBase");
-        for (const auto& step : cycle) {
+        for (const auto& [colour, state, selected, baseCount] : cycle) {
             QTest::mouseClick(Key(12), Qt::LeftButton);
-            QCOMPARE(Key(12)->styleSheet().contains(step.colour), true);
-            QCOMPARE(Key(12)->styleSheet().isEmpty(), *step.colour == 0);
-            QCOMPARE(Accessible(Key(12), QAccessible::Description), step.state);
-            QCOMPARE(Label("lblSelezionati"), step.selected);
-            QCOMPARE(Label("lblBase"), step.base);
-            QCOMPARE(Accessible(base, QAccessible::Name), QString("Base numbers: ") + step.base);
+            QCOMPARE(Key(12)->styleSheet().contains(colour), true);
+            QCOMPARE(Key(12)->styleSheet().isEmpty(), *colour == 0);
+            QCOMPARE(Accessible(Key(12), QAccessible::Description), state);
+            QCOMPARE(Label("lblSelezionati"), selected);
+            QCOMPARE(Label("lblBase"), baseCount);
+            QCOMPARE(Accessible(base, QAccessible::Name), QString("Base numbers: ") + baseCount);
         }
         for (int n : {1, 2, 2, 49}) {
             Key(n)->click();
