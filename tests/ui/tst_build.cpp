@@ -108,6 +108,9 @@ private slots:
         In<QPushButton>(build, "cmdBestKnown")->click();
         QCOMPARE(Label("lblStatus"), "IN MEMORY: 20 NUMBERS - IN 2800 LINES");
         QVERIFY(In<QLabel>(build, "lblCredit")->text().contains("La Jolla Covering Repository"));
+        In<QSpinBox>(build, "spnSeconds")->setValue(1); // left alone, it stops at the time set
+        buildButton->click();
+        QTRY_VERIFY_WITH_TIMEOUT(!In<QPushButton>(build, "cmdStop")->isEnabled(), 6000);
     }
 };
 

@@ -274,6 +274,8 @@ private slots:
 
     void windowsCloseWithTheirButtonEscapeAndCtrlW() {
         Acquire("1 2\n");
+        QCOMPARE(Opened("mnuTickets", "frmTickets")->findChild<QLabel*>("lblSummary")->text(),
+                 "Nothing is developed yet: press GENERATE in the main window.");
         const std::tuple<const char*, const char*, QKeySequence> windows[] = {
             {"mnuReport", "frmReport", QKeySequence("Ctrl+W")},
             {"mnuDraw", "frmDraw", QKeySequence(Qt::Key_Escape)},
