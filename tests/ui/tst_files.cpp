@@ -211,6 +211,7 @@ private slots:
                          QString("(^|\\s)%1\\. %2(\\s|$)").arg(i + 1).arg(tickets[i]))),
                      1);
         }
+        QVERIFY(!text.contains(QRegularExpression(QString("\\s%1\\.").arg(tickets.size() + 1))));
         const int pages = static_cast<int>(text.count("page "));
         QVERIFY(pages > 1 && pages < 4); // 600 tickets of two fit two or three pages, in columns
         QVERIFY(text.contains(QString("page %1 of %1").arg(pages)));
