@@ -15,11 +15,13 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QGroupBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -102,6 +104,10 @@ struct MainWindow {
             QVERIFY2(!(qobject_cast<QAbstractSpinBox*>(child) || qobject_cast<QLineEdit*>(child)) ||
                          std::any_of(labels.begin(), labels.end(),
                                      [child](QLabel* label) { return label->buddy() == child; }),
+                     qPrintable(child->objectName()));
+            // A table's columns share its whole width, with no blank band beside them.
+            auto* table = qobject_cast<QTableView*>(child);
+            QVERIFY2(!table || table->horizontalHeader()->length() == table->viewport()->width(),
                      qPrintable(child->objectName()));
             const QRect place(child->mapTo(opened, QPoint()), child->size());
             for (const QRect& other : placed) {
