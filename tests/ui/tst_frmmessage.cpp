@@ -15,12 +15,10 @@ private slots:
     // Sizes in pixels: the design's twips over 15, rounded. The client height is
     // the outer height less 445 twips of title and borders.
     void layoutFollowsTheBodyAndCaptions() {
-        const struct {
-            const char *body, *buttons;
-            int clientHeight, labelHeight, buttonTop;
-            QList<int> buttonLefts;
-            QStringList captions;
-        } layouts[] = {
+        // The body and buttons asked for; the client height, the label's height, the
+        // buttons' top and lefts, and their captions.
+        using Layout = std::tuple<const char*, const char*, int, int, int, QList<int>, QStringList>;
+        const Layout layouts[] = {
             {"Are you sure you want to exit?", "NO,YES", 152, 18, 112, {67, 164}, {"NO", "YES"}},
             {"Invalid Matrix ..!|line 12: \"7a\" is no number", "OK", 170, 37, 130, {113}, {"OK"}},
             {"a|b|c", "OK", 189, 55, 148, {113}, {"OK"}},
@@ -30,7 +28,8 @@ private slots:
             {"x", "", 152, 18, 112, {14}, {""}},
             {"x", "A, B", 152, 18, 112, {67, 164}, {"A", " B"}}, // blanks kept
         };
-        for (const auto& layout : layouts) {
+        for (const auto& [body, buttons, clientHeight, labelHeight, buttonTop, buttonLefts,
+                          captions] : layouts) {
             QList<int> lefts, tops;
             QSize client;
             QRect label;
@@ -56,16 +55,16 @@ private slots:
                         dialog->windowTitle().contains("Quorvex"));
                 QCOMPARE(dialog->findChild<QLabel*>("Image")->geometry(), QRect(72, 14, 190, 36));
             });
-            QCOMPARE(ShowMessage(nullptr, layout.body, layout.buttons), 1);
+            QCOMPARE(ShowMessage(nullptr, body, buttons), 1);
             QCOMPARE(answer.seen, 1);
-            QCOMPARE(client, QSize(321, layout.clientHeight));
-            QCOMPARE(label.height(), layout.labelHeight);
+            QCOMPARE(client, QSize(321, clientHeight));
+            QCOMPARE(label.height(), labelHeight);
             QVERIFY2(widestLine <= label.width(), "a line of the message is cut off");
-            QCOMPARE(answer.text, QString(layout.body).replace('|', '\n'));
+            QCOMPARE(answer.text, QString(body).replace('|', '\n'));
             std::sort(lefts.begin(), lefts.end());
-            QCOMPARE(lefts, layout.buttonLefts);
-            QCOMPARE(tops, QList<int>(lefts.size(), layout.buttonTop));
-            QCOMPARE(answer.captions, layout.captions);
+            QCOMPARE(lefts, buttonLefts);
+            QCOMPARE(tops, QList<int>(lefts.size(), buttonTop));
+            QCOMPARE(answer.captions, captions);
         }
     }
 
