@@ -20,10 +20,11 @@ class DefaultButtonKeys : public QObject {
 public:
     using QObject::QObject;
     bool eventFilter(QObject* watched, QEvent* event) override {
-        const auto* key =
-            event->type() == QEvent::KeyPress ? static_cast<QKeyEvent*>(event) : nullptr;
-        if (watched != parent() || !key ||
-            (key->key() != Qt::Key_Return && key->key() != Qt::Key_Enter)) {
+        if (watched != parent() || event->type() != QEvent::KeyPress) {
+            return false;
+        }
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key != Qt::Key_Return && key != Qt::Key_Enter) {
             return false;
         }
         for (QPushButton* button : parent()->findChildren<QPushButton*>()) {

@@ -11,10 +11,7 @@
 #include "wheel_generator.h"
 #include "wheel_profile.h"
 
-#include <bit>
 #include <filesystem>
-#include <numeric>
-#include <random>
 #include <tuple>
 
 using namespace quorvex;

@@ -11,7 +11,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <bit>
 #include <chrono>
 #include <fstream>
 #include <set>
@@ -157,6 +156,10 @@ TEST(WheelBuild, StopKeepsTheBestWheelSoFar) {
     EXPECT_EQ(built.tickets.size(), progress.Best());
     EXPECT_EQ(built.guarantee, 5);
     EXPECT_TRUE(shown > 0 && shown < 0.01) << shown;
+
+    Progress early; // stopped before a first wheel: none, and the reason
+    early.Cancel();
+    EXPECT_EQ(BuildWheel(request, early).problem, "The search stopped before it found a wheel.");
 }
 
 // Among them a draw larger than the wheel ({5, 3, 2, 6}) and one larger than a game's.

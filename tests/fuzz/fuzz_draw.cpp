@@ -8,7 +8,6 @@
 #include "fuzz_check.h"
 #include "line_list.h"
 
-#include <algorithm>
 #include <cstdint>
 #include <set>
 #include <string>

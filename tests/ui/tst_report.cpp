@@ -130,8 +130,8 @@ private slots:
         QVERIFY(QFontInfo(In<QTextBrowser>(draw, "txtBest")->font()).fixedPitch());
         auto* hits = In<QTableWidget>(draw, "tblHits");
         entry->setText("6, 7 33");
-        QTest::keyClick(entry, Qt::Key_Return); // Enter checks the draw
-        QCOMPARE(hits->rowCount(), 3);          // 2, 1 and 0 hits
+        QTest::keyClick(entry, Qt::Key_Enter); // Enter, on the keypad too, checks the draw
+        QCOMPARE(hits->rowCount(), 3);         // 2, 1 and 0 hits
         QCOMPARE(hits->item(0, 1)->text() + hits->item(1, 1)->text() + hits->item(2, 1)->text(),
                  "200");
         const QStringList best = In<QTextBrowser>(draw, "txtBest")->toPlainText().split('\n');
