@@ -114,9 +114,10 @@ private slots:
         QCOMPARE(ui::ShortFileName("/a/" + QString(32, 'w')), QString(32, 'w')); // shown whole
         QCOMPARE(ui::ShortFileName(QString(33, 'w')).size(), 32);
         const QString wheel = Write("wheel.txt", "1 2 3\n");
-        auto drop = [this](QWidget* target, const QUrl& url) {
+        auto drop = [this](QWidget* target, const QUrl& url, const QString& text = {}) {
             QMimeData data;
             data.setUrls({url});
+            data.setText(text);
             const QPoint at = target->rect().center();
             const QString held = Box()->toPlainText();
             QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
@@ -131,6 +132,8 @@ private slots:
         QVERIFY(drop(Box()->viewport(), QUrl::fromLocalFile(wheel)));
         QTRY_COMPARE(Label("lblStatus"), "IN MEMORY: 3 NUMBERS - IN 1 LINES");
         QCOMPARE(Box()->toPlainText(), "1 2 3\n");
+        QVERIFY(drop(Box()->viewport(), QUrl(), "4 5 6")); // text dragged in is dropped in
+        QVERIFY(Box()->toPlainText().contains("4 5 6"));
 
         Write("wheel.txt", "1 2\n");
         QVERIFY(drop(window, QUrl::fromLocalFile(wheel)));
