@@ -3,6 +3,7 @@
 
 #include "backgroundJob.h"
 
+#include <QApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -15,7 +16,8 @@ namespace quorvex::ui {
 
 namespace {
 
-// Enter that no box has taken presses the window's default button, as in a dialog.
+// Enter that no box has taken presses the focused button, or else the window's
+// default one, as in a dialog.
 class DefaultButtonKeys : public QObject {
 public:
     using QObject::QObject;
@@ -26,6 +28,11 @@ public:
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (key != Qt::Key_Return && key != Qt::Key_Enter) {
             return false;
+        }
+        auto* focused = qobject_cast<QPushButton*>(QApplication::focusWidget());
+        if (focused && focused->window() == parent() && focused->isEnabled()) {
+            focused->click();
+            return true;
         }
         for (QPushButton* button : parent()->findChildren<QPushButton*>()) {
             if (button->isDefault() && button->isEnabled() && button->isVisible()) {

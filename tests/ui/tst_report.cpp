@@ -290,7 +290,8 @@ private slots:
             CheckLaidOut(opened);
             QVERIFY(opened->windowTitle().endsWith("Quorvex"));
             if (keys.isEmpty()) {
-                In<QPushButton>(opened, "cmdClose")->click();
+                In<QPushButton>(opened, "cmdClose")->setFocus(); // Enter presses it
+                QTest::keyClick(In<QPushButton>(opened, "cmdClose"), Qt::Key_Return);
             } else {
                 QTest::keySequence(opened, keys);
             }
