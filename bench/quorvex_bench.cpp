@@ -179,8 +179,8 @@ int Report(std::string_view text, int drawn, double readMs) {
     auto start = Clock::now();
     const AcquireOutcome acquired = AcquireMatrix(text);
     const double acquireMs = Milliseconds(start);
-    if (acquired.result != Acquisition::Valid) {
-        std::fprintf(stderr, "notice: %s\n", acquired.notice.c_str());
+    if (acquired.refusal) {
+        std::fprintf(stderr, "notice: %s\n", acquired.refusal->reason.c_str());
         return 1;
     }
     if (drawn > gMatrixNumberCount) {
@@ -273,8 +273,8 @@ int main(int argc, char* argv[]) {
         developMs.push_back(run.developMs);
         listMs.push_back(run.listMs);
     }
-    if (!run.acquired.notice.empty()) {
-        std::fprintf(stderr, "notice: %s\n", run.acquired.notice.c_str());
+    if (run.acquired.refusal) {
+        std::fprintf(stderr, "notice: %s\n", run.acquired.refusal->reason.c_str());
     }
     std::fprintf(stderr, "status: %s\n", run.acquired.statusText.c_str());
     std::fprintf(stderr, "generate: %s\n", run.developNotice.c_str());

@@ -93,8 +93,8 @@ int BuildMain(int argc, char* argv[]) {
             return BuildUsage("unexpected argument " + arg + " " + next);
         }
     }
-    if (const std::string problem = GoalProblem(request.goal); !problem.empty()) {
-        return BuildUsage(problem);
+    if (const auto refusal = GoalProblem(request.goal)) {
+        return BuildUsage(refusal->reason);
     }
 
     // What the search itself takes: the peak from here on, less what is resident now.
@@ -110,7 +110,7 @@ int BuildMain(int argc, char* argv[]) {
         std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     const long searchKb = StatusKb("VmHWM:") - residentKb;
     if (built.tickets.empty()) {
-        std::fprintf(stderr, "quorvex-bench: %s\n", built.problem.c_str());
+        std::fprintf(stderr, "quorvex-bench: %s\n", built.refusal->reason.c_str());
         return 1;
     }
     if (out != nullptr) {

@@ -1,4 +1,7 @@
+// Reading the library of best known wheels, each design checked as it is read.
 #include "best_known.h"
+
+#include "coverage.h"
 
 #include <algorithm>
 #include <bit>
@@ -53,6 +56,66 @@ bool Fits(const Ticket& ticket, const WheelGoal& goal) {
            std::popcount(set) == goal.perTicket;
 }
 
+// Whether every t-set of the numbers lies on some ticket, marked by its colex
+// rank: a covering design checked in one pass over its tickets' t-subsets.
+bool CoversEveryT(const KnownWheel& wheel) {
+    const int t = wheel.goal.atLeast;
+    std::vector<bool> covered(Binomial(wheel.goal.numbers, t));
+    std::vector<int> at(static_cast<std::size_t>(t));
+    for (const Ticket& ticket : wheel.tickets) { // ascending numbers, so subsets come in colex
+        for (int i = 0; i < t; ++i) {
+            at[static_cast<std::size_t>(i)] = i;
+        }
+        while (true) {
+            std::uint64_t rank = 0;
+            for (int i = 0; i < t; ++i) {
+                rank += Binomial(
+                    ticket[static_cast<std::size_t>(at[static_cast<std::size_t>(i)])] - 1, i + 1);
+            }
+            covered[rank] = true;
+            int i = t - 1;
+            while (i >= 0 &&
+                   at[static_cast<std::size_t>(i)] == static_cast<int>(ticket.size()) - t + i) {
+                --i;
+            }
+            if (i < 0) {
+                break;
+            }
+            ++at[static_cast<std::size_t>(i)];
+            for (int j = i + 1; j < t; ++j) {
+                at[static_cast<std::size_t>(j)] = at[static_cast<std::size_t>(j - 1)] + 1;
+            }
+        }
+    }
+    return std::find(covered.begin(), covered.end(), false) == covered.end();
+}
+
+// Whether a design's tickets are all different and keep the guarantee it claims.
+bool KeepsItsWord(const KnownWheel& wheel) {
+    std::vector<std::uint64_t> sets;
+    LineList lines;
+    for (const Ticket& ticket : wheel.tickets) {
+        std::uint64_t set = 0;
+        for (int x : ticket) {
+            set |= std::uint64_t{1} << x;
+            lines.push(static_cast<Number>(x));
+        }
+        sets.push_back(set);
+        lines.endLine();
+    }
+    std::sort(sets.begin(), sets.end());
+    if (std::adjacent_find(sets.begin(), sets.end()) != sets.end()) {
+        return false;
+    }
+    if (wheel.goal.drawn == wheel.goal.atLeast) {
+        return CoversEveryT(wheel);
+    }
+    Progress progress;
+    const auto table =
+        ComputeCoverage(WheelSetsOf(lines, wheel.goal.numbers), wheel.goal.drawn, progress);
+    return table->Guarantee(wheel.goal.drawn) >= wheel.goal.atLeast;
+}
+
 } // namespace
 
 const KnownWheel* WheelLibrary::Find(const WheelGoal& goal) const {
@@ -70,7 +133,8 @@ WheelLibrary ParseWheelLibrary(std::string_view text) {
     KnownWheel* open = nullptr; // the wheel whose tickets are being read
     bool openIsGood = false;
     const auto close = [&] {
-        if (open != nullptr && (!openIsGood || open->tickets.size() != open->size)) {
+        if (open != nullptr &&
+            (!openIsGood || open->tickets.size() != open->size || !KeepsItsWord(*open))) {
             library.wheels.pop_back();
         }
         open = nullptr;
@@ -100,7 +164,7 @@ WheelLibrary ParseWheelLibrary(std::string_view text) {
                              std::string(Trimmed(line.substr(bar + 1, bar2 - bar - 1))),
                              std::string(Trimmed(line.substr(bar2 + 1))),
                              {}};
-            if (!GoalProblem(wheel.goal).empty() || wheel.size == 0) {
+            if (GoalProblem(wheel.goal) || wheel.size == 0) {
                 continue;
             }
             library.wheels.push_back(std::move(wheel));
@@ -119,6 +183,7 @@ WheelLibrary ParseWheelLibrary(std::string_view text) {
             for (std::uint64_t n : *numbers) {
                 ticket.push_back(n > 64 ? 0 : static_cast<int>(n));
             }
+            std::sort(ticket.begin(), ticket.end());
         }
         openIsGood =
             openIsGood && numbers && Fits(ticket, open->goal) && open->tickets.size() < open->size;

@@ -8,7 +8,7 @@
 // credit" gives a size alone. An entry the text gets wrong is left out.
 
 #include "wheel_goal.h"
-#include "wheel_search.h"
+#include "ticket.h"
 
 #include <string>
 #include <string_view>

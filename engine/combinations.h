@@ -12,7 +12,8 @@
 
 namespace quorvex {
 
-// The most numbers a game draws, and so the largest case the report counts.
+// The largest case the coverage table counts: cases of more numbers are told
+// from it only as a bound.
 constexpr int kMaxDrawn = 8;
 // The most balls a game has; C(90, 8) still fits 64 bits.
 constexpr int kMaxBalls = 90;

@@ -1,3 +1,4 @@
+// Reading a draw, and counting the tickets' hits on it.
 #include "draw_check.h"
 
 #include "parse_matrix.h"
@@ -12,23 +13,23 @@ namespace quorvex {
 DrawEntry ParseDraw(std::string_view text) {
     DrawEntry entry;
     std::bitset<kMaxBalls + 1> seen;
-    const auto refuse = [&entry](std::string problem, std::size_t start, std::size_t length) {
-        entry.problem = std::move(problem);
-        entry.tokenStart = start;
-        entry.tokenLength = length;
+    const auto refuse = [&entry](std::string reason, std::size_t start, std::size_t length) {
+        entry.refusal = Refusal{std::move(reason), start, length};
         return entry;
     };
     std::size_t tooMany = 0; // where the numbers past the 20th begin
+    std::size_t end = 0;     // where the last number ends
     std::size_t i = 0;
     while (i < text.size()) {
-        if (IsSeparator(text[i])) {
-            ++i;
+        if (const std::size_t separator = SeparatorAt(text, i); separator > 0) {
+            i += separator;
             continue;
         }
         const std::size_t start = i;
-        while (i < text.size() && !IsSeparator(text[i])) {
+        while (i < text.size() && SeparatorAt(text, i) == 0) {
             ++i;
         }
+        end = i;
         const std::string_view token = text.substr(start, i - start);
         const bool digits =
             std::all_of(token.begin(), token.end(), [](char c) { return c >= '0' && c <= '9'; });
@@ -52,20 +53,24 @@ DrawEntry ParseDraw(std::string_view text) {
     if (entry.numbers.size() > kMostDrawn) {
         return refuse(std::to_string(entry.numbers.size()) + " numbers: a draw has at most " +
                           std::to_string(kMostDrawn),
-                      tooMany, text.find_last_not_of(" \t,;") + 1 - tooMany);
+                      tooMany, end - tooMany);
     }
     return entry;
 }
 
+DrawnSet SetOfDrawn(std::span<const int> drawn) {
+    DrawnSet set;
+    for (int n : drawn) {
+        set[static_cast<std::size_t>(n)] = true;
+    }
+    return set;
+}
+
 DrawResult CheckDraw(const LineList& tickets, std::span<const int> drawn, std::size_t limit) {
     DrawResult result;
-    std::uint64_t drawnSet = 0; // tickets hold 1..49 only
-    for (int n : drawn) {
-        result.drawn[static_cast<std::size_t>(n)] = true;
-        if (n <= kHighestNumber) {
-            drawnSet |= std::uint64_t{1} << n;
-        }
-    }
+    result.drawn = SetOfDrawn(drawn);
+    // Tickets hold 1..49 only, so their hits fit one word.
+    const std::uint64_t drawnSet = (result.drawn & DrawnSet(~std::uint64_t{0})).to_ullong();
     result.ticketsWithHits.assign(drawn.size() + 1, 0);
     for (std::size_t i = 0; i < tickets.size(); ++i) {
         std::uint64_t ticket = 0;

@@ -4,9 +4,11 @@
 
 #include "combinations.h"
 #include "line_list.h"
+#include "refusal.h"
 
 #include <bitset>
 #include <cstddef>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -14,22 +16,24 @@
 
 namespace quorvex {
 
+// The most balls a game draws.
 constexpr int kMostDrawn = 20;
 
 struct DrawEntry {
-    std::vector<int> numbers; // as typed
-    std::string problem;      // why the entry is no draw, or empty
-    // The entry at fault, in bytes of the text (length 0 when it is no one entry).
-    std::size_t tokenStart = 0;
-    std::size_t tokenLength = 0;
+    std::vector<int> numbers;       // as typed
+    std::optional<Refusal> refusal; // why the entry is no draw, and the entry at fault
 };
 
 // Reads 1 to 20 distinct numbers 1..90 (games draw from up to 90 balls; a
-// number above 49 is on no ticket), separated by spaces, tabs, commas or semicolons.
+// number above 49 is on no ticket), between the separators a wheel has.
 DrawEntry ParseDraw(std::string_view text);
 
+using DrawnSet = std::bitset<kMaxBalls + 1>;
+// The numbers drawn as a set, for marking hits.
+DrawnSet SetOfDrawn(std::span<const int> drawn);
+
 struct DrawResult {
-    std::bitset<kMaxBalls + 1> drawn; // the numbers drawn, for marking hits
+    DrawnSet drawn;
     // ticketsWithHits[h]: how many tickets hold exactly h distinct drawn numbers.
     std::vector<std::size_t> ticketsWithHits;
     int mostHits = 0;

@@ -1,3 +1,4 @@
+// The numbers a matrix uses, and whether they are exactly 1..N.
 #include "mFunzioni.h"
 
 #include <algorithm>
@@ -29,22 +30,17 @@ std::vector<int> ListNumbers(const LineList& lines) {
     return list;
 }
 
-std::string MatrixProblem(const std::vector<int>& list) {
+std::optional<Refusal> MatrixProblem(const std::vector<int>& list) {
     if (list.empty()) {
-        return "no numbers found";
-    }
-    for (int n : list) {
-        if (n < 1 || n > kHighestNumber) {
-            return "number " + std::to_string(n) + " is not 1-49";
-        }
+        return Refusal{"no numbers found"};
     }
     // Distinct and ascending, so 1..N exactly when each equals its position.
     for (std::size_t i = 0; i < list.size(); ++i) {
         if (list[i] != static_cast<int>(i) + 1) {
-            return "number " + std::to_string(i + 1) + " is missing";
+            return Refusal{"number " + std::to_string(i + 1) + " is missing"};
         }
     }
-    return {};
+    return std::nullopt;
 }
 
 } // namespace quorvex

@@ -6,8 +6,9 @@
 #include "line_list.h"
 #include "line_sort.h"
 #include "parse_matrix.h"
+#include "refusal.h"
 
-#include <string>
+#include <optional>
 #include <vector>
 
 namespace quorvex {
@@ -16,7 +17,7 @@ namespace quorvex {
 std::vector<int> ListNumbers(const LineList& lines);
 
 // Why the distinct numbers of some lines (as ListNumbers gives them) are not
-// exactly 1..N, or "" when they are.
-std::string MatrixProblem(const std::vector<int>& numbers);
+// exactly 1..N, or nothing when they are.
+std::optional<Refusal> MatrixProblem(const std::vector<int>& numbers);
 
 } // namespace quorvex

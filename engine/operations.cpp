@@ -1,3 +1,4 @@
+// ACQUIRE, the keys, GENERATE and VIEW on the application state.
 #include "operations.h"
 
 #include "two_digits.h"
@@ -43,16 +44,15 @@ AcquireOutcome AcquireMatrix(std::string_view text) {
     const std::vector<int> numbers = ListNumbers(gMatrixLines); // one pass serves both
     gMatrixNumberCount = static_cast<int>(numbers.size());
 
-    std::string problem = parsed.problem.empty() ? MatrixProblem(numbers) : parsed.problem;
-    if (!problem.empty()) {
+    std::optional<Refusal> refusal = parsed.refusal ? parsed.refusal : MatrixProblem(numbers);
+    if (refusal) {
         DropMatrix();
-        return {Acquisition::Invalid, std::string(kInvalidMatrixNotice) + "|" + problem,
-                std::string(kNoWheelStatus), parsed.tokenStart, parsed.tokenLength};
+        return {Acquisition::Invalid, std::string(kNoWheelStatus), std::move(refusal)};
     }
     return {Acquisition::Valid,
-            {},
             "IN MEMORY: " + std::to_string(gMatrixNumberCount) + " NUMBERS - IN " +
-                std::to_string(gMatrixLineCount) + " LINES"};
+                std::to_string(gMatrixLineCount) + " LINES",
+            std::nullopt};
 }
 
 KeyOutcome ClickKey(int n) {
@@ -96,6 +96,13 @@ const LineList& DevelopedTickets() {
     return gSystemLines;
 }
 
+std::optional<Refusal> NothingDeveloped() {
+    if (gSystemLineCount < 1) {
+        return Refusal{std::string(kNothingDevelopedNotice)};
+    }
+    return std::nullopt;
+}
+
 std::vector<Number> KeyMapping() {
     std::vector<Number> picks;
     for (KeyState wanted : {kBase, kSelected}) {
@@ -135,8 +142,8 @@ DevelopOutcome DevelopSystem() {
 }
 
 ListOutcome ListSystem() {
-    if (gSystemLineCount < 1) {
-        return {{}, std::string(kNothingDevelopedNotice)};
+    if (const auto nothing = NothingDeveloped()) {
+        return {{}, nothing->reason};
     }
     // Two digits and a space or line end per number, plus the CR of each CR LF.
     std::string listing(3 * gSystemLines.numberCount() + gSystemLines.size(), '\0');

@@ -3,8 +3,10 @@
 // reads it) and returns what the window must show; none draws anything.
 
 #include "mDichiarazioni.h"
+#include "refusal.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -28,12 +30,9 @@ enum class Acquisition { Ignored, Invalid, Valid };
 
 struct AcquireOutcome {
     Acquisition result = Acquisition::Ignored;
-    std::string notice;     // shown first, when not empty
-    std::string statusText; // then put on the status line, when not empty
-    // The token that made the text invalid, in bytes of the text; empty when
-    // the problem is not one token (a number missing, say).
-    std::size_t tokenStart = 0;
-    std::size_t tokenLength = 0;
+    std::string statusText; // put on the status line, when not empty
+    // Why the text is no matrix: shown under kInvalidMatrixNotice before the status.
+    std::optional<Refusal> refusal;
 };
 
 // ACQUIRE: reads the text box into the held matrix, or drops it if the text is no matrix.
@@ -65,6 +64,13 @@ int HeldWheelNumbers();
 
 // The tickets GENERATE developed last; none before.
 const LineList& DevelopedTickets();
+
+// VIEW's notice when nothing is developed to list, save, copy or print.
+std::optional<Refusal> NothingDeveloped();
+
+// What the other windows say while nothing is developed.
+inline constexpr std::string_view kGenerateFirst =
+    "Nothing is developed yet: press GENERATE in the main window.";
 
 // The picked keys in the order they take the matrix numbers 1, 2, ...: the
 // Base keys ascending, then the Selected keys ascending.

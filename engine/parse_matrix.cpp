@@ -1,3 +1,4 @@
+// Reading a matrix text into lines of numbers, and quoting a token for a notice.
 #include "parse_matrix.h"
 
 #include <algorithm>
@@ -17,22 +18,18 @@ bool IsLineEnd(std::string_view text, std::size_t i) {
     return text[i] == '\n' || (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n');
 }
 
-// Refuses the text for the token around text[at]: which line of the text, and what it says.
-ParsedMatrix BadToken(std::string_view text, std::size_t at) {
-    std::size_t first = at;
-    while (first > 0 && !IsSeparator(text[first - 1]) && text[first - 1] != '\n') {
-        --first;
-    }
-    std::size_t last = at;
-    while (last < text.size() && !IsSeparator(text[last]) && !IsLineEnd(text, last)) {
+// Refuses the text for the token that starts at text[first]: which line of the
+// text, and what the token says.
+ParsedMatrix BadToken(std::string_view text, std::size_t first) {
+    std::size_t last = first;
+    while (last < text.size() && SeparatorAt(text, last) == 0 && !IsLineEnd(text, last)) {
         ++last;
     }
     const auto lineNumber = 1 + std::count(text.begin(), text.begin() + first, '\n');
     return {{},
-            "line " + std::to_string(lineNumber) + ": " +
-                QuoteToken(text.substr(first, last - first)) + " is not a number 1-49",
-            first,
-            last - first};
+            Refusal{"line " + std::to_string(lineNumber) + ": " +
+                        QuoteToken(text.substr(first, last - first)) + " is not a number 1-49",
+                    first, last - first}};
 }
 
 } // namespace
@@ -62,7 +59,7 @@ std::string QuoteToken(std::string_view token) {
             }
         }
         // Blanks and controls would be invisible between the quotes.
-        const bool invisible = c <= ' ' || (c >= 0x7F && c <= 0xA0) ||
+        const bool invisible = c <= ' ' || (c >= 0x7F && c < 0xA0) || c == 0x1680 ||
                                (c >= 0x2000 && c <= 0x200F) || (c >= 0x2028 && c <= 0x202F) ||
                                (c >= 0x205F && c <= 0x206F) || c == 0x3000 || c == 0xFEFF;
         if (length == 0 || invisible) {
@@ -147,8 +144,10 @@ ParsedMatrix ParseMatrix(std::string_view text) {
         }
     };
 
-    // One pass over the bytes: digits make numbers, spaces and tabs separate
-    // them, LF or CR LF ends a line; anything else spoils its token.
+    // One pass over the bytes: digits make numbers, separators part them, LF or
+    // CR LF ends a line; anything else spoils its token, which starts there:
+    // a digit run followed by anything but a separator or a line end is refused
+    // from its own start.
     std::size_t i = 0;
     while (i < text.size()) {
         const char c = text[i];
@@ -158,13 +157,14 @@ ParsedMatrix ParseMatrix(std::string_view text) {
                 ++i;
             }
             const unsigned value = DigitsValue(text.substr(tokenStart, i - tokenStart));
-            const bool tokenEnds = i == text.size() || IsSeparator(text[i]) || IsLineEnd(text, i);
+            const bool tokenEnds =
+                i == text.size() || SeparatorAt(text, i) > 0 || IsLineEnd(text, i);
             if (!tokenEnds || value < 1 || value > kHighestNumber) {
                 return BadToken(text, tokenStart);
             }
             lines.push(static_cast<Number>(value));
-        } else if (IsSeparator(c)) {
-            ++i;
+        } else if (const std::size_t separator = SeparatorAt(text, i); separator > 0) {
+            i += separator;
         } else if (c == '\n') {
             endLine();
             ++i;
@@ -176,7 +176,7 @@ ParsedMatrix ParseMatrix(std::string_view text) {
     }
     endLine();
     if (lines.numberCount() > LineList::kMaxNumbers) {
-        return {{}, "the matrix is too large", 0, 0};
+        return {{}, Refusal{"the matrix is too large"}};
     }
     return parsed;
 }

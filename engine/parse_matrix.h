@@ -3,7 +3,9 @@
 // the first reason the text cannot be a matrix.
 
 #include "line_list.h"
+#include "refusal.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -12,20 +14,22 @@ namespace quorvex {
 // A matrix text read into lines, or the first reason it cannot be a matrix.
 struct ParsedMatrix {
     LineList lines;
-    std::string problem; // empty when every token was a number 1..49
-    // Where the token that is not a number lies in the text, in bytes.
-    std::size_t tokenStart = 0;
-    std::size_t tokenLength = 0;
+    std::optional<Refusal> refusal; // the token that is no number 1..49, or too much text
 };
 
 // Splits a text into lines (CR LF or LF), drops blank ones, and reads every
-// run of digits between spaces, tabs, commas or semicolons as a number that
-// must lie in 1..49.
+// run of digits between separators as a number that must lie in 1..49.
 ParsedMatrix ParseMatrix(std::string_view text);
 
-// Spreadsheets export commas and semicolons; editors, spaces and tabs.
-constexpr bool IsSeparator(char c) {
-    return c == ' ' || c == '\t' || c == ',' || c == ';';
+// How many bytes the separator at text[at] takes, or 0 when there is none.
+// Spreadsheets export commas and semicolons; editors, spaces and tabs; web
+// pages, no-break spaces (U+00A0, two bytes of UTF-8).
+constexpr std::size_t SeparatorAt(std::string_view text, std::size_t at) {
+    const char c = text[at];
+    if (c == ' ' || c == '\t' || c == ',' || c == ';') {
+        return 1;
+    }
+    return c == '\xC2' && at + 1 < text.size() && text[at + 1] == '\xA0' ? 2 : 0;
 }
 
 // The value of a run of digits, saturated at 100: no run of digits, however

@@ -1,3 +1,4 @@
+// The wheel report's sentences.
 #include "report_text.h"
 
 namespace quorvex {
@@ -29,6 +30,11 @@ std::vector<std::string> WarningsText(const WheelProfile& profile) {
                            " a number (the first is line " +
                            std::to_string(profile.firstRepeating) +
                            "); a repeat counts once towards a win.");
+    }
+    if (profile.sameLines > 0) {
+        warnings.push_back(Count(profile.sameLines, "line holds", "lines hold") +
+                           " the same numbers as an earlier line (the first is line " +
+                           std::to_string(profile.firstSame) + "); they add nothing to the guarantees.");
     }
     if (profile.shorterLines > 0) {
         warnings.push_back(Count(profile.shorterLines, "line is", "lines are") +

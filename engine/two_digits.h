@@ -18,4 +18,13 @@ inline std::string TwoDigits(int n) {
     return text;
 }
 
+// Numbers as a line of a ticket: "05 12 33".
+template <class Numbers> std::string TwoDigitLine(const Numbers& numbers) {
+    std::string line;
+    for (const int n : numbers) {
+        line += (line.empty() ? "" : " ") + TwoDigits(n);
+    }
+    return line;
+}
+
 } // namespace quorvex

@@ -1,3 +1,4 @@
+// Decoding a wheel file's bytes into UTF-8 text, and reading the file safely.
 #include "wheel_file.h"
 
 #include "parse_matrix.h"
@@ -41,7 +42,7 @@ WheelFileText FromUtf16(std::string_view bytes, bool bigEndian) {
     for (std::size_t i = 0; i + 1 < bytes.size(); i += 2) {
         char32_t c = unit(i);
         if (c == 0) {
-            return {{}, kNotText};
+            return {{}, Refusal{kNotText}};
         }
         if (c >= 0xD800 && c < 0xDC00 && i + 3 < bytes.size() && unit(i + 2) >= 0xDC00 &&
             unit(i + 2) < 0xE000) {
@@ -76,18 +77,18 @@ WheelFileText DecodeWheelText(std::string_view bytes) {
     const bool empty = bytes.empty() || (utf16 && bytes.size() == 2) ||
                        (bytes.starts_with("\xEF\xBB\xBF") && bytes.size() == 3);
     if (empty) {
-        return {{}, "the file is empty"};
+        return {{}, Refusal{"the file is empty"}};
     }
     if (utf16) {
         return FromUtf16(bytes.substr(2), bytes[0] == '\xFE');
     }
-    if (bytes.starts_with("\xEF\xBB\xBF")) {
-        bytes.remove_prefix(3);
-    }
     if (bytes.find('\0') != std::string_view::npos) {
-        return {{}, kNotText};
+        return {{}, Refusal{kNotText}};
     }
     if (IsUtf8(bytes)) {
+        if (bytes.starts_with("\xEF\xBB\xBF")) {
+            bytes.remove_prefix(3);
+        }
         return {std::string(bytes), {}};
     }
     WheelFileText latin1;
@@ -105,23 +106,23 @@ WheelFileText ReadWheelFile(const std::filesystem::path& path) {
     if (!fs::exists(status)) {
         return {{},
                 error && error != std::errc::no_such_file_or_directory
-                    ? "cannot be read: " + error.message()
-                    : "no such file"};
+                    ? Refusal{"cannot be read: " + error.message()}
+                    : Refusal{"no such file"}};
     }
     if (fs::is_directory(status)) {
-        return {{}, "is a folder"};
+        return {{}, Refusal{"is a folder"}};
     }
     if (!fs::is_regular_file(status)) { // a device or a pipe could be endless
-        return {{}, "is not an ordinary file"};
+        return {{}, Refusal{"is not an ordinary file"}};
     }
     const std::uintmax_t size = fs::file_size(path, error);
     if (!error && size > kLargestWheelFile) {
-        return {{}, "is larger than 256 MB"};
+        return {{}, Refusal{"is larger than 256 MB"}};
     }
     // C streams, unlike iostreams, tell a failed read from the end of the file.
     std::FILE* in = std::fopen(path.c_str(), "rb");
     if (!in) {
-        return {{}, std::string("cannot be read: ") + std::strerror(errno)};
+        return {{}, Refusal{std::string("cannot be read: ") + std::strerror(errno)}};
     }
     std::string bytes;
     bytes.reserve(error ? 0 : size);
@@ -135,10 +136,10 @@ WheelFileText ReadWheelFile(const std::filesystem::path& path) {
     const bool failed = std::ferror(in) != 0;
     std::fclose(in);
     if (failed) {
-        return {{}, "cannot be read"};
+        return {{}, Refusal{"cannot be read"}};
     }
     if (bytes.size() > kLargestWheelFile) {
-        return {{}, "is larger than 256 MB"};
+        return {{}, Refusal{"is larger than 256 MB"}};
     }
     return DecodeWheelText(bytes);
 }

@@ -3,8 +3,11 @@
 // read. Windows editors write UTF-16 and byte-order marks; old tools write
 // Latin-1. What the text says is ACQUIRE's business, not this module's.
 
+#include "refusal.h"
+
 #include <cstdint>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -14,13 +17,14 @@ namespace quorvex {
 constexpr std::uintmax_t kLargestWheelFile = 256u << 20;
 
 struct WheelFileText {
-    std::string text;    // UTF-8
-    std::string problem; // why there is no text, or empty
+    std::string text;               // UTF-8
+    std::optional<Refusal> refusal; // why there is no text
 };
 
 // UTF-8 with or without a byte-order mark, UTF-16 with one (either byte
-// order; a last odd byte becomes U+FFFD); anything else is Latin-1. A NUL
-// outside UTF-16 means binary data; a file with no text at all is refused.
+// order; a last odd byte becomes U+FFFD); anything else is Latin-1, byte for
+// byte, a mark included. A NUL outside UTF-16 means binary data; a file with
+// no text at all is refused.
 WheelFileText DecodeWheelText(std::string_view bytes);
 
 // Refuses what is missing, a folder, not a regular file, too large or unreadable.

@@ -1,3 +1,4 @@
+// A goal's refusals and its lower bounds.
 #include "wheel_goal.h"
 
 #include "combinations.h"
@@ -5,34 +6,38 @@
 
 namespace quorvex {
 
-std::string GoalProblem(const WheelGoal& goal) {
+std::optional<Refusal> GoalProblem(const WheelGoal& goal) {
     const auto [n, k, t, m] = goal;
     if (n < 2 || n > kHighestNumber) {
-        return "A wheel has 2 to " + std::to_string(kHighestNumber) + " numbers.";
+        return Refusal{"A wheel has 2 to " + std::to_string(kHighestNumber) + " numbers."};
     }
     if (k < 1 || k > n) {
-        return "A ticket holds 1 to " + std::to_string(n) + " numbers: the wheel has only " +
-               std::to_string(n) + ".";
+        return Refusal{"A ticket holds 1 to " + std::to_string(n) +
+                       " numbers: the wheel has only " + std::to_string(n) + "."};
     }
     if (m < 1 || m > n || m > kMaxDrawn) {
-        return "The numbers drawn must be 1 to " + std::to_string(std::min(n, kMaxDrawn)) +
-               ": a game draws at most " + std::to_string(kMaxDrawn) +
-               ", and never more than the wheel's " + std::to_string(n) + " numbers.";
+        return Refusal{"The numbers drawn must be 1 to " + std::to_string(std::min(n, kMaxDrawn)) +
+                       ": a guarantee counts draws of at most " + std::to_string(kMaxDrawn) +
+                       ", and never more than the wheel's " + std::to_string(n) + " numbers."};
     }
     if (t < 1 || t > k || t > m) {
-        return "The guarantee must be 1 to " + std::to_string(std::min(k, m)) +
-               ": no ticket holds more than its " + std::to_string(k) +
-               " numbers, nor more than the " + std::to_string(m) + " drawn.";
+        return Refusal{"The guarantee must be 1 to " + std::to_string(std::min(k, m)) +
+                       ": no ticket holds more than its " + std::to_string(k) +
+                       " numbers, nor more than the " + std::to_string(m) + " drawn."};
     }
     if (Binomial(n, m) > kMaxSearchCases) {
-        return "Too large to build: " + std::to_string(Binomial(n, m)) + " ways to draw " +
-               std::to_string(m) + " of " + std::to_string(n) + " numbers, above the " +
-               std::to_string(kMaxSearchCases) + " a search can keep in memory.";
+        return Refusal{"Too large to build: " + std::to_string(Binomial(n, m)) +
+                       " ways to draw " + std::to_string(m) + " of " + std::to_string(n) +
+                       " numbers, above the " + std::to_string(kMaxSearchCases) +
+                       " a search can keep in memory."};
     }
-    return "";
+    return std::nullopt;
 }
 
-std::uint64_t SchoenheimBound(int numbers, int perTicket, int atLeast) {
+std::optional<std::uint64_t> SchoenheimBound(int numbers, int perTicket, int atLeast) {
+    if (atLeast < 0 || atLeast > perTicket || perTicket > numbers) {
+        return std::nullopt;
+    }
     std::uint64_t bound = 1;
     // From L(N-t, k-t, 0) = 1 upwards.
     for (int i = atLeast; i >= 1; --i) {
@@ -44,7 +49,7 @@ std::uint64_t SchoenheimBound(int numbers, int perTicket, int atLeast) {
 }
 
 std::optional<std::uint64_t> LowerBound(const WheelGoal& goal) {
-    if (!GoalProblem(goal).empty()) {
+    if (GoalProblem(goal)) {
         return std::nullopt;
     }
     const auto [n, k, t, m] = goal;

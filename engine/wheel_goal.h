@@ -5,9 +5,10 @@
 // a lotto design. Also the smallest size any such wheel can have, where a
 // proof of it is known.
 
+#include "refusal.h"
+
 #include <cstdint>
 #include <optional>
-#include <string>
 
 namespace quorvex {
 
@@ -24,12 +25,12 @@ struct WheelGoal {
 // need too much memory and find nothing useful in any reasonable time.
 constexpr std::uint64_t kMaxSearchCases = 50'000'000;
 
-// Why no wheel can (or should) be built for the goal, or "" when one can.
-std::string GoalProblem(const WheelGoal& goal);
+// Why no wheel can (or should) be built for the goal, or nothing when one can.
+std::optional<Refusal> GoalProblem(const WheelGoal& goal);
 
 // Schönheim's bound for a covering design: L(N,k,t) = ceil(N/k * L(N-1,k-1,t-1)),
-// L(.,.,0) = 1.
-std::uint64_t SchoenheimBound(int numbers, int perTicket, int atLeast);
+// L(.,.,0) = 1. Nothing where no such design exists (t > k, k > N).
+std::optional<std::uint64_t> SchoenheimBound(int numbers, int perTicket, int atLeast);
 
 // A size no wheel for the goal can go below, or nothing where none is known.
 std::optional<std::uint64_t> LowerBound(const WheelGoal& goal);

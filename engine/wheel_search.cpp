@@ -374,7 +374,7 @@ std::optional<int> CheckedGuarantee(const WheelGoal& goal, const std::vector<Tic
 
 } // namespace
 
-std::string StartProblem(const WheelGoal& goal, const std::vector<Ticket>& start) {
+std::optional<Refusal> StartProblem(const WheelGoal& goal, const std::vector<Ticket>& start) {
     for (std::size_t i = 0; i < start.size(); ++i) {
         const Ticket& ticket = start[i];
         const bool inRange = std::all_of(ticket.begin(), ticket.end(),
@@ -382,22 +382,23 @@ std::string StartProblem(const WheelGoal& goal, const std::vector<Ticket>& start
         if (!inRange ||
             std::popcount(inRange ? SetOf(ticket) : 0) != static_cast<int>(ticket.size()) ||
             static_cast<int>(ticket.size()) != goal.perTicket) {
-            return "Line " + std::to_string(i + 1) + " of the held wheel does not hold " +
-                   std::to_string(goal.perTicket) + " different numbers 1-" +
-                   std::to_string(goal.numbers) + ": the search can only start from lines of " +
-                   std::to_string(goal.perTicket) + " numbers.";
+            return Refusal{"Line " + std::to_string(i + 1) + " of the held wheel does not hold " +
+                           std::to_string(goal.perTicket) + " different numbers 1-" +
+                           std::to_string(goal.numbers) +
+                           ": the search can only start from lines of " +
+                           std::to_string(goal.perTicket) + " numbers."};
         }
     }
-    return "";
+    return std::nullopt;
 }
 
 BuildOutcome BuildWheel(const BuildRequest& request, Progress& progress) {
     BuildOutcome outcome;
-    outcome.problem = GoalProblem(request.goal);
-    if (outcome.problem.empty()) {
-        outcome.problem = StartProblem(request.goal, request.start);
+    outcome.refusal = GoalProblem(request.goal);
+    if (!outcome.refusal) {
+        outcome.refusal = StartProblem(request.goal, request.start);
     }
-    if (!outcome.problem.empty()) {
+    if (outcome.refusal) {
         return outcome;
     }
     const std::uint64_t floor = LowerBound(request.goal).value_or(1);
@@ -437,7 +438,7 @@ BuildOutcome BuildWheel(const BuildRequest& request, Progress& progress) {
         }
     }
     if (best == nullptr) {
-        outcome.problem = "The search stopped before it found a wheel.";
+        outcome.refusal = Refusal{"The search stopped before it found a wheel."};
         return outcome;
     }
     Random random(request.seed);
@@ -457,7 +458,7 @@ BuildOutcome BuildWheel(const BuildRequest& request, Progress& progress) {
     const std::optional<int> guarantee = CheckedGuarantee(request.goal, outcome.tickets);
     outcome.guarantee = guarantee.value_or(0);
     if (outcome.guarantee < request.goal.atLeast) {
-        outcome.problem = "The wheel found does not keep the guarantee.";
+        outcome.refusal = Refusal{"The wheel found does not keep the guarantee."};
         outcome.tickets.clear();
     }
     return outcome;

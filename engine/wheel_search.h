@@ -12,15 +12,15 @@
 // goes back to its smallest wheel and drops a ticket picked at random.
 
 #include "progress.h"
+#include "refusal.h"
+#include "ticket.h"
 #include "wheel_goal.h"
 
 #include <cstdint>
-#include <string>
+#include <optional>
 #include <vector>
 
 namespace quorvex {
-
-using Ticket = std::vector<int>; // numbers 1..N, ascending
 
 struct BuildRequest {
     WheelGoal goal;
@@ -35,11 +35,11 @@ struct BuildOutcome {
     std::vector<Ticket> tickets; // distinct, each of k distinct numbers, using all of 1..N
     int guarantee = 0;           // t' of "t' if m" for the tickets, as the report counts it
     std::uint64_t steps = 0;     // moves made, all searches together
-    std::string problem;         // why there are no tickets
+    std::optional<Refusal> refusal; // why there are no tickets
 };
 
-// Why the start tickets cannot start a search for the goal, or "".
-std::string StartProblem(const WheelGoal& goal, const std::vector<Ticket>& start);
+// Why the start tickets cannot start a search for the goal, or nothing.
+std::optional<Refusal> StartProblem(const WheelGoal& goal, const std::vector<Ticket>& start);
 
 // The smallest wheel found before the time, the steps or a cancel ends the
 // search, its guarantee checked by ComputeCoverage. While it runs,

@@ -1,7 +1,7 @@
 #pragma once
 // A built wheel as text and in figures.
 
-#include "wheel_search.h"
+#include "ticket.h"
 
 #include <string>
 #include <utility>

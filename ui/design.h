@@ -45,6 +45,11 @@ inline QString TwoDigitText(int n) {
     return QString::fromStdString(TwoDigits(n));
 }
 
+// Numbers as a line of a ticket: "05 12 33".
+template <class Numbers> QString TwoDigitLineText(const Numbers& numbers) {
+    return QString::fromStdString(TwoDigitLine(numbers));
+}
+
 inline QString FromUtf8(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }

@@ -5,6 +5,7 @@
 #include "frmMessage.h"
 #include "mainForm.h"
 #include "operations.h"
+#include "refusalNotice.h"
 #include "ticketsOut.h"
 
 #include <QApplication>
@@ -104,25 +105,11 @@ void frmAccess::cmdAcquire_Click() {
     const QByteArray text = txtLista->toPlainText().toUtf8();
     const AcquireOutcome outcome =
         AcquireMatrix({text.constData(), static_cast<std::size_t>(text.size())});
-    if (!outcome.notice.empty()) {
-        ShowNotice(outcome.notice);
+    if (outcome.refusal) {
+        ShowRefusal(this, kInvalidMatrixNotice, *outcome.refusal, txtLista, text);
     }
     if (!outcome.statusText.empty()) {
         ShowStatus(FromUtf8(outcome.statusText));
-    }
-    if (outcome.tokenLength > 0) {
-        // The token the notice names, selected for the user to mend.
-        auto characters = [&text](std::size_t from, std::size_t bytes) {
-            return static_cast<int>(
-                QString::fromUtf8(text.constData() + from, static_cast<qsizetype>(bytes)).size());
-        };
-        const int start = characters(0, outcome.tokenStart);
-        QTextCursor cursor = txtLista->textCursor();
-        cursor.setPosition(start);
-        cursor.setPosition(start + characters(outcome.tokenStart, outcome.tokenLength),
-                           QTextCursor::KeepAnchor);
-        txtLista->setTextCursor(cursor);
-        txtLista->setFocus();
     }
     if (outcome.result != Acquisition::Ignored) {
         UpdateActions();
@@ -197,20 +184,12 @@ void frmAccess::mnuSave_Click() {
     SaveTicketsAs(this);
 }
 
-bool frmAccess::SaveTickets(const QString& path, bool withHeader) {
-    return ui::SaveTickets(this, path, withHeader);
-}
-
 void frmAccess::mnuCopy_Click() {
     CopyTickets(this);
 }
 
 void frmAccess::mnuPrint_Click() {
     PreviewTickets(this);
-}
-
-bool frmAccess::PrintTickets(QPrinter* printer) {
-    return ui::PrintTickets(this, printer);
 }
 
 void frmAccess::closeEvent(QCloseEvent* event) {

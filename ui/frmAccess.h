@@ -14,7 +14,8 @@
 // out to a file, the clipboard or a printer) and the wheel report and draw
 // check windows, which follow the state through the three signals below, and
 // the Build a wheel window, whose wheel comes back through UseWheelText().
-// The window holds no data of its own: the state lives in mDichiarazioni.
+// The state lives in mDichiarazioni; the window keeps only its other windows
+// and the last draw checked, for the tickets window.
 // Its members are defined in three files: frmAccess.cpp (the handlers and the
 // exit question), frmAccessMenus.cpp (the menu bar and the windows it opens)
 // and frmAccessFiles.cpp (Open, Open Recent and dropped files).
@@ -35,7 +36,6 @@ class QGroupBox;
 class QLabel;
 class QMenu;
 class QPlainTextEdit;
-class QPrinter;
 class QPushButton;
 class QSessionManager;
 
@@ -63,10 +63,6 @@ public:
     bool OpenWheelFile(const QString& path);
     // Puts a wheel's text in the box as one undoable step and acquires it.
     void UseWheelText(const QString& text);
-    // The developed tickets, as VIEW lists them, with CR LF line ends.
-    bool SaveTickets(const QString& path, bool withHeader);
-    // Paints the developed tickets on the printer's pages.
-    bool PrintTickets(QPrinter* printer);
 
 signals:
     void wheelChanged();  // ACQUIRE held a new wheel or dropped one

@@ -2,8 +2,8 @@
 #include "frmAccess.h"
 
 #include "design.h"
-#include "frmMessage.h"
 #include "recentWheels.h"
+#include "refusalNotice.h"
 #include "textFile.h"
 #include "wheel_file.h"
 
@@ -29,9 +29,8 @@ void frmAccess::mnuOpen_Click() {
 
 bool frmAccess::OpenWheelFile(const QString& path) {
     const WheelFileText file = ReadWheelFile(QFile::encodeName(path).toStdString());
-    if (!file.problem.empty()) {
-        ShowNotice("Cannot open the wheel ..!|" + ShortFileName(path).toStdString() + "|" +
-                   file.problem);
+    if (file.refusal) {
+        ShowFileRefusal(this, "open the wheel", path, *file.refusal);
         return false;
     }
     RememberFolder(path);

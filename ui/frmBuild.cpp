@@ -4,8 +4,8 @@
 #include "best_known.h"
 #include "combinations.h"
 #include "design.h"
-#include "frmMessage.h"
 #include "operations.h"
+#include "refusalNotice.h"
 #include "reportTables.h"
 #include "report_text.h"
 #include "textFile.h"
@@ -169,10 +169,11 @@ void frmBuild::GoalChanged() {
     if (!held) {
         chkStart->setChecked(false);
     }
-    QString problem = FromUtf8(GoalProblem(goal));
-    if (problem.isEmpty() && chkStart->isChecked()) {
-        problem = FromUtf8(StartProblem(goal, HeldTickets()));
+    std::optional<Refusal> refusal = GoalProblem(goal);
+    if (!refusal && chkStart->isChecked()) {
+        refusal = StartProblem(goal, HeldTickets());
     }
+    const QString problem = refusal ? FromUtf8(refusal->reason) : QString();
     lblProblem->setText(problem);
     lblProblem->setVisible(!problem.isEmpty());
 
@@ -204,7 +205,7 @@ const KnownWheel* frmBuild::KnownDesign() const {
 void frmBuild::cmdBuild_Click() {
     BuildRequest request;
     request.goal = Goal();
-    if (!GoalProblem(request.goal).empty()) {
+    if (GoalProblem(request.goal)) {
         return;
     }
     request.seconds = spnSeconds->value();
@@ -231,7 +232,7 @@ void frmBuild::ShowBest() {
 void frmBuild::BuildFinished(const BuildOutcome& outcome) {
     lblBest->clear();
     if (outcome.tickets.empty()) {
-        lblResult->setText(FromUtf8(outcome.problem));
+        lblResult->setText(FromUtf8(outcome.refusal ? outcome.refusal->reason : ""));
         return;
     }
     built = outcome.tickets;
@@ -281,16 +282,13 @@ void frmBuild::cmdSave_Click() {
                                           .arg(builtGoal.perTicket)
                                           .arg(builtGoal.atLeast)
                                           .arg(builtGoal.drawn),
-                                      "Text files (*.txt);;All files (*)");
+                                      "Text files (*.txt);;All files (*)")
+                             .path;
     if (path.isEmpty()) {
         return;
     }
-    const QString problem = SaveText(path, QByteArray::fromStdString(WheelText(built)));
-    if (!problem.isEmpty()) {
-        ShowMessage(
-            this,
-            ("Cannot save the wheel ..!|" + ShortFileName(path) + "|" + problem).toStdString(),
-            "OK");
+    if (const auto refusal = SaveText(path, QByteArray::fromStdString(WheelText(built)))) {
+        ShowFileRefusal(this, "save the wheel", path, *refusal);
     }
 }
 

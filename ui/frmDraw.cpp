@@ -3,8 +3,8 @@
 
 #include "design.h"
 #include "draw_check.h"
-#include "frmMessage.h"
 #include "operations.h"
+#include "refusalNotice.h"
 #include "toolWindow.h"
 
 #include <QHBoxLayout>
@@ -78,20 +78,12 @@ void frmDraw::SystemChanged() {
 void frmDraw::cmdCheck_Click() {
     const QByteArray text = txtDrawn->text().toUtf8();
     const DrawEntry entry = ParseDraw({text.constData(), static_cast<std::size_t>(text.size())});
-    if (!entry.problem.empty()) {
+    if (entry.refusal) {
         // No result may stand beside an entry that is no draw.
         drawn.clear();
         ShowResult();
         emit drawChecked(drawn);
-        ShowMessage(this, "Not a draw ..!|" + entry.problem, "OK");
-        const auto characters = [&text](std::size_t bytes) {
-            return static_cast<int>(
-                QString::fromUtf8(text.constData(), static_cast<qsizetype>(bytes)).size());
-        };
-        txtDrawn->setFocus();
-        txtDrawn->setSelection(characters(entry.tokenStart),
-                               characters(entry.tokenStart + entry.tokenLength) -
-                                   characters(entry.tokenStart));
+        ShowRefusal(this, "Not a draw ..!", *entry.refusal, txtDrawn, text);
         return;
     }
     drawn = entry.numbers;
@@ -105,8 +97,7 @@ void frmDraw::ShowResult() {
     const LineList& tickets = DevelopedTickets();
     const QString ticketCount = QLocale().toString(static_cast<qulonglong>(tickets.size()));
     if (tickets.empty()) {
-        lblResult->setText("Nothing is developed yet: press GENERATE in the main window, then "
-                           "check the draw against the tickets.");
+        lblResult->setText(FromUtf8(kGenerateFirst));
         return;
     }
     if (drawn.empty()) {
@@ -116,12 +107,8 @@ void frmDraw::ShowResult() {
         return;
     }
     const DrawResult result = CheckDraw(tickets, drawn, kBestListed);
-    QStringList drawnText;
-    for (int n : drawn) {
-        drawnText << TwoDigitText(n);
-    }
     lblResult->setText(QString("Drawn: %1. Checked against the %2 tickets developed.")
-                           .arg(drawnText.join(' '))
+                           .arg(TwoDigitLineText(drawn))
                            .arg(ticketCount));
     for (int hits = result.mostHits; hits >= 0; --hits) {
         const int row = tblHits->rowCount();

@@ -2,8 +2,8 @@
 #include "frmReport.h"
 
 #include "design.h"
-#include "frmMessage.h"
 #include "operations.h"
+#include "refusalNotice.h"
 #include "reportTables.h"
 #include "report_text.h"
 #include "textFile.h"
@@ -101,11 +101,7 @@ void frmReport::ListHoles() {
 void frmReport::ShowHoles(const Holes& holes, int m, int t, bool inPicks) {
     QString text;
     for (const std::vector<int>& hole : holes.first) {
-        QStringList numbersOfHole;
-        for (int n : hole) {
-            numbersOfHole << TwoDigitText(n);
-        }
-        text += numbersOfHole.join(' ') + '\n';
+        text += TwoDigitLineText(hole) + '\n';
     }
     txtHoles->setPlainText(text);
     holesShown = HolesShown{m, t, holes.count, inPicks};
@@ -139,7 +135,7 @@ void frmReport::CopyHoles() {
 
 void frmReport::SaveHoles() {
     const QString path =
-        SaveFileName(this, "Save holes", "holes.txt", "Text files (*.txt);;All files (*)");
+        SaveFileName(this, "Save holes", "holes.txt", "Text files (*.txt);;All files (*)").path;
     if (path.isEmpty()) {
         return;
     }
@@ -147,13 +143,9 @@ void frmReport::SaveHoles() {
         holesShown ? FromUtf8(HolesHeader({numbers, profile.lines, holesShown->m, holesShown->t,
                                            holesShown->count, holesShown->inPicks}))
                    : QString();
-    const QString problem =
-        SaveText(path, QString(header + txtHoles->toPlainText()).replace('\n', "\r\n").toUtf8());
-    if (!problem.isEmpty()) {
-        ShowMessage(
-            this,
-            ("Cannot save the holes ..!|" + ShortFileName(path) + "|" + problem).toStdString(),
-            "OK");
+    if (const auto refusal = SaveText(
+            path, QString(header + txtHoles->toPlainText()).replace('\n', "\r\n").toUtf8())) {
+        ShowFileRefusal(this, "save the holes", path, *refusal);
     }
 }
 

@@ -12,14 +12,13 @@
 #include <QStyledItemDelegate>
 #include <QVBoxLayout>
 
-#include <algorithm>
 
 namespace quorvex::ui {
 
 namespace {
 
-// Paints a row: its number, then the ticket's numbers in fixed cells, the
-// drawn ones bold on a highlight.
+// Paints a row as the model writes it: its number, then the ticket's numbers
+// in fixed cells of three characters, the drawn ones bold on a highlight.
 class TicketDelegate : public QStyledItemDelegate {
 public:
     TicketDelegate(TicketsModel* model, QObject* parent)
@@ -29,12 +28,11 @@ public:
                const QModelIndex& index) const override {
         QStyleOptionViewItem item = option;
         initStyleOption(&item, index);
-        const QString text = item.text;
+        const QString label = QString("%1:").arg(index.row() + 1, model_->NumberWidth());
         item.text.clear();
         QStyle* style = item.widget->style();
         style->drawControl(QStyle::CE_ItemViewItem, &item, painter, item.widget);
 
-        const std::vector<int>& drawn = model_->Draw(); // twenty numbers at most
         const QRect area = style->subElementRect(QStyle::SE_ItemViewItemText, &item, item.widget);
         const int cell = QFontMetrics(item.font).horizontalAdvance(' ');
         const int left = area.left() + style->pixelMetric(QStyle::PM_FocusFrameHMargin) + 1;
@@ -44,24 +42,23 @@ public:
         QFont bold = item.font;
         bold.setBold(true);
         painter->save();
+        painter->setPen(ink);
         painter->setFont(item.font);
-        for (int at = 0; at < text.size();) { // cells: the row's number, then "dd" every 3
-            const int end = text.indexOf(' ', at + 1) < 0
-                                ? static_cast<int>(text.size())
-                                : static_cast<int>(text.indexOf(' ', at + 1));
-            const QString piece = text.mid(at, end - at).trimmed();
-            const int column = end - static_cast<int>(piece.size());
-            const QRect box(left + column * cell, area.top(), static_cast<int>(piece.size()) * cell,
-                            area.height());
-            const bool hit =
-                at > 0 && std::find(drawn.begin(), drawn.end(), piece.toInt()) != drawn.end();
+        const auto box = [&](int column, int width) {
+            return QRect(left + column * cell, area.top(), width * cell, area.height());
+        };
+        painter->drawText(box(0, static_cast<int>(label.size())), Qt::AlignVCenter, label);
+        int column = static_cast<int>(label.size()) + 1;
+        for (Number n : DevelopedTickets().line(static_cast<std::size_t>(index.row()))) {
+            const QRect number = box(column, 2);
+            const bool hit = model_->Draw()[n];
             if (hit) {
-                painter->fillRect(box.adjusted(-1, 1, 1, -1), QColor(0xff, 0xe0, 0x66));
+                painter->fillRect(number.adjusted(-1, 1, 1, -1), QColor(0xff, 0xe0, 0x66));
             }
             painter->setPen(hit ? QColor(Qt::black) : ink);
             painter->setFont(hit ? bold : item.font);
-            painter->drawText(box, Qt::AlignVCenter | Qt::AlignLeft, piece);
-            at = end;
+            painter->drawText(number, Qt::AlignVCenter | Qt::AlignLeft, TwoDigitText(n));
+            column += 3;
         }
         painter->restore();
     }
@@ -80,11 +77,8 @@ QVariant TicketsModel::data(const QModelIndex& index, int role) const {
     if (role != Qt::DisplayRole || !index.isValid() || index.row() >= rowCount()) {
         return {};
     }
-    QString text = QString("%1:").arg(index.row() + 1, numberWidth_);
-    for (Number n : DevelopedTickets().line(static_cast<std::size_t>(index.row()))) {
-        text += ' ' + TwoDigitText(n);
-    }
-    return text;
+    return QString("%1: ").arg(index.row() + 1, numberWidth_) +
+           TwoDigitLineText(DevelopedTickets().line(static_cast<std::size_t>(index.row())));
 }
 
 void TicketsModel::Reload() {
@@ -94,7 +88,8 @@ void TicketsModel::Reload() {
 }
 
 void TicketsModel::SetDraw(const std::vector<int>& drawn) {
-    draw_ = drawn;
+    drawnNumbers_ = drawn;
+    draw_ = SetOfDrawn(drawn);
     if (rowCount() > 0) {
         emit dataChanged(index(0), index(rowCount() - 1));
     }
@@ -141,17 +136,13 @@ void frmTickets::DrawChecked(const std::vector<int>& drawn) {
 
 void frmTickets::ShowSummary() {
     if (DevelopedTickets().empty()) {
-        lblSummary->setText("Nothing is developed yet: press GENERATE in the main window.");
+        lblSummary->setText(FromUtf8(kGenerateFirst));
         return;
     }
     QString text = QString("%1 tickets.")
                        .arg(QLocale().toString(static_cast<qulonglong>(DevelopedTickets().size())));
-    if (!model->Draw().empty()) {
-        QStringList numbers;
-        for (int n : model->Draw()) {
-            numbers << TwoDigitText(n);
-        }
-        text += " The numbers drawn (" + numbers.join(' ') + ") are marked.";
+    if (!model->DrawnNumbers().empty()) {
+        text += " The numbers drawn (" + TwoDigitLineText(model->DrawnNumbers()) + ") are marked.";
     }
     lblSummary->setText(text);
 }

@@ -4,6 +4,8 @@
 // marked. A list view draws only the rows in sight, so a million tickets
 // open at once; the window follows GENERATE.
 
+#include "draw_check.h"
+
 #include <QAbstractListModel>
 #include <QWidget>
 
@@ -23,11 +25,13 @@ public:
     QVariant data(const QModelIndex& index, int role) const override;
     void Reload();
     void SetDraw(const std::vector<int>& drawn);
-    const std::vector<int>& Draw() const { return draw_; }
+    const DrawnSet& Draw() const { return draw_; }
+    const std::vector<int>& DrawnNumbers() const { return drawnNumbers_; }
     int NumberWidth() const { return numberWidth_; }
 
 private:
-    std::vector<int> draw_;
+    DrawnSet draw_;
+    std::vector<int> drawnNumbers_; // as typed
     int numberWidth_ = 1; // digits of the last ticket's number
 };
 

@@ -9,19 +9,19 @@
 
 namespace quorvex::ui {
 
-QString SaveText(const QString& path, const QByteArray& bytes) {
+std::optional<Refusal> SaveText(const QString& path, const QByteArray& bytes) {
     QSaveFile file(path);
     // The last of the bytes reach the disk in the flush that commit() starts, and
     // commit() does not notice when that fails: it would put a cut-off file in
     // place of the old one. So the flush is checked first.
     if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.flush() &&
         file.commit()) {
-        return {};
+        return std::nullopt;
     }
     // A write cut short (a full disk) leaves Qt with no reason to give.
-    return file.error() == QFileDevice::NoError || file.errorString() == "Unknown error"
-               ? QString("not all of it could be written: is the disk full?")
-               : file.errorString();
+    return Refusal{file.error() == QFileDevice::NoError || file.errorString() == "Unknown error"
+                       ? std::string("not all of it could be written: is the disk full?")
+                       : file.errorString().toStdString()};
 }
 
 QString ShortFileName(const QString& path) {
@@ -43,23 +43,19 @@ QString WithTextSuffix(const QString& path, const QString& filter) {
                                                                                : path;
 }
 
-QString SaveFileName(QWidget* owner, const QString& title, const QString& name,
-                     const QString& filters, QString* selectedFilter) {
+SaveChoice SaveFileName(QWidget* owner, const QString& title, const QString& name,
+                        const QString& filters) {
     QSettings settings;
     const QString folder =
         settings.value("folders/saved", settings.value("folders/last", QDir::homePath()))
             .toString();
-    QString filter = selectedFilter && !selectedFilter->isEmpty() ? *selectedFilter
-                                                                  : filters.section(";;", 0, 0);
+    QString filter = filters.section(";;", 0, 0);
     const QString path = WithTextSuffix(
         QFileDialog::getSaveFileName(owner, title, folder + "/" + name, filters, &filter), filter);
     if (!path.isEmpty()) {
         settings.setValue("folders/saved", QFileInfo(path).absolutePath());
     }
-    if (selectedFilter) {
-        *selectedFilter = filter;
-    }
-    return path;
+    return {path, filter};
 }
 
 } // namespace quorvex::ui

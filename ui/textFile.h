@@ -1,8 +1,12 @@
 #pragma once
 // Text files the windows write, and the folder they open dialogs in.
 
+#include "refusal.h"
+
 #include <QByteArray>
 #include <QString>
+
+#include <optional>
 
 class QWidget;
 
@@ -10,8 +14,8 @@ namespace quorvex::ui {
 
 // Writes through a temporary file that replaces `path` only once all is
 // written, so a failure leaves any file already there untouched. Returns why
-// it failed, or an empty string.
-QString SaveText(const QString& path, const QByteArray& bytes);
+// it failed, or nothing.
+std::optional<Refusal> SaveText(const QString& path, const QByteArray& bytes);
 
 // A file's name as a notice can show it on one line.
 QString ShortFileName(const QString& path);
@@ -20,11 +24,16 @@ QString ShortFileName(const QString& path);
 QString LastFolder();
 void RememberFolder(const QString& file);
 
+struct SaveChoice {
+    QString path;   // empty when the user cancelled
+    QString filter; // the filter chosen
+};
+
 // The save dialog: it starts in the folder last saved to (kept apart from the
-// one last opened from), and a name typed without a suffix under a filter of
-// text files gets ".txt". Empty when the user cancels.
-QString SaveFileName(QWidget* owner, const QString& title, const QString& name,
-                     const QString& filters, QString* selectedFilter = nullptr);
+// one last opened from) under the first of `filters`, and a name typed
+// without a suffix under a filter of text files gets ".txt".
+SaveChoice SaveFileName(QWidget* owner, const QString& title, const QString& name,
+                        const QString& filters);
 // `path`, with ".txt" added when it has no suffix and the filter is for *.txt.
 QString WithTextSuffix(const QString& path, const QString& filter);
 

@@ -12,18 +12,6 @@
 
 namespace quorvex::ui {
 
-namespace {
-
-QString TicketText(std::span<const Number> ticket) {
-    QString text;
-    for (Number n : ticket) {
-        text += (text.isEmpty() ? "" : " ") + TwoDigitText(n);
-    }
-    return text;
-}
-
-} // namespace
-
 TicketPages::TicketPages(QPrinter& printer, QStringList header, const LineList& tickets)
     : printer(printer), header(std::move(header)), tickets(tickets),
       bodyFont(DesignFont("DejaVu Sans Mono", 9.5)), headerFont(DesignFont("DejaVu Sans", 10)) {
@@ -36,10 +24,7 @@ TicketPages::TicketPages(QPrinter& printer, QStringList header, const LineList& 
     headerHeight = head.lineSpacing() * (static_cast<double>(this->header.size()) + 1);
     const double footerHeight = head.lineSpacing() * 1.5;
 
-    std::size_t longest = 1;
-    for (std::size_t i = 0; i < tickets.size(); ++i) {
-        longest = std::max(longest, tickets.line(i).size());
-    }
+    const std::size_t longest = std::max<std::size_t>(tickets.widest(), 1);
     numberWidth = body.horizontalAdvance(QString("%1.").arg(tickets.size()));
     const QString widest(static_cast<qsizetype>(3 * longest - 1), QChar('0'));
     const double gap = body.horizontalAdvance("   ");
@@ -81,7 +66,7 @@ bool TicketPages::Paint() {
                              Qt::AlignRight | Qt::AlignVCenter, QString("%1.").arg(ticket + 1));
             const double textX = x + numberWidth + painter.fontMetrics().horizontalAdvance(' ');
             const QString text =
-                painter.fontMetrics().elidedText(TicketText(tickets.line(ticket)), Qt::ElideRight,
+                painter.fontMetrics().elidedText(TwoDigitLineText(tickets.line(ticket)), Qt::ElideRight,
                                                  static_cast<int>(pageWidth - textX));
             painter.drawText(QRectF(textX, y, pageWidth - textX, lineHeight),
                              Qt::AlignLeft | Qt::AlignVCenter, text);

@@ -4,6 +4,7 @@
 #include "design.h"
 #include "frmMessage.h"
 #include "operations.h"
+#include "refusalNotice.h"
 #include "textFile.h"
 #include "ticketPrint.h"
 #include "ticket_header.h"
@@ -33,34 +34,22 @@ QStringList Header() {
     return header;
 }
 
+// VIEW's notice when nothing is developed; true when something is.
+bool RequireTickets(QWidget* owner) {
+    const auto nothing = NothingDeveloped();
+    if (nothing) {
+        ShowRefusal(owner, *nothing);
+    }
+    return !nothing;
+}
+
 } // namespace
 
-bool RequireTickets(QWidget* owner) {
-    const bool developed = !DevelopedTickets().empty();
-    if (!developed) {
-        ShowMessage(owner, kNothingDevelopedNotice, "OK");
-    }
-    return developed;
-}
-
-void SaveTicketsAs(QWidget* owner) {
-    if (!RequireTickets(owner)) {
-        return;
-    }
-    QString filter = kTicketsFilter;
-    const QString path =
-        SaveFileName(owner, "Save tickets as", "tickets.txt",
-                     QString(kTicketsFilter) + ";;" + kTicketsWithHeaderFilter, &filter);
-    if (!path.isEmpty()) {
-        SaveTickets(owner, path, filter == kTicketsWithHeaderFilter);
-    }
-}
-
-bool SaveTickets(QWidget* owner, const QString& path, bool withHeader) {
-    if (!RequireTickets(owner)) {
-        return false;
-    }
+std::optional<Refusal> SaveTickets(const QString& path, bool withHeader) {
     const ListOutcome listed = ListSystem();
+    if (!listed.notice.empty()) {
+        return Refusal{listed.notice};
+    }
     QByteArray bytes;
     if (withHeader) { // a separate choice: a header makes the file no wheel to open again
         for (const QString& line : Header()) {
@@ -70,15 +59,34 @@ bool SaveTickets(QWidget* owner, const QString& path, bool withHeader) {
     }
     bytes += QByteArray::fromRawData(listed.listing.data(),
                                      static_cast<qsizetype>(listed.listing.size()));
-    const QString problem = SaveText(path, bytes);
-    if (!problem.isEmpty()) {
-        ShowMessage(
-            owner,
-            ("Cannot save the tickets ..!|" + ShortFileName(path) + "|" + problem).toStdString(),
-            "OK");
-        return false;
+    return SaveText(path, bytes);
+}
+
+std::optional<Refusal> PrintTickets(QPrinter* printer) {
+    if (auto nothing = NothingDeveloped()) {
+        return nothing;
     }
-    return true;
+    if (!TicketPages(*printer, Header(), DevelopedTickets()).Paint()) {
+        return Refusal{printer->outputFileName().isEmpty()
+                           ? std::string("the printer did not start")
+                           : "cannot write " + ShortFileName(printer->outputFileName()).toStdString()};
+    }
+    return std::nullopt;
+}
+
+void SaveTicketsAs(QWidget* owner) {
+    if (!RequireTickets(owner)) {
+        return;
+    }
+    const SaveChoice choice =
+        SaveFileName(owner, "Save tickets as", "tickets.txt",
+                     QString(kTicketsFilter) + ";;" + kTicketsWithHeaderFilter);
+    if (choice.path.isEmpty()) {
+        return;
+    }
+    if (const auto refusal = SaveTickets(choice.path, choice.filter == kTicketsWithHeaderFilter)) {
+        ShowFileRefusal(owner, "save the tickets", choice.path, *refusal);
+    }
 }
 
 void CopyTickets(QWidget* owner) {
@@ -103,22 +111,13 @@ void PreviewTickets(QWidget* owner) {
     QPrintPreviewDialog preview(&printer, owner);
     preview.setWindowTitle("Print tickets - Quorvex");
     QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, owner,
-                     [owner](QPrinter* pages) { PrintTickets(owner, pages); });
+                     [owner](QPrinter* pages) {
+                         if (const auto refusal = PrintTickets(pages)) {
+                             ShowMessage(owner, "Cannot print the tickets ..!|" + refusal->reason,
+                                         "OK");
+                         }
+                     });
     preview.exec();
-}
-
-bool PrintTickets(QWidget* owner, QPrinter* printer) {
-    if (!RequireTickets(owner)) {
-        return false;
-    }
-    if (!TicketPages(*printer, Header(), DevelopedTickets()).Paint()) {
-        const QString target = printer->outputFileName().isEmpty()
-                                   ? QString("the printer did not start")
-                                   : "cannot write " + ShortFileName(printer->outputFileName());
-        ShowMessage(owner, ("Cannot print the tickets ..!|" + target).toStdString(), "OK");
-        return false;
-    }
-    return true;
 }
 
 } // namespace quorvex::ui

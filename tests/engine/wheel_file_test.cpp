@@ -2,6 +2,7 @@
 // files that cannot hold a wheel are refused with a reason.
 
 #include "engine_fixture.h"
+#include "printing.h"
 #include "wheel_file.h"
 
 #include <filesystem>
@@ -29,7 +30,7 @@ TEST_F(EngineTest, EncodingsAndLineEndsReadAsOneWheel) {
     };
     for (const std::string& bytes : files) {
         const WheelFileText file = DecodeWheelText(bytes);
-        EXPECT_EQ(file.problem, "");
+        EXPECT_EQ(file.refusal, std::nullopt);
         EXPECT_EQ(AcquireMatrix(file.text).statusText, "IN MEMORY: 3 NUMBERS - IN 2 LINES")
             << bytes;
     }
@@ -39,8 +40,8 @@ TEST_F(EngineTest, EncodingsAndLineEndsReadAsOneWheel) {
     // Characters beyond the first 65536 come in pairs in UTF-16; half a pair is replaced.
     EXPECT_EQ(DecodeWheelText(std::string("\xFF\xFE\x3D\xD8\x00\xDE\x3D\xD8", 8)).text,
               "\xF0\x9F\x98\x80\xEF\xBF\xBD");
-    EXPECT_EQ(DecodeWheelText(std::string("1 2\0 3", 6)).problem, "is not a text file");
-    EXPECT_EQ(DecodeWheelText(Utf16(std::string("1\0", 2), false)).problem, "is not a text file");
+    EXPECT_EQ(Reason(DecodeWheelText(std::string("1 2\0 3", 6)).refusal), "is not a text file");
+    EXPECT_EQ(Reason(DecodeWheelText(Utf16(std::string("1\0", 2), false)).refusal), "is not a text file");
 }
 
 // Bytes that only look like UTF-8 (overlong forms, surrogates, values above
@@ -52,7 +53,7 @@ TEST(WheelFile, MalformedUtf8IsReadAsLatin1) {
     // A Latin-1 í and two no-break spaces look like an encoded surrogate.
     EXPECT_EQ(DecodeWheelText("\xED\xA0\xA0").text, "\xC3\xAD\xC2\xA0\xC2\xA0");
     EXPECT_EQ(DecodeWheelText("\xF4\x8F\xBF\xBF").text, "\xF4\x8F\xBF\xBF"); // U+10FFFF
-    EXPECT_EQ(DecodeWheelText("\xEF\xBB\xBF").problem, "the file is empty");
+    EXPECT_EQ(Reason(DecodeWheelText("\xEF\xBB\xBF").refusal), "the file is empty");
 }
 
 TEST(WheelFile, FilesThatHoldNoWheelAreRefused) {
@@ -72,7 +73,7 @@ TEST(WheelFile, FilesThatHoldNoWheelAreRefused) {
     };
     for (const auto& [path, problem] : refused) {
         const WheelFileText file = ReadWheelFile(path);
-        EXPECT_EQ(file.problem, problem) << path;
+        EXPECT_EQ(Reason(file.refusal), problem) << path;
         EXPECT_EQ(file.text, "") << path;
     }
     EXPECT_EQ(ReadWheelFile(wheel).text, "1 2\n");

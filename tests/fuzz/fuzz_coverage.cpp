@@ -4,7 +4,7 @@
 // Input: N (2..12), M, then the hole query m and t, then lines of a
 // byte-count and that many numbers.
 
-#include "../engine/brute_force.h"
+#include "brute_force.h"
 #include "chances.h"
 #include "coverage.h"
 #include "fuzz_check.h"

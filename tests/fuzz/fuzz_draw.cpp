@@ -17,7 +17,8 @@ using namespace quorvex;
 
 namespace {
 
-// Splits on the four separators; a number is digits only, 1..90, once, at most 20 of them.
+// Splits on the separators (a no-break space among them, C2 A0); a number is
+// digits only, 1..90, once, at most 20 of them.
 std::vector<int> PlainReading(const std::string& text, bool& ok) {
     std::vector<int> numbers;
     std::set<int> seen;
@@ -35,8 +36,12 @@ std::vector<int> PlainReading(const std::string& text, bool& ok) {
         numbers.push_back(n);
         token.clear();
     };
-    for (char c : text) {
-        if (c == ' ' || c == '\t' || c == ',' || c == ';') {
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (text.compare(i, 2, "\xC2\xA0") == 0) {
+            take();
+            ++i;
+        } else if (c == ' ' || c == '\t' || c == ',' || c == ';') {
             take();
         } else {
             token += c;
@@ -64,8 +69,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const DrawEntry entry = ParseDraw(text);
     bool ok = false;
     const std::vector<int> plain = PlainReading(text, ok);
-    Check(entry.problem.empty() == ok, "whether the entry is a draw");
-    Check(entry.tokenStart + entry.tokenLength <= text.size(), "the entry at fault");
+    Check(entry.refusal.has_value() != ok, "whether the entry is a draw");
+    Check(!entry.refusal || entry.refusal->start + entry.refusal->length <= text.size(),
+          "the entry at fault");
     if (!ok) {
         return 0;
     }

@@ -3,6 +3,7 @@
 
 #include "main_window.h"
 #include "textFile.h"
+#include "ticketsOut.h"
 
 #include <QClipboard>
 #include <QMenuBar>
@@ -142,18 +143,16 @@ private slots:
 
     void savedTicketsOpenAgainAndFailuresKeepOldFiles() {
         const QString path = folder.filePath("tickets.txt");
-        ModalAnswerer nothing(1);
-        QVERIFY(!window->SaveTickets(path, false));
-        QCOMPARE(nothing.text, "Sorry! No lines reduced ..!");
+        QCOMPARE(Reason(ui::SaveTickets(path, false)), "Sorry! No lines reduced ..!");
 
         Develop("3 1 2\n4 1", {2, 4}, {3, 1});
-        QVERIFY(window->SaveTickets(path, false));
+        QCOMPARE(Reason(ui::SaveTickets(path, false)), "");
         QCOMPARE(Read(path), "01 02 03\r\n01 04\r\n");
         QVERIFY(window->OpenWheelFile(path)); // developed onto 1..4, the tickets are a wheel again
         QCOMPARE(Label("lblStatus"), "IN MEMORY: 4 NUMBERS - IN 2 LINES");
 
         window->ResetAll(); // the header tells what GENERATE used, not the keys now
-        QVERIFY(window->SaveTickets(path, true));
+        QCOMPARE(Reason(ui::SaveTickets(path, true)), "");
         const QStringList lines = Read(path).split("\r\n");
         QVERIFY(lines[0].startsWith("Quorvex - "));
         QCOMPARE(lines.mid(1), (QStringList{"Your numbers: 01* 03* 02 04 (* base)",
@@ -166,27 +165,26 @@ private slots:
         getrlimit(RLIMIT_FSIZE, &limit);
         const rlimit full{4, limit.rlim_max};
         setrlimit(RLIMIT_FSIZE, &full);
-        ModalAnswerer answer(1);
-        const bool saved = window->SaveTickets(path, false);
+        const QString fullDisk = Reason(ui::SaveTickets(path, false));
         setrlimit(RLIMIT_FSIZE, &limit);
-        QVERIFY(!saved);
-        QCOMPARE(answer.text,
-                 "Cannot save the tickets ..!\ntickets.txt\nnot all of it could be written: "
-                 "is the disk full?");
+        QCOMPARE(fullDisk, "not all of it could be written: is the disk full?");
         QCOMPARE(Read(path), "kept");
         QCOMPARE(QDir(folder.path()).entryList({"tickets*"}, QDir::Files),
                  QStringList{"tickets.txt"});
 
-        ModalAnswerer noFolder(1);
-        QVERIFY(!window->SaveTickets(folder.filePath("no/such/folder.txt"), false));
-        QCOMPARE(noFolder.seen, 1);
+        QVERIFY(!Reason(ui::SaveTickets(folder.filePath("no/such/folder.txt"), false)).isEmpty());
         if (geteuid() != 0) { // root writes anywhere: the full disk above stands in for this then
             QDir(folder.path()).mkdir("locked");
             QFile::setPermissions(folder.filePath("locked"), QFile::ReadOwner | QFile::ExeOwner);
-            ModalAnswerer locked(1);
-            QVERIFY(!window->SaveTickets(folder.filePath("locked/tickets.txt"), false));
-            QVERIFY(locked.text.startsWith("Cannot save the tickets ..!\ntickets.txt\n"));
+            QVERIFY(!Reason(ui::SaveTickets(folder.filePath("locked/tickets.txt"), false)).isEmpty());
         }
+        // Save as... says why, under the file's name.
+        ModalAnswerer pick(1, [&](QDialog* dialog) {
+            PickFile(dialog, folder.filePath("no/such/folder.txt"));
+        });
+        ModalAnswerer cannot(1);
+        Action("mnuSave")->trigger();
+        QVERIFY(cannot.text.startsWith("Cannot save the tickets ..!\nfolder.txt\n"));
     }
 
     void printsHeaderAndEveryTicket() {
@@ -200,7 +198,7 @@ private slots:
         QPrinter printer(QPrinter::HighResolution);
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(folder.filePath("tickets.pdf"));
-        QVERIFY(window->PrintTickets(&printer));
+        QCOMPARE(Reason(ui::PrintTickets(&printer)), "");
         QProcess pdftotext;
         pdftotext.start("pdftotext", {"-layout", printer.outputFileName(), "-"});
         QVERIFY(pdftotext.waitForFinished());
@@ -232,8 +230,7 @@ private slots:
         Action("mnuPrint")->trigger();
         QCOMPARE(previewed, pages);
         printer.setOutputFileName(folder.filePath("no/such/folder.pdf")); // a failure is said
-        ModalAnswerer cannot(1);
-        QVERIFY(!window->PrintTickets(&printer) && cannot.text.startsWith("Cannot print the"));
+        QCOMPARE(Reason(ui::PrintTickets(&printer)), "cannot write folder.pdf");
     }
 
     void viewAndClearCanBeUndone() {
@@ -250,6 +247,9 @@ private slots:
     }
 
 private:
+    static QString Reason(const std::optional<Refusal>& refusal) {
+        return refusal ? QString::fromStdString(refusal->reason) : QString();
+    }
     QString Write(const QString& name, const QByteArray& bytes) {
         return WriteIn(folder, name, bytes);
     }

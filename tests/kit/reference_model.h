@@ -17,8 +17,12 @@ namespace reference {
 
 using Rows = std::vector<std::vector<int>>;
 
-inline bool IsSeparator(char c) {
-    return c == ' ' || c == '\t' || c == ',' || c == ';';
+// Separators: spaces, tabs, commas, semicolons and no-break spaces (C2 A0 in UTF-8).
+inline std::size_t Separator(std::string_view rest) {
+    if (rest.starts_with("\xC2\xA0")) {
+        return 2;
+    }
+    return !rest.empty() && std::string_view(" \t,;").find(rest[0]) != std::string_view::npos;
 }
 
 // The rows of a text, or why it is no wheel: lines end at LF (a CR just before
@@ -37,10 +41,12 @@ inline std::pair<Rows, std::string> Read(std::string_view text) {
         std::vector<int> row;
         std::string token;
         for (std::size_t i = 0; i <= line.size(); ++i) {
-            if (i < line.size() && !IsSeparator(line[i])) {
+            const std::size_t separator = Separator(line.substr(i));
+            if (i < line.size() && separator == 0) {
                 token += line[i];
                 continue;
             }
+            i += separator > 1; // the second byte of a no-break space
             if (token.empty()) {
                 continue;
             }
@@ -101,16 +107,17 @@ struct Model {
         wheel.reset();
         numbers = 0;
         if (!problem.empty()) {
-            return {quorvex::Acquisition::Invalid, "Invalid Matrix ..!|" + problem,
-                    "NO WHEEL IN MEMORY..!"};
+            return {quorvex::Acquisition::Invalid, "NO WHEEL IN MEMORY..!",
+                    quorvex::Refusal{problem}};
         }
         for (const auto& row : rows) {
             numbers = std::max(numbers, *std::max_element(row.begin(), row.end()));
         }
         wheel = std::move(rows);
-        return {quorvex::Acquisition::Valid, "",
+        return {quorvex::Acquisition::Valid,
                 "IN MEMORY: " + std::to_string(numbers) + " NUMBERS - IN " +
-                    std::to_string(wheel->size()) + " LINES"};
+                    std::to_string(wheel->size()) + " LINES",
+                std::nullopt};
     }
 
     quorvex::KeyOutcome Click(int n) {
