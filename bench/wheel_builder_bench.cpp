@@ -86,7 +86,7 @@ int BuildMain(int argc, char* argv[]) {
         } else if (arg == "--seed" && Whole(next, 0, 2147483647, value)) {
             request.seed = static_cast<std::uint64_t>(value);
         } else if (arg == "--threads" && Whole(next, 1, 64, value)) {
-            request.searches = static_cast<int>(value);
+            request.threads = static_cast<int>(value);
         } else if (arg == "--out") {
             out = next;
         } else {
@@ -125,12 +125,12 @@ int BuildMain(int argc, char* argv[]) {
     const auto bound = LowerBound(request.goal);
     const WheelLibrary library = ParseWheelLibrary(LibraryText());
     const KnownWheel* known = library.Find(request.goal);
-    std::printf("lines=%zu guarantee=%d if %d lower-bound=%s best-known=%s seconds=%.1f\n",
+    std::printf("lines=%zu guarantee=%d if %d lower-bound=%s best-known=%s seconds=%.1f "
+                "method=%s\n",
                 built.tickets.size(), built.guarantee, m,
                 bound ? std::to_string(*bound).c_str() : "-",
-                known ? std::to_string(known->size).c_str() : "-", seconds);
-    std::fprintf(stderr, "steps=%llu search memory=%ld KB (%.1f bytes per m-set)\n",
-                 static_cast<unsigned long long>(built.steps), searchKb,
+                known ? std::to_string(known->size).c_str() : "-", seconds, built.method.c_str());
+    std::fprintf(stderr, "search memory=%ld KB (%.1f bytes per m-set)\n", searchKb,
                  static_cast<double>(searchKb) * 1024.0 / static_cast<double>(Binomial(n, m)));
     return 0;
 }

@@ -128,6 +128,21 @@ const KnownWheel* WheelLibrary::Find(const WheelGoal& goal) const {
     return best;
 }
 
+const KnownWheel* WheelLibrary::DesignFor(const WheelGoal& goal) const {
+    const KnownWheel* best = nullptr;
+    for (const KnownWheel& wheel : wheels) {
+        const WheelGoal& g = wheel.goal;
+        const bool keeps =
+            g == goal ||
+            (g.numbers == goal.numbers && g.perTicket == goal.perTicket &&
+             g.atLeast == goal.atLeast && g.drawn == g.atLeast && goal.drawn >= g.drawn);
+        if (keeps && !wheel.tickets.empty() && (best == nullptr || wheel.size < best->size)) {
+            best = &wheel;
+        }
+    }
+    return best;
+}
+
 WheelLibrary ParseWheelLibrary(std::string_view text) {
     WheelLibrary library;
     KnownWheel* open = nullptr; // the wheel whose tickets are being read

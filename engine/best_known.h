@@ -7,8 +7,8 @@
 // is followed by its `size` tickets, one a line; "size N k t m size | source |
 // credit" gives a size alone. An entry the text gets wrong is left out.
 
-#include "wheel_goal.h"
 #include "ticket.h"
+#include "wheel_goal.h"
 
 #include <string>
 #include <string_view>
@@ -28,6 +28,9 @@ struct WheelLibrary {
     std::vector<KnownWheel> wheels;
     // The smallest known wheel for exactly this goal, or nullptr.
     const KnownWheel* Find(const WheelGoal& goal) const;
+    // The smallest design with its tickets that keeps the goal: one for this
+    // goal, or the covering C(N, k, t), which keeps "t if m" for every m >= t.
+    const KnownWheel* DesignFor(const WheelGoal& goal) const;
 };
 
 WheelLibrary ParseWheelLibrary(std::string_view text);

@@ -1,111 +1,26 @@
 #pragma once
-// What the wheel searches share: sets of numbers as bits, and the cover count.
-//
-// A draw is a set of m of the numbers 1..N (number i is bit i - 1), known by
-// its colex rank. DrawCover keeps, for every draw, how many tickets meet it
-// in t or more numbers, and the unmet draws in a list with their places, so
-// that adding or removing a ticket costs only the draws it meets.
+// How many tickets meet each draw in t or more numbers: the count every
+// search keeps. The unmet draws are also kept in a list with their places, so
+// that one is picked at random at once and adding or removing a ticket costs
+// only the draws it meets.
 
-#include "combinations.h"
+#include "search_sets.h"
 #include "wheel_goal.h"
 
 #include <algorithm>
-#include <array>
-#include <bit>
-#include <cstdint>
-#include <random>
 #include <vector>
 
 namespace quorvex::search {
 
-using Set = std::uint64_t;
-
-inline Set Bit(int index) {
-    return Set{1} << index;
-}
-
-// The colex rank of a set among the sets of its size.
-inline std::uint32_t Rank(Set set) {
-    std::uint64_t rank = 0;
-    for (int size = 1; set != 0; ++size, set &= set - 1) {
-        rank += Binomial(std::countr_zero(set), size);
-    }
-    return static_cast<std::uint32_t>(rank);
-}
-
-inline Set Unrank(std::uint64_t rank, int size, int numbers) {
-    Set set = 0;
-    int a = numbers - 1;
-    for (int i = size; i >= 1; --i, --a) {
-        while (Binomial(a, i) > rank) {
-            --a;
-        }
-        set |= Bit(a);
-        rank -= Binomial(a, i);
-    }
-    return set;
-}
-
-// Calls visit(subset) for every subset of `pool` with `size` members.
-template <class Visit> void ForEachSubset(Set pool, int size, Visit&& visit) {
-    std::array<Set, 64> members;
-    int count = 0;
-    for (; pool != 0; pool &= pool - 1) {
-        members[static_cast<std::size_t>(count++)] = pool & -pool;
-    }
-    if (size > count) {
-        return;
-    }
-    std::array<int, 64> at{};
-    for (int i = 0; i < size; ++i) {
-        at[static_cast<std::size_t>(i)] = i;
-    }
-    while (true) {
-        Set subset = 0;
-        for (int i = 0; i < size; ++i) {
-            subset |= members[static_cast<std::size_t>(at[static_cast<std::size_t>(i)])];
-        }
-        visit(subset);
-        int i = size - 1;
-        while (i >= 0 && at[static_cast<std::size_t>(i)] == count - size + i) {
-            --i;
-        }
-        if (i < 0) {
-            return;
-        }
-        ++at[static_cast<std::size_t>(i)];
-        for (int j = i + 1; j < size; ++j) {
-            at[static_cast<std::size_t>(j)] = at[static_cast<std::size_t>(j - 1)] + 1;
-        }
+// Calls visit(draw) for every draw of the goal that the ticket meets in t or more numbers.
+template <class Visit> void ForEachDrawMet(const WheelGoal& goal, Set ticket, Visit&& visit) {
+    const Set outside = (Bit(goal.numbers) - 1) & ~ticket;
+    for (int j = goal.atLeast; j <= std::min(goal.perTicket, goal.drawn); ++j) {
+        ForEachSubset(ticket, j, [&](Set inside) {
+            ForEachSubset(outside, goal.drawn - j, [&](Set rest) { visit(inside | rest); });
+        });
     }
 }
-
-// The searches' random numbers, the same for the same seed on every machine.
-class Random {
-public:
-    explicit Random(std::uint64_t seed) : engine_(seed) {}
-    std::uint64_t Below(std::uint64_t bound) { return engine_() % bound; }
-    double Chance() { return static_cast<double>(engine_() >> 11) * 0x1.0p-53; }
-    // `size` members of `set`, picked at random.
-    Set Subset(Set set, int size) {
-        std::array<Set, 64> members;
-        int count = 0;
-        for (; set != 0; set &= set - 1) {
-            members[static_cast<std::size_t>(count++)] = set & -set;
-        }
-        Set picked = 0;
-        for (int i = 0; i < size; ++i) {
-            const auto j =
-                static_cast<std::size_t>(i) + Below(static_cast<std::uint64_t>(count - i));
-            std::swap(members[static_cast<std::size_t>(i)], members[j]);
-            picked |= members[static_cast<std::size_t>(i)];
-        }
-        return picked;
-    }
-
-private:
-    std::mt19937_64 engine_;
-};
 
 class DrawCover {
 public:
@@ -144,13 +59,8 @@ public:
         return loss;
     }
 
-    // Calls visit(draw) for every draw the ticket meets in t or more numbers.
     template <class Visit> void ForEachDrawMet(Set ticket, Visit&& visit) const {
-        for (int j = t; j <= std::min(k, m); ++j) {
-            ForEachSubset(ticket, j, [&](Set inside) {
-                ForEachSubset(all & ~ticket, m - j, [&](Set outside) { visit(inside | outside); });
-            });
-        }
+        search::ForEachDrawMet(WheelGoal{n, k, t, m}, ticket, visit);
     }
 
     void Meet(std::uint32_t draw) {

@@ -27,6 +27,16 @@ public:
     void Advance(std::uint64_t work) { done_.fetch_add(work, std::memory_order_relaxed); }
     void Set(std::uint64_t done) { done_.store(done, std::memory_order_relaxed); }
 
+    // What a search in phases is doing now: a name that lives as long as the
+    // program (a literal), and the share of that phase done.
+    void SetPhase(const char* name) {
+        phaseShare_.store(0, std::memory_order_relaxed);
+        phase_.store(name, std::memory_order_relaxed);
+    }
+    void SetPhaseShare(double share) { phaseShare_.store(share, std::memory_order_relaxed); }
+    const char* Phase() const { return phase_.load(std::memory_order_relaxed); }
+    double PhaseShare() const { return phaseShare_.load(std::memory_order_relaxed); }
+
     // The best result so far of a search that improves as it goes (0: none yet).
     void OfferBest(std::uint64_t size) {
         auto best = best_.load(std::memory_order_relaxed);
@@ -41,6 +51,8 @@ private:
     std::atomic<std::uint64_t> done_{0};
     std::atomic<std::uint64_t> total_{0};
     std::atomic<std::uint64_t> best_{0};
+    std::atomic<const char*> phase_{""};
+    std::atomic<double> phaseShare_{0};
 };
 
 } // namespace quorvex

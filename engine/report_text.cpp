@@ -34,7 +34,8 @@ std::vector<std::string> WarningsText(const WheelProfile& profile) {
     if (profile.sameLines > 0) {
         warnings.push_back(Count(profile.sameLines, "line holds", "lines hold") +
                            " the same numbers as an earlier line (the first is line " +
-                           std::to_string(profile.firstSame) + "); they add nothing to the guarantees.");
+                           std::to_string(profile.firstSame) +
+                           "); they add nothing to the guarantees.");
     }
     if (profile.shorterLines > 0) {
         warnings.push_back(Count(profile.shorterLines, "line is", "lines are") +

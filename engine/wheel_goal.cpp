@@ -26,10 +26,9 @@ std::optional<Refusal> GoalProblem(const WheelGoal& goal) {
                        " numbers, nor more than the " + std::to_string(m) + " drawn."};
     }
     if (Binomial(n, m) > kMaxSearchCases) {
-        return Refusal{"Too large to build: " + std::to_string(Binomial(n, m)) +
-                       " ways to draw " + std::to_string(m) + " of " + std::to_string(n) +
-                       " numbers, above the " + std::to_string(kMaxSearchCases) +
-                       " a search can keep in memory."};
+        return Refusal{"Too large to build: " + std::to_string(Binomial(n, m)) + " ways to draw " +
+                       std::to_string(m) + " of " + std::to_string(n) + " numbers, above the " +
+                       std::to_string(kMaxSearchCases) + " a search can keep in memory."};
     }
     return std::nullopt;
 }

@@ -18,8 +18,8 @@ struct WheelProfile {
     std::size_t firstRepeating = 0;                   // the first of them, from 1
     std::size_t shorterLines = 0;                     // lines shorter than the longest
     std::size_t firstShorter = 0;                     // the first of them, from 1
-    std::size_t sameLines = 0;   // lines holding the same numbers as an earlier line
-    std::size_t firstSame = 0;   // the first of them, from 1
+    std::size_t sameLines = 0; // lines holding the same numbers as an earlier line
+    std::size_t firstSame = 0; // the first of them, from 1
 };
 
 WheelProfile ProfileWheel(const LineList& lines);

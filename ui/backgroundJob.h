@@ -58,8 +58,11 @@ public:
     // Asks the running computation to stop; finished(false) follows.
     void Cancel() { progress_->Cancel(); }
     bool Running() const { return running_; }
-    // The best result so far of a search that reports one (0: none yet).
+    // What a search that reports them says of itself: its best result so far
+    // (0: none yet), its phase and that phase's share done.
     std::uint64_t Best() const { return progress_->Best(); }
+    const char* Phase() const { return progress_->Phase(); }
+    double PhaseShare() const { return progress_->PhaseShare(); }
 
 signals:
     void progressed(double fraction);

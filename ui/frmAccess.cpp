@@ -204,6 +204,8 @@ void frmAccess::closeEvent(QCloseEvent* event) {
         if (auto* message = qobject_cast<frmMessage*>(*it)) {
             message->Unload();
         } else if (*it != this && (*it)->isVisible()) {
+            (*it)->setProperty("closingWithMain",
+                               true); // asks nothing more: the exit was confirmed
             (*it)->close();
         }
     }

@@ -2,8 +2,9 @@
 #include "frmBuild.h"
 
 #include "best_known.h"
-#include "combinations.h"
 #include "design.h"
+#include "frmMessage.h"
+#include "goal_summary.h"
 #include "operations.h"
 #include "refusalNotice.h"
 #include "reportTables.h"
@@ -13,13 +14,12 @@
 #include "wheel_text.h"
 
 #include <QCheckBox>
+#include <QCloseEvent>
 #include <QDateTime>
 #include <QFile>
-#include <QFileDialog>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QLocale>
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
@@ -34,7 +34,17 @@ namespace quorvex::ui {
 
 namespace {
 
-// The library of best known wheels, read once.
+// The time limit, in seconds: one second to ten minutes.
+constexpr int kShortestTime = 1;
+constexpr int kLongestTime = 600;
+
+GoalSummary Summary(const WheelGoal& goal) {
+    return SummarizeGoal(goal, Library(), HeldWheel(), HeldWheelNumbers(),
+                         std::thread::hardware_concurrency());
+}
+
+} // namespace
+
 const WheelLibrary& Library() {
     static const WheelLibrary library = [] {
         QFile file(":/quorvex/best_known.txt");
@@ -44,24 +54,10 @@ const WheelLibrary& Library() {
     return library;
 }
 
-// The held wheel's lines, as tickets to start a search from.
-std::vector<Ticket> HeldTickets() {
-    std::vector<Ticket> tickets;
-    const LineList& wheel = HeldWheel();
-    tickets.reserve(wheel.size());
-    for (std::size_t i = 0; i < wheel.size(); ++i) {
-        const auto line = wheel.line(i);
-        tickets.emplace_back(line.begin(), line.end());
-    }
-    return tickets;
-}
-
-} // namespace
-
 frmBuild::frmBuild(QWidget* owner) : QWidget(owner, Qt::Window) {
     SetUpToolWindow(this, "frmBuild", "Build a wheel");
     job = new BackgroundJob(this);
-    bestTimer = new QTimer(this);
+    progressTimer = new QTimer(this);
 
     // The player's numbers are the natural N once at least two are picked.
     const int numbers = PickedCount() >= 2 ? PickedCount() : 10;
@@ -71,10 +67,16 @@ frmBuild::frmBuild(QWidget* owner) : QWidget(owner, Qt::Window) {
     spnAtLeast =
         Spin("spnAtLeast", "Numbers guaranteed", 1, kMaxDrawn, std::min(3, spnPerTicket->value()));
     spnDrawn = Spin("spnDrawn", "Numbers drawn", 1, kMaxDrawn, std::min(4, numbers));
-    spnSeconds = Spin("spnSeconds", "Time limit in seconds", 1, 600, 10);
+    // Any time can be typed; one outside the limits is brought to the nearest (KeepTime).
+    spnSeconds = Spin("spnSeconds", "Time limit in seconds", 0, 99999, 10);
     spnSeconds->setSuffix(" s");
+    lblTimeNote = new QLabel;
+    lblTimeNote->setObjectName("lblTimeNote");
     chkStart = new QCheckBox("Start from the &held wheel");
     chkStart->setObjectName("chkStart");
+    lblStartNote = new QLabel;
+    lblStartNote->setObjectName("lblStartNote");
+    lblStartNote->setStyleSheet("color: #707070;");
 
     auto* guarantee = new QHBoxLayout;
     guarantee->addWidget(new QLabel("at least"));
@@ -83,6 +85,14 @@ frmBuild::frmBuild(QWidget* owner) : QWidget(owner, Qt::Window) {
     guarantee->addWidget(spnDrawn);
     guarantee->addWidget(new QLabel("are drawn"));
     guarantee->addStretch();
+    auto* time = new QHBoxLayout;
+    time->addWidget(spnSeconds);
+    time->addWidget(lblTimeNote);
+    time->addStretch();
+    auto* start = new QHBoxLayout;
+    start->addWidget(chkStart);
+    start->addWidget(lblStartNote);
+    start->addStretch();
     auto* form = new QFormLayout;
     form->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
     form->addRow("&Numbers (N):", spnNumbers);
@@ -90,8 +100,10 @@ frmBuild::frmBuild(QWidget* owner) : QWidget(owner, Qt::Window) {
     auto* guaranteeLabel = new QLabel("&Guarantee (t if m):");
     guaranteeLabel->setBuddy(spnAtLeast);
     form->addRow(guaranteeLabel, guarantee);
-    form->addRow("Time &limit:", spnSeconds);
-    form->addRow(chkStart);
+    auto* timeLabel = new QLabel("Time &limit:");
+    timeLabel->setBuddy(spnSeconds);
+    form->addRow(timeLabel, time);
+    form->addRow(start);
 
     lblProblem = WrappingLabel("lblProblem");
     lblProblem->setStyleSheet("color: #b00000; font-weight: bold;");
@@ -106,8 +118,7 @@ frmBuild::frmBuild(QWidget* owner) : QWidget(owner, Qt::Window) {
     run->addWidget(cmdBuild);
     run->addWidget(cmdStop);
     run->addWidget(barProgress, 1);
-    run->addWidget(lblBest);
-    run->addStretch(); // the buttons keep their width while the bar is hidden
+    run->addWidget(lblBest, 2);
 
     lblResult = WrappingLabel("lblResult");
     txtWheel = new QPlainTextEdit;
@@ -135,86 +146,105 @@ frmBuild::frmBuild(QWidget* owner) : QWidget(owner, Qt::Window) {
     layout->addWidget(txtWheel, 1);
     layout->addLayout(out);
     layout->addWidget(lblCredit);
-    resize(560, 560);
+    resize(600, 600);
 
     for (QSpinBox* spin : {spnNumbers, spnPerTicket, spnAtLeast, spnDrawn}) {
         connect(spin, &QSpinBox::valueChanged, this, &frmBuild::GoalChanged);
     }
-    connect(chkStart, &QCheckBox::toggled, this, &frmBuild::GoalChanged);
+    connect(spnSeconds, &QSpinBox::editingFinished, this, &frmBuild::KeepTime);
+    connect(chkStart, &QCheckBox::toggled, this, &frmBuild::ClearResult);
     connect(cmdBuild, &QPushButton::clicked, this, &frmBuild::cmdBuild_Click);
     connect(cmdStop, &QPushButton::clicked, job, &BackgroundJob::Cancel);
     connect(job, &BackgroundJob::finished, this, [this] { ShowWork(false); });
-    connect(bestTimer, &QTimer::timeout, this, &frmBuild::ShowBest);
+    connect(progressTimer, &QTimer::timeout, this, &frmBuild::ShowProgress);
     connect(cmdUse, &QPushButton::clicked, this,
             [this] { emit useWheel(FromUtf8(WheelText(built))); });
     connect(cmdSave, &QPushButton::clicked, this, &frmBuild::cmdSave_Click);
     connect(cmdBestKnown, &QPushButton::clicked, this, &frmBuild::cmdBestKnown_Click);
 
-    WheelChanged(); // which shows the work as not running
+    GoalChanged();
 }
 
 WheelGoal frmBuild::Goal() const {
     return {spnNumbers->value(), spnPerTicket->value(), spnAtLeast->value(), spnDrawn->value()};
 }
 
+// The held wheel changes what can start a search, not the goal.
 void frmBuild::WheelChanged() {
-    GoalChanged();
+    ShowGoal();
+    ShowWork(job->Running());
 }
 
-// A goal that cannot be built is refused here, before anything runs.
+// A new goal clears the last result: nothing stays on screen for another goal.
 void frmBuild::GoalChanged() {
-    const WheelGoal goal = Goal();
-    const bool held = !HeldWheel().empty() && HeldWheelNumbers() == goal.numbers;
-    chkStart->setEnabled(held);
-    if (!held) {
+    ShowGoal();
+    ClearResult();
+}
+
+// What the engine says of the goal on screen; a goal that cannot be built is
+// refused here, before anything runs.
+void frmBuild::ShowGoal() {
+    const GoalSummary summary = Summary(Goal());
+    chkStart->setEnabled(!summary.heldUnfit);
+    if (summary.heldUnfit) {
         chkStart->setChecked(false);
     }
-    std::optional<Refusal> refusal = GoalProblem(goal);
-    if (!refusal && chkStart->isChecked()) {
-        refusal = StartProblem(goal, HeldTickets());
-    }
-    const QString problem = refusal ? FromUtf8(refusal->reason) : QString();
+    lblStartNote->setText(summary.heldUnfit ? "(" + FromUtf8(summary.heldUnfit->reason) + ")"
+                                            : QString());
+    const QString problem = summary.refusal ? FromUtf8(summary.refusal->reason) : QString();
     lblProblem->setText(problem);
     lblProblem->setVisible(!problem.isEmpty());
 
     QString bounds;
-    if (problem.isEmpty()) {
-        const auto bound = LowerBound(goal);
-        bounds = bound ? "Lower bound: " + Count(*bound) +
-                             (goal.drawn == goal.atLeast ? " (Schönheim)" : " (counting)")
-                       : QString("Lower bound: none known");
-        const KnownWheel* known = Library().Find(goal);
-        bounds +=
-            known
-                ? QString("   Best known: %1 (%2)").arg(Count(known->size), FromUtf8(known->source))
-                : QString("   Best known: none in the library");
+    if (!summary.refusal) {
+        bounds =
+            summary.lowerBound
+                ? "Lower bound: " + Count(*summary.lowerBound) +
+                      (summary.boundKind == BoundKind::Schoenheim ? " (Schönheim)" : " (counting)")
+                : QString("Lower bound: none known");
+        bounds += summary.bestKnown ? QString("   Best known: %1 (%2)")
+                                          .arg(Count(summary.bestKnown->size),
+                                               FromUtf8(summary.bestKnown->source))
+                                    : QString("   Best known: none in the library");
     }
     lblBounds->setText(bounds);
+}
+
+void frmBuild::ClearResult() {
+    built.clear();
+    lblResult->clear();
+    txtWheel->clear();
+    lblCredit->clear();
     ShowWork(job->Running());
 }
 
-// A covering design "t if t" keeps "t if m" for every larger m, so the
-// library's C(N, k, t) serves every draw size.
-const KnownWheel* frmBuild::KnownDesign() const {
-    WheelGoal covering = Goal();
-    covering.drawn = covering.atLeast;
-    const KnownWheel* known = Library().Find(covering);
-    return known && !known->tickets.empty() ? known : nullptr;
+// A time outside the limits is brought to the nearest one, and the window says so.
+void frmBuild::KeepTime() {
+    const int typed = spnSeconds->value();
+    const int kept = std::clamp(typed, kShortestTime, kLongestTime);
+    spnSeconds->setValue(kept);
+    lblTimeNote->setText(typed > kLongestTime    ? QString("set to 10 min, the longest")
+                         : typed < kShortestTime ? QString("set to 1 s, the shortest")
+                                                 : QString());
 }
 
 void frmBuild::cmdBuild_Click() {
-    BuildRequest request;
-    request.goal = Goal();
-    if (GoalProblem(request.goal)) {
+    KeepTime();
+    const GoalSummary summary = Summary(Goal());
+    if (summary.refusal) {
         return;
     }
+    BuildRequest request;
+    request.goal = Goal();
     request.seconds = spnSeconds->value();
     request.seed = static_cast<std::uint64_t>(QDateTime::currentMSecsSinceEpoch());
-    request.searches = static_cast<int>(std::clamp(std::thread::hardware_concurrency(), 1U, 2U));
+    request.threads = summary.searches;
+    heldSize = 0;
     if (chkStart->isChecked()) {
-        request.start = HeldTickets();
+        request.start = TicketsOf(HeldWheel());
+        heldSize = request.start.size();
     }
-    lblResult->clear();
+    ClearResult();
     lblBest->setText("Searching...");
     job->Start<BuildOutcome>(
         [request](Progress& progress) { return std::optional(BuildWheel(request, progress)); },
@@ -222,31 +252,49 @@ void frmBuild::cmdBuild_Click() {
     ShowWork(true);
 }
 
-void frmBuild::ShowBest() {
-    const std::uint64_t best = job->Best();
-    if (best > 0) {
-        lblBest->setText("Best so far: " + Count(best) + " tickets");
+// The phase and its share done, then the best size so far.
+void frmBuild::ShowProgress() {
+    const QString phase = job->Phase();
+    if (phase.isEmpty()) {
+        return;
     }
+    QString text = QString("%1: %2% done.")
+                       .arg(phase)
+                       .arg(static_cast<int>(std::round(100 * job->PhaseShare())));
+    if (job->Best() > 0) {
+        text += " Best so far: " + Count(job->Best()) + " tickets.";
+    }
+    lblBest->setText(text);
 }
 
 void frmBuild::BuildFinished(const BuildOutcome& outcome) {
     lblBest->clear();
     if (outcome.tickets.empty()) {
-        lblResult->setText(FromUtf8(outcome.refusal ? outcome.refusal->reason : ""));
+        lblResult->setText(FromUtf8(outcome.refusal ? outcome.refusal->reason : std::string()));
         return;
     }
     built = outcome.tickets;
-    builtGoal = Goal();
-    const auto [fewest, most] = Appearances(built, builtGoal.numbers);
+    const bool shrunk = heldSize == 0 || built.size() < heldSize;
+    ShowResult(QString("<b>%1 tickets.</b>").arg(Count(built.size())), outcome.guarantee,
+               shrunk ? "Built by " + FromUtf8(outcome.method).toHtmlEscaped() + "."
+                      : QString("No smaller wheel found in the time."));
+    ShowWork(false);
+}
+
+void frmBuild::ShowResult(const QString& heading, int guarantee, const QString& source) {
+    const WheelGoal goal = Goal();
+    const auto [fewest, most] = Appearances(built, goal.numbers);
+    const QString uses =
+        fewest == most
+            ? QString("Each number is on %1 tickets.").arg(Count(fewest))
+            : QString("Each number is on %1 to %2 tickets.").arg(Count(fewest), Count(most));
     lblResult->setText(
-        QString("<b>%1 tickets.</b> %2<br>Each number is on %3 to %4 tickets.")
-            .arg(Count(built.size()),
-                 FromUtf8(GuaranteeSentence(builtGoal.drawn, outcome.guarantee, builtGoal.numbers))
-                     .toHtmlEscaped(),
-                 Count(fewest), Count(most)));
+        QString("%1 %2<br>%3 %4")
+            .arg(heading,
+                 FromUtf8(GuaranteeSentence(goal.drawn, guarantee, goal.numbers)).toHtmlEscaped(),
+                 uses, source));
     txtWheel->setPlainText(FromUtf8(WheelText(built)));
     txtWheel->moveCursor(QTextCursor::Start);
-    ShowWork(false);
 }
 
 void frmBuild::ShowWork(bool running) {
@@ -257,31 +305,32 @@ void frmBuild::ShowWork(bool running) {
     for (QSpinBox* spin : {spnNumbers, spnPerTicket, spnAtLeast, spnDrawn, spnSeconds}) {
         spin->setEnabled(!running);
     }
+    chkStart->setEnabled(!running && lblStartNote->text().isEmpty());
     if (running) {
-        bestTimer->start(200);
+        progressTimer->start(200);
     } else {
-        bestTimer->stop();
+        progressTimer->stop();
     }
     cmdUse->setEnabled(!built.empty());
     cmdSave->setEnabled(!built.empty());
-    const KnownWheel* known = KnownDesign();
-    // Offered until a wheel as small or smaller is built for the same goal.
-    const bool smaller =
-        known && !running &&
-        (built.empty() || !(builtGoal == Goal()) || known->tickets.size() < built.size());
-    cmdBestKnown->setEnabled(smaller);
-    cmdBestKnown->setToolTip(known ? QString("The %1-ticket design from the %2")
-                                         .arg(Count(known->tickets.size()), FromUtf8(known->source))
-                                   : QString());
+    const KnownWheel* design = goalOk ? Summary(Goal()).design : nullptr;
+    // Offered until a wheel as small or smaller is built for the goal.
+    cmdBestKnown->setEnabled(design && !running &&
+                             (built.empty() || design->tickets.size() < built.size()));
+    cmdBestKnown->setToolTip(design
+                                 ? QString("The %1-ticket design from the %2")
+                                       .arg(Count(design->tickets.size()), FromUtf8(design->source))
+                                 : QString());
 }
 
 void frmBuild::cmdSave_Click() {
+    const WheelGoal goal = Goal();
     const QString path = SaveFileName(this, "Save wheel",
                                       QString("wheel-%1-%2-%3if%4.txt")
-                                          .arg(builtGoal.numbers)
-                                          .arg(builtGoal.perTicket)
-                                          .arg(builtGoal.atLeast)
-                                          .arg(builtGoal.drawn),
+                                          .arg(goal.numbers)
+                                          .arg(goal.perTicket)
+                                          .arg(goal.atLeast)
+                                          .arg(goal.drawn),
                                       "Text files (*.txt);;All files (*)")
                              .path;
     if (path.isEmpty()) {
@@ -292,13 +341,28 @@ void frmBuild::cmdSave_Click() {
     }
 }
 
+// The library's design takes the result's place, with its credit, and is used.
 void frmBuild::cmdBestKnown_Click() {
-    const KnownWheel* known = KnownDesign();
-    if (known == nullptr) {
+    const KnownWheel* design = Summary(Goal()).design;
+    if (design == nullptr) {
         return;
     }
-    lblCredit->setText(FromUtf8(known->credit));
-    emit useWheel(FromUtf8(WheelText(known->tickets)));
+    built = design->tickets;
+    ShowResult(QString("<b>%1 tickets</b> from the library.").arg(Count(built.size())),
+               design->goal.atLeast, QString());
+    lblCredit->setText(FromUtf8(design->credit));
+    ShowWork(false);
+    emit useWheel(FromUtf8(WheelText(built)));
+}
+
+// A search under way is stopped only once the player says so.
+void frmBuild::closeEvent(QCloseEvent* event) {
+    if (job->Running() && !property("closingWithMain").toBool() &&
+        ShowMessage(this, "A search is running ..!|Stop it and close the window?", "NO,YES") != 2) {
+        event->ignore();
+        return;
+    }
+    event->accept();
 }
 
 } // namespace quorvex::ui

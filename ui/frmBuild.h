@@ -1,8 +1,11 @@
 #pragma once
-// Build a wheel: the player names N, k and the guarantee "t if m", the search
+// Build a wheel: the player names N, k and the guarantee "t if m", the window
+// shows what the engine says of that goal (SummarizeGoal), the search
 // (wheel_search.h) runs in the background for the time limit, and the window
-// shows the smallest wheel it found beside the lower bound and the best known
-// size. Use this wheel hands the wheel to the main window, which acquires it.
+// shows the smallest wheel it found, how it was built, beside the lower bound
+// and the best known size. Only what belongs to the goal on screen is shown:
+// a new goal clears the last result. Use this wheel hands the wheel to the
+// main window, which acquires it.
 
 #include "backgroundJob.h"
 #include "wheel_search.h"
@@ -19,9 +22,13 @@ class QTimer;
 
 namespace quorvex {
 struct KnownWheel;
-}
+struct WheelLibrary;
+} // namespace quorvex
 
 namespace quorvex::ui {
+
+// The library of best known wheels shipped with the program, read once.
+const WheelLibrary& Library();
 
 class frmBuild : public QWidget {
     Q_OBJECT
@@ -35,28 +42,36 @@ signals:
     // The wheel's text, one ticket a line, for the main window to acquire.
     void useWheel(const QString& text);
 
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
 private:
     WheelGoal Goal() const;
     void GoalChanged();
+    void ShowGoal();
+    void ClearResult();
+    void KeepTime();
     void cmdBuild_Click();
     void BuildFinished(const BuildOutcome& outcome);
+    void ShowResult(const QString& heading, int guarantee, const QString& source);
     void ShowWork(bool running);
-    void ShowBest();
+    void ShowProgress();
     void cmdSave_Click();
     void cmdBestKnown_Click();
-    const KnownWheel* KnownDesign() const;
 
     BackgroundJob* job;
-    QTimer* bestTimer;
-    std::vector<Ticket> built;
-    WheelGoal builtGoal;
+    QTimer* progressTimer;
+    std::vector<Ticket> built; // the wheel shown, always for the goal on screen
+    std::size_t heldSize = 0;  // the held wheel's lines, when the search starts from it
 
     QSpinBox* spnNumbers;
     QSpinBox* spnPerTicket;
     QSpinBox* spnAtLeast;
     QSpinBox* spnDrawn;
     QSpinBox* spnSeconds;
+    QLabel* lblTimeNote;
     QCheckBox* chkStart;
+    QLabel* lblStartNote;
     QLabel* lblProblem;
     QLabel* lblBounds;
     QPushButton* cmdBuild;

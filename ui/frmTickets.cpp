@@ -12,7 +12,6 @@
 #include <QStyledItemDelegate>
 #include <QVBoxLayout>
 
-
 namespace quorvex::ui {
 
 namespace {

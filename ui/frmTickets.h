@@ -32,7 +32,7 @@ public:
 private:
     DrawnSet draw_;
     std::vector<int> drawnNumbers_; // as typed
-    int numberWidth_ = 1; // digits of the last ticket's number
+    int numberWidth_ = 1;           // digits of the last ticket's number
 };
 
 class frmTickets : public QWidget {

@@ -41,8 +41,8 @@ void ShowRefusal(QWidget* owner, std::string_view heading, const Refusal& refusa
     }
 }
 
-void ShowRefusal(QWidget* owner, std::string_view heading, const Refusal& refusal,
-                 QLineEdit* box, const QByteArray& text) {
+void ShowRefusal(QWidget* owner, std::string_view heading, const Refusal& refusal, QLineEdit* box,
+                 const QByteArray& text) {
     ShowNotice(owner, heading, refusal);
     const auto [start, end] = CharacterSpan(text, refusal);
     box->setFocus();

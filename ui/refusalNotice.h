@@ -20,8 +20,8 @@ namespace quorvex::ui {
 // selected in the box.
 void ShowRefusal(QWidget* owner, std::string_view heading, const Refusal& refusal,
                  QPlainTextEdit* box, const QByteArray& text);
-void ShowRefusal(QWidget* owner, std::string_view heading, const Refusal& refusal,
-                 QLineEdit* box, const QByteArray& text);
+void ShowRefusal(QWidget* owner, std::string_view heading, const Refusal& refusal, QLineEdit* box,
+                 const QByteArray& text);
 
 // The refusal's reason alone, as a notice.
 void ShowRefusal(QWidget* owner, const Refusal& refusal);

@@ -65,9 +65,9 @@ bool TicketPages::Paint() {
             painter.drawText(QRectF(x, y, numberWidth, lineHeight),
                              Qt::AlignRight | Qt::AlignVCenter, QString("%1.").arg(ticket + 1));
             const double textX = x + numberWidth + painter.fontMetrics().horizontalAdvance(' ');
-            const QString text =
-                painter.fontMetrics().elidedText(TwoDigitLineText(tickets.line(ticket)), Qt::ElideRight,
-                                                 static_cast<int>(pageWidth - textX));
+            const QString text = painter.fontMetrics().elidedText(
+                TwoDigitLineText(tickets.line(ticket)), Qt::ElideRight,
+                static_cast<int>(pageWidth - textX));
             painter.drawText(QRectF(textX, y, pageWidth - textX, lineHeight),
                              Qt::AlignLeft | Qt::AlignVCenter, text);
         }

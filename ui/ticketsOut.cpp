@@ -69,7 +69,8 @@ std::optional<Refusal> PrintTickets(QPrinter* printer) {
     if (!TicketPages(*printer, Header(), DevelopedTickets()).Paint()) {
         return Refusal{printer->outputFileName().isEmpty()
                            ? std::string("the printer did not start")
-                           : "cannot write " + ShortFileName(printer->outputFileName()).toStdString()};
+                           : "cannot write " +
+                                 ShortFileName(printer->outputFileName()).toStdString()};
     }
     return std::nullopt;
 }
@@ -110,13 +111,12 @@ void PreviewTickets(QWidget* owner) {
     }
     QPrintPreviewDialog preview(&printer, owner);
     preview.setWindowTitle("Print tickets - Quorvex");
-    QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, owner,
-                     [owner](QPrinter* pages) {
-                         if (const auto refusal = PrintTickets(pages)) {
-                             ShowMessage(owner, "Cannot print the tickets ..!|" + refusal->reason,
-                                         "OK");
-                         }
-                     });
+    QObject::connect(
+        &preview, &QPrintPreviewDialog::paintRequested, owner, [owner](QPrinter* pages) {
+            if (const auto refusal = PrintTickets(pages)) {
+                ShowMessage(owner, "Cannot print the tickets ..!|" + refusal->reason, "OK");
+            }
+        });
     preview.exec();
 }
 

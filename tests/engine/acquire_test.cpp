@@ -115,8 +115,8 @@ TEST_F(EngineTest, OtherTextsAreRefusedWithTheirReason) {
 // A notice names the characters a reader could not see between its quotes, and
 // shows their visible neighbours as typed.
 TEST(QuoteToken, NamesBlanksAndControlsOnly) {
-    for (char32_t c :
-         {0x20, 0x7F, 0x9F, 0x1680, 0x2000, 0x200F, 0x2028, 0x202F, 0x205F, 0x206F, 0x3000, 0xFEFF}) {
+    for (char32_t c : {0x20, 0x7F, 0x9F, 0x1680, 0x2000, 0x200F, 0x2028, 0x202F, 0x205F, 0x206F,
+                       0x3000, 0xFEFF}) {
         char named[16];
         std::snprintf(named, sizeof named, "\"U+%04X\"", static_cast<unsigned>(c));
         EXPECT_EQ(QuoteToken(Utf8(c)), named);

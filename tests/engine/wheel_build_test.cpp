@@ -4,8 +4,8 @@
 
 #include "best_known.h"
 #include "brute_force.h"
-#include "printing.h"
 #include "coverage.h"
+#include "printing.h"
 #include "wheel_search.h"
 #include "wheel_text.h"
 
@@ -51,7 +51,7 @@ void ExpectWheel(const std::vector<Ticket>& tickets, const WheelGoal& goal) {
 BuildOutcome Build(const WheelGoal& goal, std::uint64_t seed, std::uint64_t steps,
                    std::vector<Ticket> start = {}, int searches = 1) {
     BuildRequest request;
-    request.searches = searches;
+    request.threads = searches;
     request.goal = goal;
     request.seed = seed;
     request.maxSteps = steps;
@@ -120,7 +120,6 @@ TEST(WheelBuild, TheSameSeedAndStepsGiveTheSameWheel) {
     const WheelGoal goal{11, 5, 3, 4};
     const BuildOutcome first = Build(goal, 42, 30000);
     EXPECT_EQ(Build(goal, 42, 30000).tickets, first.tickets);
-    EXPECT_EQ(first.steps, 30000u);
 }
 
 // A player's wheel with tickets to spare is shrunk, and keeps its guarantee.
@@ -256,7 +255,8 @@ TEST(WheelLibrary, ShippedDesignsKeepTheirGuarantees) {
     // Every design in the file is kept: none is refused as it is read.
     const std::string all = text.str();
     std::size_t written = 0;
-    for (auto at = all.find("\nwheel "); at != std::string::npos; at = all.find("\nwheel ", at + 1)) {
+    for (auto at = all.find("\nwheel "); at != std::string::npos;
+         at = all.find("\nwheel ", at + 1)) {
         ++written;
     }
     EXPECT_EQ(designs, written);

@@ -41,7 +41,8 @@ TEST_F(EngineTest, EncodingsAndLineEndsReadAsOneWheel) {
     EXPECT_EQ(DecodeWheelText(std::string("\xFF\xFE\x3D\xD8\x00\xDE\x3D\xD8", 8)).text,
               "\xF0\x9F\x98\x80\xEF\xBF\xBD");
     EXPECT_EQ(Reason(DecodeWheelText(std::string("1 2\0 3", 6)).refusal), "is not a text file");
-    EXPECT_EQ(Reason(DecodeWheelText(Utf16(std::string("1\0", 2), false)).refusal), "is not a text file");
+    EXPECT_EQ(Reason(DecodeWheelText(Utf16(std::string("1\0", 2), false)).refusal),
+              "is not a text file");
 }
 
 // Bytes that only look like UTF-8 (overlong forms, surrogates, values above

@@ -2,8 +2,8 @@
 // comes back unchanged less its byte-order mark, UTF-16 as decoded here unit
 // by unit, anything else byte for byte as Latin-1, a mark included.
 
-#include "utf8.h"
 #include "fuzz_check.h"
+#include "utf8.h"
 #include "wheel_file.h"
 
 #include <cstdint>

@@ -8,9 +8,9 @@
 // 400 lines, some spoiled or empty; then 60 actions, mostly keys among the first
 // thirteen, so that the picks often match the wheel.
 
-#include "reference_model.h"
 #include "application_state.h"
 #include "fuzz_check.h"
+#include "reference_model.h"
 
 #include <cstdint>
 

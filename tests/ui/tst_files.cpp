@@ -176,12 +176,12 @@ private slots:
         if (geteuid() != 0) { // root writes anywhere: the full disk above stands in for this then
             QDir(folder.path()).mkdir("locked");
             QFile::setPermissions(folder.filePath("locked"), QFile::ReadOwner | QFile::ExeOwner);
-            QVERIFY(!Reason(ui::SaveTickets(folder.filePath("locked/tickets.txt"), false)).isEmpty());
+            QVERIFY(
+                !Reason(ui::SaveTickets(folder.filePath("locked/tickets.txt"), false)).isEmpty());
         }
         // Save as... says why, under the file's name.
-        ModalAnswerer pick(1, [&](QDialog* dialog) {
-            PickFile(dialog, folder.filePath("no/such/folder.txt"));
-        });
+        ModalAnswerer pick(
+            1, [&](QDialog* dialog) { PickFile(dialog, folder.filePath("no/such/folder.txt")); });
         ModalAnswerer cannot(1);
         Action("mnuSave")->trigger();
         QVERIFY(cannot.text.startsWith("Cannot save the tickets ..!\nfolder.txt\n"));

@@ -128,7 +128,8 @@ private slots:
         tickets->close(); // opened again, it still marks that draw
         QTRY_VERIFY(!window->findChild<QWidget*>("frmTickets"));
         tickets = Opened("mnuTickets", "frmTickets");
-        QCOMPARE(tickets->findChild<ui::TicketsModel*>()->DrawnNumbers(), (std::vector<int>{3, 40, 90}));
+        QCOMPARE(tickets->findChild<ui::TicketsModel*>()->DrawnNumbers(),
+                 (std::vector<int>{3, 40, 90}));
     }
 
     void openRecentKeepsTheLastEightAndDropsWhatIsGone() {

@@ -156,7 +156,10 @@ private slots:
             QCOMPARE(entry->selectedText(), selected);
         }
         // The last entry was refused: the tickets window marks no draw.
-        QVERIFY(Opened("mnuTickets", "frmTickets")->findChild<ui::TicketsModel*>()->DrawnNumbers().empty());
+        QVERIFY(Opened("mnuTickets", "frmTickets")
+                    ->findChild<ui::TicketsModel*>()
+                    ->DrawnNumbers()
+                    .empty());
         entry->setText("6 7 90"); // 90 is a ball of some game, on no ticket here
         In<QPushButton>(draw, "cmdCheck")->click();
         QCOMPARE(hits->item(0, 0)->text() + hits->item(0, 1)->text(), "22");

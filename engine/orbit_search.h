@@ -1,0 +1,67 @@
+#pragma once
+// The orbit search: wheels that a permutation group G maps onto themselves.
+//
+// G splits the k-sets (candidate tickets) and the m-sets (draws) into orbits.
+// A wheel that G maps onto itself is a union of ticket orbits, and one
+// representative ticket tells which draw orbits a ticket orbit serves: those
+// of the draws it meets in t or more numbers. So the search chooses ticket
+// orbits that serve every draw orbit, at the least number of tickets: a
+// weighted set cover, C(N, k) / |G| candidates for C(N, m) / |G| draws.
+//
+// A lazy greedy start; then annealing in the manner of Nurmela and Östergård,
+// lifted to orbits: the budget held at one ticket below the best wheel, a
+// move takes an unserved draw orbit and a ticket orbit serving it, and adds it
+// when it fits the budget or swaps it for a chosen orbit, the swap taken by
+// the Metropolis rule on the change in unserved draws. When every draw is
+// served the wheel is kept, and the orbits that alone serve the fewest draws
+// go until the wheel is under its new budget.
+
+#include "best_found.h"
+#include "permutation_groups.h"
+#include "search_budget.h"
+#include "search_sets.h"
+#include "wheel_goal.h"
+
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+namespace quorvex::search {
+
+struct Orbits {
+    const PermutationGroup* group = nullptr;
+    std::vector<Set> tickets;           // a representative of each ticket orbit
+    std::vector<std::uint32_t> costs;   // the tickets in each
+    std::vector<std::uint32_t> weights; // the draws in each draw orbit
+    // The draw orbits each ticket orbit serves, one after another: those of
+    // ticket orbit i from served[servedStart[i]] to served[servedStart[i + 1]].
+    std::vector<std::uint32_t> servedStart, served;
+    // The ticket orbits that serve each draw orbit, laid out the same way.
+    std::vector<std::uint32_t> serversStart, servers;
+};
+
+// The work (in sets visited) and the bytes that setting up the orbits would
+// take, to decide beforehand whether it fits the time and memory at hand.
+struct OrbitCost {
+    double visits = 0;
+    double bytes = 0;
+};
+OrbitCost EstimateOrbits(const WheelGoal& goal, const PermutationGroup& group);
+
+// The orbits of the goal's sets under the group, or nothing when the budget
+// ran out first.
+std::optional<Orbits> FindOrbits(const WheelGoal& goal, const PermutationGroup& group,
+                                 SearchBudget& budget);
+
+// Every ticket of the chosen orbits.
+std::vector<Set> ExpandOrbits(const Orbits& orbits, const std::vector<std::uint32_t>& chosen);
+
+// Searches the orbits at a temperature (in draw orbits of average size: a
+// swap that leaves d more unserved is taken with chance e^(-d/T)) until the
+// budget is spent or a wheel of `floor` tickets is found. Every wheel smaller
+// than the best goes to `best`; returns the size of the smallest it found.
+std::uint64_t SearchOrbits(const Orbits& orbits, int numbers, std::uint64_t floor,
+                           double temperature, Random& random, SearchBudget& budget,
+                           BestFound& best, const std::string& method);
+
+} // namespace quorvex::search
