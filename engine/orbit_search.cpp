@@ -70,24 +70,6 @@ std::optional<Labelled> LabelOrbits(int numbers, int size, const PermutationGrou
     return out;
 }
 
-// Lays out lists given as (owner, item) pairs: start[o] .. start[o + 1] in `items`.
-void Layout(std::size_t owners, const std::vector<std::uint32_t>& owner,
-            const std::vector<std::uint32_t>& item, std::vector<std::uint32_t>& start,
-            std::vector<std::uint32_t>& items) {
-    start.assign(owners + 1, 0);
-    for (std::uint32_t o : owner) {
-        ++start[o + 1];
-    }
-    for (std::size_t o = 0; o < owners; ++o) {
-        start[o + 1] += start[o];
-    }
-    items.assign(item.size(), 0);
-    std::vector<std::uint32_t> next(start.begin(), start.end() - 1);
-    for (std::size_t i = 0; i < item.size(); ++i) {
-        items[next[owner[i]]++] = item[i];
-    }
-}
-
 // Which ticket orbits are chosen, what each draw orbit is served by, and the
 // budget: the state of one selection.
 class Selection {
@@ -148,19 +130,35 @@ public:
         if (list_.empty()) {
             return;
         }
-        const std::uint32_t r = list_[random_.Below(list_.size())];
-        if (cost_ - orbits_.costs[r] + orbits_.costs[i] > budget) {
+        // The chosen orbit whose loss, with i in, leaves the fewest draws
+        // unserved: the draws only it serves, unless i serves them too.
+        ++stampNow_;
+        ForEachServed(i, [this](std::uint32_t d) { stamp_[d] = stampNow_; });
+        std::uint32_t r = kNoOrbit;
+        std::int64_t least = 0;
+        std::uint64_t ties = 0;
+        for (std::uint32_t c : list_) {
+            if (cost_ - orbits_.costs[c] + orbits_.costs[i] > budget) {
+                continue;
+            }
+            std::int64_t loss = 0;
+            ForEachServed(c, [&](std::uint32_t d) {
+                if (served_[d] == 1 && stamp_[d] != stampNow_) {
+                    loss += orbits_.weights[d];
+                }
+            });
+            if (r == kNoOrbit || loss < least) {
+                r = c;
+                least = loss;
+                ties = 1;
+            } else if (loss == least && random_.Below(++ties) == 0) {
+                r = c;
+            }
+        }
+        if (r == kNoOrbit) {
             return;
         }
-        // The draws only r serves, unless i serves them too, against those i serves anew.
-        ++stampNow_;
-        std::int64_t delta = -static_cast<std::int64_t>(Gain(i));
-        ForEachServed(i, [this](std::uint32_t d) { stamp_[d] = stampNow_; });
-        ForEachServed(r, [&](std::uint32_t d) {
-            if (served_[d] == 1 && stamp_[d] != stampNow_) {
-                delta += orbits_.weights[d];
-            }
-        });
+        const std::int64_t delta = least - static_cast<std::int64_t>(Gain(i));
         if (delta > 0 &&
             random_.Chance() >= std::exp(-static_cast<double>(delta) / (unit_ * temperature))) {
             return;
@@ -286,8 +284,10 @@ std::optional<Orbits> FindOrbits(const WheelGoal& goal, const PermutationGroup& 
         ticketSets->labels = {};
     }
 
-    // Which draw orbits each ticket orbit serves, from its representative.
-    std::vector<std::uint32_t> owner, item, stamp(orbits.weights.size(), kNoOrbit);
+    // Which draw orbits each ticket orbit serves, from its representative;
+    // then, turned round, which ticket orbits serve each draw orbit.
+    std::vector<std::uint32_t> stamp(orbits.weights.size(), kNoOrbit);
+    orbits.servedStart.assign(1, 0);
     for (std::uint32_t i = 0; i < orbits.tickets.size(); ++i) {
         if (i % 64 == 0 && budget.Over()) {
             return std::nullopt;
@@ -296,13 +296,26 @@ std::optional<Orbits> FindOrbits(const WheelGoal& goal, const PermutationGroup& 
             const std::uint32_t d = draws.labels[Rank(draw)];
             if (stamp[d] != i) {
                 stamp[d] = i;
-                owner.push_back(i);
-                item.push_back(d);
+                orbits.served.push_back(d);
             }
         });
+        orbits.servedStart.push_back(static_cast<std::uint32_t>(orbits.served.size()));
     }
-    Layout(orbits.tickets.size(), owner, item, orbits.servedStart, orbits.served);
-    Layout(orbits.weights.size(), item, owner, orbits.serversStart, orbits.servers);
+    orbits.served.shrink_to_fit();
+    orbits.serversStart.assign(orbits.weights.size() + 1, 0);
+    for (std::uint32_t d : orbits.served) {
+        ++orbits.serversStart[d + 1];
+    }
+    for (std::size_t d = 0; d < orbits.weights.size(); ++d) {
+        orbits.serversStart[d + 1] += orbits.serversStart[d];
+    }
+    orbits.servers.resize(orbits.served.size());
+    std::vector<std::uint32_t> next(orbits.serversStart.begin(), orbits.serversStart.end() - 1);
+    for (std::uint32_t i = 0; i < orbits.tickets.size(); ++i) {
+        for (std::uint32_t s = orbits.servedStart[i]; s < orbits.servedStart[i + 1]; ++s) {
+            orbits.servers[next[orbits.served[s]]++] = i;
+        }
+    }
     return orbits;
 }
 

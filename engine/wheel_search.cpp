@@ -31,12 +31,13 @@ constexpr std::uint64_t kHeavyDraws = 2'000'000;
 // short runs, with this share of its time; then it gives the rest to the best
 // of those, in longer runs: runs differ as much from seed to seed as from
 // group to group, and each group has a temperature of its own.
-constexpr std::array<double, 2> kOrbitTemperatures = {0.2, 0.4};
+constexpr std::array<double, 2> kOrbitTemperatures = {0.2, 0.5};
 constexpr double kOrbitTrialShare = 0.4;
-constexpr int kOrbitLongRuns = 1;
+constexpr int kOrbitLongRuns = 6;
+constexpr std::size_t kOrbitBestTrials = 3;
 // The set-up of the orbits may take this much of the time, and this memory.
 constexpr double kOrbitSetUpShare = 0.25;
-constexpr double kOrbitBytes = 512.0 * (1 << 20);
+constexpr double kOrbitBytes = 256.0 * (1 << 20);
 // Sets visited a second in the orbits' set-up, roughly, on one core.
 constexpr double kOrbitVisitsPerSecond = 1.5e7;
 
@@ -95,7 +96,8 @@ void OrbitTrials(const WheelGoal& goal, const std::vector<PermutationGroup>& gro
                      [](const Trial& a, const Trial& b) { return a.size < b.size; });
     for (int i = 0; i < kOrbitLongRuns && !trials.empty(); ++i) {
         SearchBudget turn = budget.Part(1.0 / (kOrbitLongRuns - i));
-        if (!run(trials[static_cast<std::size_t>(i % 2) % trials.size()], turn)) {
+        const std::size_t among = std::min(kOrbitBestTrials, trials.size());
+        if (!run(trials[static_cast<std::size_t>(i) % among], turn)) {
             return;
         }
     }
