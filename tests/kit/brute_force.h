@@ -1,6 +1,7 @@
 #pragma once
 // The plainest possible checker, shared by the tests and the fuzz targets:
-// every draw of 1..n against every line, bit masks and a popcount.
+// every draw of 1..n against every line, bit masks and a popcount. Cases()
+// walks all 2^n sets: for n up to about 24.
 
 #include <algorithm>
 #include <bit>
@@ -42,6 +43,13 @@ inline Rows Cases(int n, int m) {
     }
     std::sort(cases.begin(), cases.end());
     return cases;
+}
+
+// Whether every draw of m of 1..n meets some line in t or more numbers.
+inline bool KeepsGuarantee(const Rows& lines, int n, int t, int m) {
+    const Rows draws = Cases(n, m);
+    return std::all_of(draws.begin(), draws.end(),
+                       [&](const std::vector<int>& draw) { return Best(lines, SetOf(draw)) >= t; });
 }
 
 } // namespace quorvex::brute

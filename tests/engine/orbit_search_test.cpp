@@ -1,0 +1,114 @@
+// The orbit search: its groups act as permutations, its orbits split the sets
+// exactly, and the wheels it finds keep their goal and are unions of orbits.
+
+#include "built_wheel.h"
+#include "orbit_search.h"
+#include "printing.h"
+#include "wheel_check.h"
+
+#include <set>
+
+using namespace quorvex;
+using namespace quorvex::search;
+
+namespace {
+
+// Every element maps the points one to one, and there are as many as the group's order.
+TEST(PermutationGroups, AreGroupsOfPermutations) {
+    const struct {
+        int q, d, r, f;
+        std::size_t order;
+    } groups[] = {{7, 1, 2, 0, 7},    {16, 1, 1, 0, 16}, {19, 1, 1, 1, 19}, {8, 7, 3, 0, 56},
+                  {49, 3, 1, 0, 147}, {9, 4, 2, 1, 36},  {10, 1, 2, 0, 10}, {5, 2, 4, 0, 10}};
+    for (const auto& [q, d, r, f, order] : groups) {
+        const PermutationGroup group = AffineGroup(q, d, r, f);
+        SCOPED_TRACE(group.name);
+        EXPECT_EQ(group.elements.size(), order);
+        const std::set<Permutation> distinct(group.elements.begin(), group.elements.end());
+        EXPECT_EQ(distinct.size(), order);
+        for (const Permutation& g : group.elements) {
+            ASSERT_EQ(g.size(), static_cast<std::size_t>(q * r + f));
+            const std::set<int> images(g.begin(), g.end());
+            ASSERT_EQ(images.size(), g.size()) << "not one to one";
+            ASSERT_LT(*images.rbegin(), q * r + f);
+            for (int fixed = q * r; fixed < q * r + f; ++fixed) {
+                ASSERT_EQ(g[static_cast<std::size_t>(fixed)], fixed) << "a fixed point moves";
+            }
+        }
+    }
+    EXPECT_TRUE(AffineGroup(12, 5, 1, 0).elements.empty()); // 5 does not divide 11
+    EXPECT_TRUE(AffineGroup(10, 3, 1, 0).elements.empty()); // no field of 10
+    for (int n : {14, 20, 24, 30, 49}) {
+        for (const PermutationGroup& group : GroupsFor(n, 60)) {
+            EXPECT_EQ(group.copies * group.fieldSize + group.fixed, n) << group.name;
+            EXPECT_LE(group.elements.size(), 60u) << group.name;
+        }
+    }
+}
+
+// The orbits of the tickets and of the draws hold every set once.
+TEST(OrbitSearch, OrbitsSplitTheSetsExactly) {
+    const struct {
+        WheelGoal goal;
+        PermutationGroup group;
+    } cases[] = {{{14, 6, 5, 5}, AffineGroup(7, 1, 2, 0)},
+                 {{12, 4, 3, 5}, AffineGroup(11, 5, 1, 1)},
+                 {{10, 5, 2, 4}, AffineGroup(3, 2, 3, 1)}};
+    for (const auto& [goal, group] : cases) {
+        SCOPED_TRACE(group.name);
+        Progress progress;
+        SearchBudget budget(progress, 60, 0);
+        const std::optional<Orbits> orbits = FindOrbits(goal, group, budget);
+        ASSERT_TRUE(orbits);
+        std::uint64_t tickets = 0, draws = 0;
+        for (std::size_t i = 0; i < orbits->tickets.size(); ++i) {
+            const std::vector<Set> images = ExpandOrbits(*orbits, {static_cast<std::uint32_t>(i)});
+            EXPECT_EQ(images.size(), orbits->costs[i]);
+            tickets += orbits->costs[i];
+        }
+        for (std::uint32_t weight : orbits->weights) {
+            draws += weight;
+        }
+        EXPECT_EQ(tickets, Binomial(goal.numbers, goal.perTicket));
+        EXPECT_EQ(draws, Binomial(goal.numbers, goal.drawn));
+        EXPECT_EQ(orbits->served.size(), orbits->servers.size());
+    }
+}
+
+// Wheels of chosen orbits keep their goal, and every image of a ticket is in them.
+TEST(OrbitSearch, FindsWheelsThatKeepTheirGoal) {
+    const struct {
+        WheelGoal goal;
+        PermutationGroup group;
+    } cases[] = {{{14, 6, 5, 5}, AffineGroup(7, 1, 2, 0)},
+                 {{12, 4, 3, 3}, AffineGroup(11, 1, 1, 1)},
+                 {{13, 6, 3, 5}, AffineGroup(13, 3, 1, 0)},
+                 {{16, 6, 4, 5}, AffineGroup(8, 1, 2, 0)}};
+    for (const auto& [goal, group] : cases) {
+        SCOPED_TRACE(group.name);
+        Progress progress;
+        SearchBudget budget(progress, 60, 20000);
+        const std::optional<Orbits> orbits = FindOrbits(goal, group, budget);
+        ASSERT_TRUE(orbits);
+        Random random(3);
+        BestFound best;
+        const std::uint64_t size =
+            SearchOrbits(*orbits, goal.numbers, 1, 0.3, random, budget, best, "orbits");
+        ASSERT_FALSE(best.tickets.empty());
+        EXPECT_EQ(best.tickets.size(), size);
+        EXPECT_EQ(progress.Best(), size);
+        const std::set<Set> wheel(best.tickets.begin(), best.tickets.end());
+        for (Set ticket : best.tickets) {
+            for (const Permutation& g : group.elements) {
+                Set image = 0;
+                for (int x = 0; x < goal.numbers; ++x) {
+                    image |= (ticket >> x & 1) << g[static_cast<std::size_t>(x)];
+                }
+                ASSERT_TRUE(wheel.count(image)) << "an image of a ticket is missing";
+            }
+        }
+        ExpectWheel(CompleteWheel(goal, best.tickets), goal);
+    }
+}
+
+} // namespace

@@ -1,0 +1,181 @@
+// Building wheels with the whole portfolio: every wheel is checked here by
+// brute force, not by the report engine the builder itself uses; then a
+// seed's repeatability, a held wheel shrunk, and Stop and the time limit in
+// every phase.
+
+#include "built_wheel.h"
+#include "printing.h"
+#include "wheel_search.h"
+
+#include <chrono>
+#include <set>
+#include <thread>
+
+using namespace quorvex;
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+BuildOutcome Build(const WheelGoal& goal, std::uint64_t seed, std::uint64_t steps,
+                   std::vector<Ticket> start = {}, int searches = 1) {
+    BuildRequest request;
+    request.threads = searches;
+    request.goal = goal;
+    request.seed = seed;
+    request.maxSteps = steps;
+    request.seconds = 600;
+    request.start = std::move(start);
+    Progress progress;
+    return BuildWheel(request, progress);
+}
+
+} // namespace
+
+// Covering designs (m = t) and lotto designs (m > t), k from 2 to 8, several seeds.
+TEST(WheelBuild, EveryBuiltWheelKeepsItsGuarantee) {
+    const WheelGoal goals[] = {
+        {5, 2, 1, 1},  {6, 2, 2, 2},  {7, 3, 2, 2},  {8, 4, 3, 3},  {9, 3, 2, 3},
+        {9, 5, 3, 4},  {10, 6, 5, 5}, {10, 4, 2, 5}, {11, 7, 4, 6}, {12, 8, 5, 6},
+        {12, 6, 4, 5}, {13, 5, 3, 3}, {12, 3, 1, 4}, {14, 4, 2, 2}, {11, 6, 2, 8},
+    };
+    for (const WheelGoal& goal : goals) {
+        for (std::uint64_t seed : {1, 7, 2026}) {
+            SCOPED_TRACE(testing::PrintToString(goal));
+            const BuildOutcome built = Build(goal, seed, 20000);
+            EXPECT_EQ(built.refusal, std::nullopt);
+            ExpectWheel(built.tickets, goal);
+            EXPECT_GE(built.guarantee, goal.atLeast);
+            EXPECT_GE(built.tickets.size(), LowerBound(goal).value());
+        }
+    }
+}
+
+// Small coverings whose smallest size is the bound are found exactly.
+TEST(WheelBuild, ReachesTheBoundWhereItIsTight) {
+    const std::pair<WheelGoal, std::size_t> cases[] = {
+        {{8, 4, 3, 3}, 14}, {{7, 3, 2, 2}, 7}, {{10, 4, 3, 3}, 30}, {{9, 3, 2, 2}, 12}};
+    for (const auto& [goal, smallest] : cases) {
+        EXPECT_EQ(Build(goal, 3, 2'000'000).tickets.size(), smallest)
+            << testing::PrintToString(goal);
+    }
+}
+
+// Stuck at one size, the search goes back to its smallest wheel and drops a
+// ticket: so 12 numbers, 6 a ticket, "4 if 5" take one ticket fewer than published.
+TEST(WheelBuild, GoesBelowThePublishedLottoWheel) {
+    EXPECT_EQ(Build({12, 6, 4, 5}, 1, 400'000).tickets.size(), 14u);
+}
+
+// A lotto guarantee may need fewer numbers than the wheel has; the others are swapped
+// in where that loses nothing, so the wheel is no larger than using them all takes.
+TEST(WheelBuild, BringsInEveryNumberWithoutGrowing) {
+    for (const WheelGoal& goal : {WheelGoal{12, 3, 1, 4}, {11, 6, 2, 8}, {10, 4, 2, 5}}) {
+        EXPECT_EQ(Build(goal, 7, 20000).tickets.size(),
+                  static_cast<std::size_t>((goal.numbers + goal.perTicket - 1) / goal.perTicket));
+    }
+}
+
+// Searches side by side keep the smallest wheel: never larger than the first alone.
+TEST(WheelBuild, SearchesSideBySideKeepTheSmallest) {
+    for (std::uint64_t seed : {1, 2, 3, 4}) {
+        EXPECT_LE(Build({13, 4, 3, 3}, seed, 20000, {}, 2).tickets.size(),
+                  Build({13, 4, 3, 3}, seed, 20000).tickets.size());
+    }
+}
+
+TEST(WheelBuild, TheSameSeedAndStepsGiveTheSameWheel) {
+    const WheelGoal goal{11, 5, 3, 4};
+    const BuildOutcome first = Build(goal, 42, 30000);
+    EXPECT_EQ(Build(goal, 42, 30000).tickets, first.tickets);
+}
+
+// A player's wheel with tickets to spare is shrunk, and keeps its guarantee.
+TEST(WheelBuild, StartsFromAHeldWheelAndDropsTickets) {
+    const std::vector<Ticket> every = brute::Cases(7, 4); // all 35 tickets of 4 of 7 numbers
+    const WheelGoal goal{7, 4, 3, 3};
+    const BuildOutcome built = Build(goal, 5, 50000, every);
+    ExpectWheel(built.tickets, goal);
+    EXPECT_EQ(built.tickets.size(), 12u); // the best known C(7,4,3)
+
+    EXPECT_EQ(Reason(StartProblem(goal, {{1, 2, 3, 4}, {1, 2, 3}})),
+              "line 2 holds 3 numbers, not 4");
+    EXPECT_EQ(Reason(StartProblem(goal, {{1, 2, 2, 3}})), "line 1 repeats 2");
+    EXPECT_EQ(Reason(StartProblem(goal, {{1, 2, 3, 8}})), "line 1 holds 8: the numbers are 1-7");
+    EXPECT_TRUE(Build(goal, 1, 100, {{1, 2, 3}}).refusal);
+    EXPECT_TRUE(Build({50, 6, 3, 3}, 1, 10).refusal);
+}
+
+TEST(WheelBuild, StopKeepsTheBestWheelSoFar) {
+    BuildRequest request;
+    request.goal = {16, 6, 5, 5};
+    request.seconds = 600;
+    Progress progress;
+    double shown = 0;
+    std::thread stopper([&] {
+        while (progress.Best() == 0) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        shown = progress.Fraction(); // the bar moves with the time spent of the ten minutes
+        progress.Cancel();
+    });
+    const BuildOutcome built = BuildWheel(request, progress);
+    stopper.join();
+    ASSERT_FALSE(built.tickets.empty());
+    EXPECT_EQ(built.tickets.size(), progress.Best());
+    EXPECT_EQ(built.guarantee, 5);
+    EXPECT_TRUE(shown > 0 && shown < 0.01) << shown;
+
+    Progress early; // stopped before a first wheel: none, and the reason
+    early.Cancel();
+    EXPECT_EQ(Reason(BuildWheel(request, early).refusal),
+              "The search stopped before it found a wheel.");
+}
+
+// Stop is heard in every phase: a search stopped as a phase begins returns at once.
+TEST(WheelBuild, StopIsHeardInEveryPhase) {
+    const struct {
+        WheelGoal goal;
+        const char* phase;
+    } cases[] = {{{20, 6, 5, 5}, "A first wheel"},
+                 {{24, 6, 3, 6}, "Split wheels"},
+                 {{20, 6, 5, 5}, "Orbit search"},
+                 {{20, 6, 5, 5}, "Polishing"},
+                 {{49, 6, 3, 6}, "Split wheels"}};
+    for (const auto& [goal, phase] : cases) {
+        SCOPED_TRACE(phase);
+        BuildRequest request;
+        request.goal = goal;
+        request.seconds = 3;
+        Progress progress;
+        Clock::time_point stopped;
+        std::thread stopper([&] {
+            while (std::string(progress.Phase()) != phase && progress.Fraction() < 1) {
+                std::this_thread::sleep_for(std::chrono::milliseconds(1));
+            }
+            stopped = Clock::now();
+            progress.Cancel();
+        });
+        BuildWheel(request, progress);
+        const double late = std::chrono::duration<double>(Clock::now() - stopped).count();
+        stopper.join();
+        EXPECT_LT(late, 1.0) << "seconds after Stop";
+    }
+}
+
+// The time limit holds whatever the goal, among the heaviest the window takes;
+// a split gives the 49-number "3 if 6" a wheel at once.
+TEST(WheelBuild, KeepsTheTimeLimit) {
+    for (const WheelGoal& goal : {WheelGoal{49, 6, 3, 6}, {40, 6, 4, 6}, {49, 6, 4, 4}}) {
+        BuildRequest request;
+        request.goal = goal;
+        request.seconds = 1;
+        Progress progress;
+        const Clock::time_point start = Clock::now();
+        const BuildOutcome built = BuildWheel(request, progress);
+        const double took = std::chrono::duration<double>(Clock::now() - start).count();
+        EXPECT_LT(took, 2.0) << testing::PrintToString(goal);
+        EXPECT_TRUE(goal.atLeast != 3 || !built.tickets.empty());
+    }
+}
