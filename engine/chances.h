@@ -1,11 +1,16 @@
 #pragma once
-// Chances per draw: for a game that draws M balls out of P, how likely the
-// best ticket is to hold at least t of the drawn numbers.
+// Chances per draw: in a game that draws M balls out of P, how likely the best
+// ticket is to hold at least t of the drawn numbers, for a wheel of N numbers,
+// N smaller or larger than M.
 //
-// m of your N numbers are among the M drawn in C(N, m) * C(P - N, M - m) of
-// the C(P, M) draws, and given m every case of size m is equally likely, so
-// the draws that give t or more number sum(m) C(P - N, M - m) * (cases of
-// size m with best >= t): an exact count.
+// m of the N numbers are among the M drawn in C(N, m) * C(P - N, M - m) of the
+// C(P, M) draws, 0 <= m <= min(N, M), and given m every case of size m is
+// equally likely; so the draws that give t or more number sum(m) C(P - N, M - m)
+// times the cases of size m with best >= t. The coverage table counts those
+// cases for m up to 8. A case of more numbers holds cases of 8, and its best is
+// at least theirs: when t is at most the guarantee for 8 every such case
+// counts, exactly; otherwise at least the share of the cases of 8 with best >= t
+// do, and the chance is a lower bound.
 
 #include "coverage.h"
 
@@ -16,16 +21,22 @@ namespace quorvex {
 
 struct Chance {
     int atLeast = 0;            // t
-    std::uint64_t draws = 0;    // draws in which some ticket holds t or more drawn numbers
+    std::uint64_t draws = 0;    // draws in which some ticket holds t or more of the drawn
     std::uint64_t allDraws = 0; // C(P, M)
+    bool exact = true;          // false: `draws` is only a lower bound
 
     double Probability() const {
         return static_cast<double>(draws) / static_cast<double>(allDraws);
     }
 };
 
+// The cases the table must count for a game drawing `drawn`: up to min(N, M, 8).
+int CasesToCount(int numbers, int drawn);
+
 // One chance for each t from 1 to min(M, longestLine), for a game of `balls`
-// balls (N <= balls <= 90) that draws table.drawn of them.
-std::vector<Chance> ChancesPerDraw(const CoverageTable& table, int balls, int longestLine);
+// balls (N <= balls <= 90) drawing `drawn` (1..20) of them; the table counts
+// the wheel's cases up to CasesToCount(N, drawn).
+std::vector<Chance> ChancesPerDraw(const CoverageTable& table, int balls, int drawn,
+                                   int longestLine);
 
 } // namespace quorvex

@@ -15,15 +15,16 @@ namespace quorvex {
 // The largest case the coverage table counts: cases of more numbers are told
 // from it only as a bound.
 constexpr int kMaxDrawn = 8;
-// The most balls a game has; C(90, 8) still fits 64 bits.
+// The most balls a game has, and the most it draws; C(90, 20) still fits 64 bits.
 constexpr int kMaxBalls = 90;
+constexpr int kMostDrawn = 20;
 
 namespace detail {
 constexpr auto kBinomials = [] {
-    std::array<std::array<std::uint64_t, kMaxDrawn + 1>, kMaxBalls + 1> c{};
+    std::array<std::array<std::uint64_t, kMostDrawn + 1>, kMaxBalls + 1> c{};
     for (int n = 0; n <= kMaxBalls; ++n) {
         c[n][0] = 1;
-        for (int k = 1; k <= kMaxDrawn && n > 0; ++k) {
+        for (int k = 1; k <= kMostDrawn && n > 0; ++k) {
             c[n][k] = c[n - 1][k - 1] + c[n - 1][k];
         }
     }
@@ -31,7 +32,7 @@ constexpr auto kBinomials = [] {
 }();
 } // namespace detail
 
-// C(n, k) for 0 <= n <= 90 and 0 <= k <= 8.
+// C(n, k) for 0 <= n <= 90 and 0 <= k <= 20.
 constexpr std::uint64_t Binomial(int n, int k) {
     return detail::kBinomials[static_cast<std::size_t>(n)][static_cast<std::size_t>(k)];
 }

@@ -10,7 +10,7 @@
 
 namespace quorvex {
 
-DrawEntry ParseDraw(std::string_view text) {
+DrawEntry ParseDraw(std::string_view text, int balls, int most) {
     DrawEntry entry;
     std::bitset<kMaxBalls + 1> seen;
     const auto refuse = [&entry](std::string reason, std::size_t start, std::size_t length) {
@@ -34,8 +34,8 @@ DrawEntry ParseDraw(std::string_view text) {
         const bool digits =
             std::all_of(token.begin(), token.end(), [](char c) { return c >= '0' && c <= '9'; });
         const unsigned value = digits ? DigitsValue(token) : 0;
-        if (value < 1 || value > kMaxBalls) {
-            return refuse(QuoteToken(token) + " is not a number 1-" + std::to_string(kMaxBalls),
+        if (value < 1 || value > static_cast<unsigned>(balls)) {
+            return refuse(QuoteToken(token) + " is not a number 1-" + std::to_string(balls),
                           start, token.size());
         }
         if (seen[value]) {
@@ -43,16 +43,16 @@ DrawEntry ParseDraw(std::string_view text) {
         }
         seen[value] = true;
         entry.numbers.push_back(static_cast<int>(value));
-        if (entry.numbers.size() == kMostDrawn + 1) {
+        if (entry.numbers.size() == static_cast<std::size_t>(most) + 1) {
             tooMany = start;
         }
     }
     if (entry.numbers.empty()) {
         return refuse("type the numbers drawn", 0, 0);
     }
-    if (entry.numbers.size() > kMostDrawn) {
+    if (entry.numbers.size() > static_cast<std::size_t>(most)) {
         return refuse(std::to_string(entry.numbers.size()) + " numbers: a draw has at most " +
-                          std::to_string(kMostDrawn),
+                          std::to_string(most),
                       tooMany, end - tooMany);
     }
     return entry;

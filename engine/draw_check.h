@@ -16,17 +16,15 @@
 
 namespace quorvex {
 
-// The most balls a game draws.
-constexpr int kMostDrawn = 20;
 
 struct DrawEntry {
     std::vector<int> numbers;       // as typed
     std::optional<Refusal> refusal; // why the entry is no draw, and the entry at fault
 };
 
-// Reads 1 to 20 distinct numbers 1..90 (games draw from up to 90 balls; a
-// number above 49 is on no ticket), between the separators a wheel has.
-DrawEntry ParseDraw(std::string_view text);
+// Reads 1 to `most` distinct numbers 1..balls (games draw up to 20 of up to
+// 90 balls; a number above 49 is on no ticket), between the separators a wheel has.
+DrawEntry ParseDraw(std::string_view text, int balls = kMaxBalls, int most = kMostDrawn);
 
 using DrawnSet = std::bitset<kMaxBalls + 1>;
 // The numbers drawn as a set, for marking hits.

@@ -96,6 +96,12 @@ const LineList& DevelopedTickets() {
     return gSystemLines;
 }
 
+std::vector<int> DevelopedPicks() {
+    std::vector<int> picks(gSystemPicks.begin(), gSystemPicks.end());
+    std::sort(picks.begin(), picks.end());
+    return picks;
+}
+
 std::optional<Refusal> NothingDeveloped() {
     if (gSystemLineCount < 1) {
         return Refusal{std::string(kNothingDevelopedNotice)};

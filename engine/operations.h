@@ -65,6 +65,9 @@ int HeldWheelNumbers();
 // The tickets GENERATE developed last; none before.
 const LineList& DevelopedTickets();
 
+// The numbers GENERATE developed onto, ascending; none before.
+std::vector<int> DevelopedPicks();
+
 // VIEW's notice when nothing is developed to list, save, copy or print.
 std::optional<Refusal> NothingDeveloped();
 

@@ -247,6 +247,9 @@ private:
 
 OrbitCost EstimateOrbits(const WheelGoal& goal, const PermutationGroup& group) {
     const auto [n, k, t, m] = goal;
+    if (k > kMostDrawn) { // tickets past the ranks' reach: and far too many of them
+        return {INFINITY, INFINITY};
+    }
     double reach = 0; // draws one ticket meets in t or more numbers
     for (int j = t; j <= std::min(k, m); ++j) {
         reach += static_cast<double>(Binomial(k, j)) * static_cast<double>(Binomial(n - k, m - j));

@@ -1,3 +1,4 @@
+// The lines above saved and printed tickets.
 #include "ticket_header.h"
 
 #include "two_digits.h"
@@ -6,7 +7,7 @@
 
 namespace quorvex {
 
-std::vector<std::string> TicketsHeader(std::string_view date) {
+std::vector<std::string> TicketsHeader(std::string_view date, const Game& game) {
     if (gSystemLineCount == 0) {
         return {};
     }
@@ -21,10 +22,10 @@ std::vector<std::string> TicketsHeader(std::string_view date) {
     if (gSystemBaseCount > 0) {
         numbers += " (* base)";
     }
-    const std::size_t tickets = gSystemLineCount;
     return {"Quorvex - " + std::string(date), numbers,
-            std::to_string(gSystemPicks.size()) + " numbers, " + std::to_string(tickets) +
-                (tickets == 1 ? " ticket" : " tickets")};
+            std::to_string(gSystemPicks.size()) +
+                (gSystemPicks.size() == 1 ? " number; " : " numbers; ") + game.name + ": " +
+                CostText(gSystemLineCount, game.price)};
 }
 
 } // namespace quorvex

@@ -11,9 +11,10 @@
 //   clear     (no engine call)                 empties txtLista
 //
 // The menu bar above the designed area adds files (a wheel in, the tickets
-// out to a file, the clipboard or a printer) and the wheel report and draw
-// check windows, which follow the state through the three signals below, and
-// the Build a wheel window, whose wheel comes back through UseWheelText().
+// out to a file, the clipboard or a printer, past draws in), the game, and the
+// wheel report, draw check and past draws windows, which follow the state
+// through the signals below, and the Build a wheel window, whose wheel comes
+// back through UseWheelText().
 // The state lives in mDichiarazioni; the window keeps only its other windows
 // and the last draw checked, for the tickets window.
 // Its members are defined in three files: frmAccess.cpp (the handlers and the
@@ -45,6 +46,7 @@ class frmBuild;
 class frmTickets;
 class frmDraw;
 class frmReport;
+class frmPastDraws;
 
 // The designed form's widgets (txtLista, cmdNumero, ...) are members through MainForm.
 class frmAccess : public QMainWindow, private MainForm {
@@ -68,6 +70,7 @@ signals:
     void wheelChanged();  // ACQUIRE held a new wheel or dropped one
     void keysChanged();   // a key click or RESET
     void systemChanged(); // GENERATE developed new tickets
+    void gameChanged();   // another game was chosen in Wheel > Game...
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -103,6 +106,9 @@ private:
     void mnuDraw_Click();
     void mnuBuild_Click();
     void mnuTickets_Click();
+    void mnuGame_Click();
+    void mnuPastDraws_Click();
+    void CheckDraw(const std::vector<int>& numbers);
     void DrawChecked(const std::vector<int>& drawn);
     void txtLista_ContextMenu(const QPoint& position);
 
@@ -118,6 +124,7 @@ private:
     QPointer<frmDraw> draw;
     QPointer<frmBuild> build;
     QPointer<frmTickets> tickets;
+    QPointer<frmPastDraws> pastDraws;
     std::vector<int> lastDraw; // the last draw checked, for the tickets window
     bool exitConfirmed = false;
 };

@@ -4,13 +4,21 @@
 #include "editMenu.h"
 #include "frmBuild.h"
 #include "frmDraw.h"
+#include "frmGame.h"
 #include "frmHelp.h"
+#include "frmPastDraws.h"
 #include "frmReport.h"
 #include "frmTickets.h"
 #include "operations.h"
+#include "gameSettings.h"
 #include "recentWheels.h"
+#include "refusalNotice.h"
+#include "textFile.h"
 #include "toolWindow.h"
+#include "wheel_file.h"
 
+#include <QFile>
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QMenuBar>
 #include <QPushButton>
@@ -37,6 +45,9 @@ void frmAccess::BuildMenus() {
     mnuPrint = AddAction(file, "mnuPrint", "&Print tickets...", QKeySequence("Ctrl+P"),
                          &frmAccess::mnuPrint_Click);
     file->addSeparator();
+    AddAction(file, "mnuPastDraws", "Open past &draws...", QKeySequence("Ctrl+Shift+O"),
+              &frmAccess::mnuPastDraws_Click);
+    file->addSeparator();
     QAction* exit = file->addAction("E&xit", QKeySequence("Ctrl+Q"), this, &QWidget::close);
     exit->setObjectName("mnuExit");
 
@@ -55,6 +66,7 @@ void frmAccess::BuildMenus() {
     mnuTickets = AddAction(wheel, "mnuTickets", "&Tickets...", QKeySequence("Ctrl+T"),
                            &frmAccess::mnuTickets_Click);
     wheel->addSeparator();
+    AddAction(wheel, "mnuGame", "Ga&me...", QKeySequence("Ctrl+G"), &frmAccess::mnuGame_Click);
     mnuReport = AddAction(wheel, "mnuReport", "Wheel &report...", QKeySequence("Ctrl+R"),
                           &frmAccess::mnuReport_Click);
     mnuDraw = AddAction(wheel, "mnuDraw", "Check a &draw...", QKeySequence("Ctrl+D"),
@@ -105,12 +117,14 @@ void frmAccess::mnuReport_Click() {
     OpenOnce(report, this, [this](frmReport* opened) {
         connect(this, &frmAccess::wheelChanged, opened, &frmReport::WheelChanged);
         connect(this, &frmAccess::keysChanged, opened, &frmReport::KeysChanged);
+        connect(this, &frmAccess::gameChanged, opened, &frmReport::GameChanged);
     });
 }
 
 void frmAccess::mnuDraw_Click() {
     OpenOnce(draw, this, [this](frmDraw* opened) {
         connect(this, &frmAccess::systemChanged, opened, &frmDraw::SystemChanged);
+        connect(this, &frmAccess::gameChanged, opened, &frmDraw::GameChanged);
         connect(opened, &frmDraw::drawChecked, this, &frmAccess::DrawChecked);
     });
 }
@@ -118,6 +132,7 @@ void frmAccess::mnuDraw_Click() {
 void frmAccess::mnuBuild_Click() {
     OpenOnce(build, this, [this](frmBuild* opened) {
         connect(this, &frmAccess::wheelChanged, opened, &frmBuild::WheelChanged);
+        connect(this, &frmAccess::gameChanged, opened, &frmBuild::GameChosen);
         connect(opened, &frmBuild::useWheel, this, &frmAccess::UseWheelText);
     });
 }
@@ -125,8 +140,54 @@ void frmAccess::mnuBuild_Click() {
 void frmAccess::mnuTickets_Click() {
     OpenOnce(tickets, this, [this](frmTickets* opened) {
         connect(this, &frmAccess::systemChanged, opened, &frmTickets::SystemChanged);
+        connect(this, &frmAccess::gameChanged, opened, &frmTickets::ShowSummary);
         opened->DrawChecked(lastDraw);
     });
+}
+
+void frmAccess::mnuGame_Click() {
+    frmGame dialog(this);
+    if (dialog.exec() == QDialog::Accepted) {
+        emit gameChanged();
+    }
+}
+
+// Past draws of the game chosen, from a file read as wheel files are; a file
+// with no draw of the game changes nothing.
+void frmAccess::mnuPastDraws_Click() {
+    const QString path = QFileDialog::getOpenFileName(this, "Open past draws", LastFolder(),
+                                                      "Past draws (*.txt *.csv);;All files (*)");
+    if (path.isEmpty()) {
+        return;
+    }
+    const WheelFileText file = ReadWheelFile(QFile::encodeName(path).toStdString());
+    const Game game = CurrentGame();
+    const DrawHistory history =
+        file.refusal ? DrawHistory{} : ParseHistory(file.text, game.balls, game.drawn);
+    if (const auto refusal = file.refusal ? file.refusal : history.refusal) {
+        ShowFileRefusal(this, "open the past draws", path, *refusal);
+        return;
+    }
+    RememberFolder(path);
+    if (!history.skipped.empty()) {
+        std::string notice;
+        for (const std::string& line : HistoryLines(history)) {
+            notice += (notice.empty() ? "" : "|") + line;
+        }
+        ShowNotice(notice);
+    }
+    OpenOnce(pastDraws, this, [this](frmPastDraws* opened) {
+        connect(this, &frmAccess::systemChanged, opened, &frmPastDraws::SystemChanged);
+        connect(this, &frmAccess::gameChanged, opened, &frmPastDraws::SystemChanged);
+        connect(opened, &frmPastDraws::checkDraw, this, &frmAccess::CheckDraw);
+    });
+    pastDraws->ShowHistory(history, QFileInfo(path).fileName());
+}
+
+// A past draw opened in Check a draw, as if typed there.
+void frmAccess::CheckDraw(const std::vector<int>& numbers) {
+    mnuDraw_Click();
+    draw->CheckDrawn(numbers);
 }
 
 void frmAccess::DrawChecked(const std::vector<int>& drawn) {

@@ -2,8 +2,11 @@
 #include "frmBuild.h"
 
 #include "best_known.h"
+#include "chances.h"
+#include "coverage.h"
 #include "design.h"
 #include "frmMessage.h"
+#include "gameSettings.h"
 #include "goal_summary.h"
 #include "operations.h"
 #include "refusalNotice.h"
@@ -23,7 +26,9 @@
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QHeaderView>
 #include <QSpinBox>
+#include <QTableWidget>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -43,6 +48,34 @@ GoalSummary Summary(const WheelGoal& goal) {
                          std::thread::hardware_concurrency());
 }
 
+// The chances per draw of a wheel in a game; none when it has more numbers than the game balls.
+std::optional<std::vector<Chance>> WheelChances(const std::vector<Ticket>& tickets, int numbers,
+                                                int perTicket, const Game& game,
+                                                Progress& progress) {
+    if (tickets.empty() || numbers > game.balls) {
+        return std::vector<Chance>{};
+    }
+    LineList lines;
+    for (const Ticket& ticket : tickets) {
+        for (int x : ticket) {
+            lines.push(static_cast<Number>(x));
+        }
+        lines.endLine();
+    }
+    const auto table = ComputeCoverage(WheelSetsOf(lines, numbers),
+                                       CasesToCount(numbers, game.drawn), progress);
+    if (!table) {
+        return std::nullopt;
+    }
+    return ChancesPerDraw(*table, game.balls, game.drawn, perTicket);
+}
+
+// A chance as the table shows it: a lower bound says so.
+QString ChanceText(const Chance& chance) {
+    return (chance.exact ? QString() : QString("\u2265")) +
+           Percent(chance.draws, chance.allDraws, 2);
+}
+
 } // namespace
 
 const WheelLibrary& Library() {
@@ -57,6 +90,7 @@ const WheelLibrary& Library() {
 frmBuild::frmBuild(QWidget* owner) : QWidget(owner, Qt::Window) {
     SetUpToolWindow(this, "frmBuild", "Build a wheel");
     job = new BackgroundJob(this);
+    chanceJob = new BackgroundJob(this);
     progressTimer = new QTimer(this);
 
     // The player's numbers are the natural N once at least two are picked.
@@ -121,6 +155,11 @@ frmBuild::frmBuild(QWidget* owner) : QWidget(owner, Qt::Window) {
     run->addWidget(lblBest, 2);
 
     lblResult = WrappingLabel("lblResult");
+    tblChances = ReportTable("tblChances", "Chances per draw");
+    tblChances->setColumnCount(3);
+    tblChances->setHorizontalHeaderLabels({"Best ticket", "This wheel", "Best known"});
+    tblChances->verticalHeader()->hide();
+    lblCost = WrappingLabel("lblCost");
     txtWheel = new QPlainTextEdit;
     txtWheel->setObjectName("txtWheel");
     txtWheel->setAccessibleName("Built wheel");
@@ -143,10 +182,12 @@ frmBuild::frmBuild(QWidget* owner) : QWidget(owner, Qt::Window) {
     layout->addWidget(lblBounds);
     layout->addLayout(run);
     layout->addWidget(lblResult);
+    layout->addWidget(tblChances);
+    layout->addWidget(lblCost);
     layout->addWidget(txtWheel, 1);
     layout->addLayout(out);
     layout->addWidget(lblCredit);
-    resize(600, 600);
+    resize(600, 720);
 
     for (QSpinBox* spin : {spnNumbers, spnPerTicket, spnAtLeast, spnDrawn}) {
         connect(spin, &QSpinBox::valueChanged, this, &frmBuild::GoalChanged);
@@ -179,6 +220,10 @@ void frmBuild::WheelChanged() {
 void frmBuild::GoalChanged() {
     ShowGoal();
     ClearResult();
+}
+
+void frmBuild::GameChosen() {
+    ShowChances();
 }
 
 // What the engine says of the goal on screen; a goal that cannot be built is
@@ -216,6 +261,56 @@ void frmBuild::ClearResult() {
     txtWheel->clear();
     lblCredit->clear();
     ShowWork(job->Running());
+    ShowChances();
+}
+
+// The chances per draw of the wheel shown and of the best known design, side
+// by side, in the game chosen; and what each costs a draw.
+void frmBuild::ShowChances() {
+    const Game game = CurrentGame();
+    const WheelGoal goal = Goal();
+    const KnownWheel* design = lblProblem->text().isEmpty() ? Summary(goal).design : nullptr;
+    const std::vector<Ticket> known = design ? design->tickets : std::vector<Ticket>{};
+    QStringList costs;
+    if (!built.empty()) {
+        costs << "This wheel: " + FromUtf8(CostText(built.size(), game.price));
+    }
+    if (design) {
+        costs << "the best known: " + FromUtf8(CostText(known.size(), game.price));
+    }
+    lblCost->setText(costs.isEmpty() ? QString()
+                                     : costs.join("; ") + QString(" a draw of %1.")
+                                                             .arg(FromUtf8(game.name)));
+    tblChances->setRowCount(0);
+    using Both = std::array<std::vector<Chance>, 2>;
+    const std::vector<Ticket> wheel = built;
+    chanceJob->Start<Both>(
+        [wheel, known, goal, game](Progress& progress) -> std::optional<Both> {
+            auto mine = WheelChances(wheel, goal.numbers, goal.perTicket, game, progress);
+            auto best = WheelChances(known, goal.numbers, goal.perTicket, game, progress);
+            if (!mine || !best) {
+                return std::nullopt;
+            }
+            return Both{std::move(*mine), std::move(*best)};
+        },
+        [this](const Both& chances) {
+            const std::size_t rows = std::max(chances[0].size(), chances[1].size());
+            tblChances->setRowCount(static_cast<int>(rows));
+            for (std::size_t row = 0; row < rows; ++row) {
+                QStringList cells{QString("%1 or more").arg(row + 1), "", ""};
+                for (std::size_t wheel = 0; wheel < 2; ++wheel) {
+                    if (row < chances[wheel].size()) {
+                        cells[static_cast<int>(wheel) + 1] = ChanceText(chances[wheel][row]);
+                    }
+                }
+                for (int column = 0; column < 3; ++column) {
+                    auto* cell = new QTableWidgetItem(cells[column]);
+                    cell->setTextAlignment(Qt::AlignCenter);
+                    tblChances->setItem(static_cast<int>(row), column, cell);
+                }
+            }
+            FitTable(tblChances);
+        });
 }
 
 // A time outside the limits is brought to the nearest one, and the window says so.
@@ -274,6 +369,7 @@ void frmBuild::BuildFinished(const BuildOutcome& outcome) {
         return;
     }
     built = outcome.tickets;
+    ShowChances();
     const bool shrunk = heldSize == 0 || built.size() < heldSize;
     ShowResult(QString("<b>%1 tickets.</b>").arg(Count(built.size())), outcome.guarantee,
                shrunk ? "Built by " + FromUtf8(outcome.method).toHtmlEscaped() + "."
@@ -348,6 +444,7 @@ void frmBuild::cmdBestKnown_Click() {
         return;
     }
     built = design->tickets;
+    ShowChances();
     ShowResult(QString("<b>%1 tickets</b> from the library.").arg(Count(built.size())),
                design->goal.atLeast, QString());
     lblCredit->setText(FromUtf8(design->credit));

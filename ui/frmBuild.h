@@ -18,6 +18,7 @@ class QPlainTextEdit;
 class QProgressBar;
 class QPushButton;
 class QSpinBox;
+class QTableWidget;
 class QTimer;
 
 namespace quorvex {
@@ -35,8 +36,9 @@ class frmBuild : public QWidget {
 public:
     explicit frmBuild(QWidget* owner);
 
-    // The main window acquired a wheel or dropped one.
+    // The main window acquired a wheel or dropped one; another game was chosen.
     void WheelChanged();
+    void GameChosen();
 
 signals:
     // The wheel's text, one ticket a line, for the main window to acquire.
@@ -56,10 +58,12 @@ private:
     void ShowResult(const QString& heading, int guarantee, const QString& source);
     void ShowWork(bool running);
     void ShowProgress();
+    void ShowChances();
     void cmdSave_Click();
     void cmdBestKnown_Click();
 
     BackgroundJob* job;
+    BackgroundJob* chanceJob; // the chances of the wheel shown and of the best known
     QTimer* progressTimer;
     std::vector<Ticket> built; // the wheel shown, always for the goal on screen
     std::size_t heldSize = 0;  // the held wheel's lines, when the search starts from it
@@ -79,6 +83,8 @@ private:
     QProgressBar* barProgress;
     QLabel* lblBest;
     QLabel* lblResult;
+    QTableWidget* tblChances;
+    QLabel* lblCost;
     QPlainTextEdit* txtWheel;
     QPushButton* cmdUse;
     QPushButton* cmdSave;

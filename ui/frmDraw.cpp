@@ -3,6 +3,7 @@
 
 #include "design.h"
 #include "draw_check.h"
+#include "gameSettings.h"
 #include "operations.h"
 #include "refusalNotice.h"
 #include "toolWindow.h"
@@ -28,10 +29,10 @@ constexpr std::size_t kBestListed = 1000;
 frmDraw::frmDraw(QWidget* owner) : QWidget(owner, Qt::Window) {
     SetUpToolWindow(this, "frmDraw", "Check a draw");
 
+    lblGame = WrappingLabel("lblGame");
     txtDrawn = new QLineEdit;
     txtDrawn->setObjectName("txtDrawn");
     txtDrawn->setAccessibleName("Numbers drawn");
-    txtDrawn->setPlaceholderText("e.g. 5 12 19 27 33 41 (numbers 1-90)");
     cmdCheck = new QPushButton("C&heck");
     cmdCheck->setObjectName("cmdCheck");
     cmdCheck->setDefault(true);
@@ -61,6 +62,7 @@ frmDraw::frmDraw(QWidget* owner) : QWidget(owner, Qt::Window) {
     results->addWidget(tblHits, 1);
     results->addWidget(txtBest, 2);
     auto* layout = new QVBoxLayout(this);
+    layout->addWidget(lblGame);
     layout->addLayout(entry);
     layout->addWidget(lblResult);
     layout->addLayout(results, 1);
@@ -68,16 +70,30 @@ frmDraw::frmDraw(QWidget* owner) : QWidget(owner, Qt::Window) {
     resize(640, 420);
 
     connect(cmdCheck, &QPushButton::clicked, this, &frmDraw::cmdCheck_Click);
-    ShowResult();
+    GameChanged();
 }
 
 void frmDraw::SystemChanged() {
     ShowResult();
 }
 
+void frmDraw::GameChanged() {
+    const Game game = CurrentGame();
+    lblGame->setText("Game: " + GameText(game) + ".");
+    txtDrawn->setPlaceholderText(QString("the %1 numbers drawn, 1-%2").arg(game.drawn).arg(game.balls));
+    ShowResult();
+}
+
+void frmDraw::CheckDrawn(const std::vector<int>& numbers) {
+    txtDrawn->setText(TwoDigitLineText(numbers));
+    cmdCheck_Click();
+}
+
 void frmDraw::cmdCheck_Click() {
     const QByteArray text = txtDrawn->text().toUtf8();
-    const DrawEntry entry = ParseDraw({text.constData(), static_cast<std::size_t>(text.size())});
+    const Game game = CurrentGame();
+    const DrawEntry entry = ParseDraw({text.constData(), static_cast<std::size_t>(text.size())},
+                                      game.balls, game.drawn);
     if (entry.refusal) {
         // No result may stand beside an entry that is no draw.
         drawn.clear();

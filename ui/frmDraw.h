@@ -19,8 +19,12 @@ class frmDraw : public QWidget {
 public:
     explicit frmDraw(QWidget* owner);
 
-    // GENERATE developed new tickets: the draw shown is checked against them.
+    // GENERATE developed new tickets: the draw shown is checked against them;
+    // another game was chosen.
     void SystemChanged();
+    void GameChanged();
+    // Checks a draw as if the player had typed it.
+    void CheckDrawn(const std::vector<int>& numbers);
 
 signals:
     // The numbers of a draw just checked; none after an entry that is no draw.
@@ -31,6 +35,7 @@ private:
     void ShowResult();
 
     std::vector<int> drawn; // the draw shown, empty before the first check
+    QLabel* lblGame;
     QLineEdit* txtDrawn;
     QPushButton* cmdCheck;
     QLabel* lblResult;

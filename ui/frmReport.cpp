@@ -4,7 +4,9 @@
 #include "chances.h"
 #include "design.h"
 #include "frmMessage.h"
+#include "gameSettings.h"
 #include "operations.h"
+#include "prizes.h"
 #include "reportTables.h"
 #include "report_text.h"
 #include "textFile.h"
@@ -43,20 +45,7 @@ frmReport::frmReport(QWidget* owner) : QWidget(owner, Qt::Window) {
     SetUpToolWindow(this, "frmReport", "Wheel report");
     job = new BackgroundJob(this);
 
-    spnDrawn = new QSpinBox;
-    spnDrawn->setObjectName("spnDrawn");
-    spnDrawn->setAccessibleName("Balls drawn");
-    spnBalls = Spin("spnBalls", "Balls in the game", 1, kMaxBalls, 49);
-    lblDrawnHeld = new QLabel;
-    lblDrawnHeld->setObjectName("lblDrawnHeld");
-    lblDrawnHeld->setStyleSheet("color: #9a5b00;");
-    auto* game = new QHBoxLayout;
-    game->addWidget(Buddy("A draw of", spnDrawn));
-    game->addWidget(spnDrawn);
-    game->addWidget(Buddy("balls out of", spnBalls));
-    game->addWidget(spnBalls);
-    game->addWidget(lblDrawnHeld);
-    game->addStretch();
+    lblGame = WrappingLabel("lblGame");
 
     lblStale = WrappingLabel("lblStale");
     lblStale->setText("No wheel is held now: these figures are for the wheel held before.");
@@ -90,8 +79,10 @@ frmReport::frmReport(QWidget* owner) : QWidget(owner, Qt::Window) {
     tblChances->setColumnCount(3);
     tblChances->setHorizontalHeaderLabels({"Best ticket", "Chance", "One draw in"});
     tblChances->verticalHeader()->hide();
+    lblCost = WrappingLabel("lblCost");
     auto* chanceBox = new QVBoxLayout;
     chanceBox->addWidget(tblChances);
+    chanceBox->addWidget(lblCost);
     chanceBox->addStretch();
 
     barProgress = ProgressBar(job);
@@ -115,7 +106,7 @@ frmReport::frmReport(QWidget* owner) : QWidget(owner, Qt::Window) {
     work->insertWidget(3, cmdRecount);
 
     auto* grid = new QGridLayout(this);
-    grid->addLayout(game, 0, 0, 1, 2);
+    grid->addWidget(lblGame, 0, 0, 1, 2);
     grid->addWidget(lblStale, 1, 0, 1, 2);
     grid->addWidget(Group("The wheel", wheelBox), 2, 0);
     grid->addWidget(Group("Guarantees", guaranteeBox), 3, 0);
@@ -130,14 +121,7 @@ frmReport::frmReport(QWidget* owner) : QWidget(owner, Qt::Window) {
     grid->setRowStretch(3, 1);
     grid->setRowStretch(4, 1);
     resize(980, 700);
-    spnDrawn->setRange(1, kMaxDrawn);
-    spnDrawn->setValue(wantedDrawn);
 
-    connect(spnDrawn, &QSpinBox::valueChanged, this, [this](int drawn) {
-        wantedDrawn = drawn;
-        Recount();
-    });
-    connect(spnBalls, &QSpinBox::valueChanged, this, &frmReport::ShowChances);
     connect(chkCounts, &QCheckBox::toggled, this, &frmReport::ShowTable);
     connect(cmdCancel, &QPushButton::clicked, job, &BackgroundJob::Cancel);
     connect(cmdRecount, &QPushButton::clicked, this, &frmReport::Recount);
@@ -153,6 +137,13 @@ void frmReport::WheelChanged() {
     stale = true;
     lblStale->show();
     cmdHoles->setEnabled(false);
+}
+
+// The table counts up to the game's draw: another game may need it counted afresh.
+void frmReport::GameChanged() {
+    if (!stale && !HeldWheel().empty()) {
+        Recount();
+    }
 }
 
 void frmReport::KeysChanged() {
@@ -175,15 +166,9 @@ void frmReport::Recount() {
     numbers = HeldWheelNumbers();
     profile = ProfileWheel(lines);
     table.reset();
-    {
-        // The player's draw comes back as soon as the wheel is large enough for it.
-        const QSignalBlocker blocker(spnDrawn);
-        spnDrawn->setRange(1, std::min(numbers, kMaxDrawn));
-        spnDrawn->setValue(wantedDrawn);
-    }
-    lblDrawnHeld->setText(
-        QString("a draw of %1: this wheel has %2 numbers").arg(spnDrawn->value()).arg(numbers));
-    lblDrawnHeld->setVisible(spnDrawn->value() < wantedDrawn);
+    const Game game = CurrentGame();
+    lblGame->setText(QString("Game: %1. Its chances below; Wheel > Game... chooses another.")
+                         .arg(GameText(game)));
     ShowWheel();
     ShowMapping();
     ShowTable();
@@ -192,7 +177,7 @@ void frmReport::Recount() {
     listingHoles = false;
 
     const WheelSets sets = WheelSetsOf(lines, numbers);
-    const int drawn = spnDrawn->value();
+    const int drawn = CasesToCount(numbers, game.drawn);
     job->Start<CoverageTable>(
         [sets, drawn](Progress& progress) { return ComputeCoverage(sets, drawn, progress); },
         [this](const CoverageTable& result) {
@@ -266,10 +251,30 @@ bool frmReport::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void frmReport::ShowChances() {
-    spnBalls->setMinimum(std::max(numbers, spnDrawn->value()));
+    const Game game = CurrentGame();
+    // The player's numbers are balls of the game: a wheel of more numbers has no chances in it.
+    const bool fits = numbers <= game.balls;
     ShowChancesTable(tblChances,
-                     table ? ChancesPerDraw(*table, spnBalls->value(), profile.longestDistinct)
-                           : std::vector<Chance>{});
+                     table && fits ? ChancesPerDraw(*table, game.balls, game.drawn,
+                                                    profile.longestDistinct)
+                                   : std::vector<Chance>{});
+    tblChances->setToolTip(fits ? QString()
+                                : QString("This wheel has %1 numbers, more than the %2 balls of "
+                                          "the game.")
+                                      .arg(numbers)
+                                      .arg(game.balls));
+    ShowCost();
+}
+
+// What the wheel's tickets cost a draw, and what they win on average.
+void frmReport::ShowCost() {
+    const Game game = CurrentGame();
+    QString text = "Cost a draw: " + FromUtf8(CostText(lines.size(), game.price)) + ".";
+    if (game.HasPrizes()) {
+        text += QString(" Expected prize a draw: %1, an average over all the draws of the game.")
+                    .arg(QLocale().toString(ExpectedPrize(lines, game) / 100, 'f', 2));
+    }
+    lblCost->setText(text);
 }
 
 void frmReport::StartWork(const QString& what) {

@@ -29,9 +29,11 @@ class frmReport : public QWidget {
 public:
     explicit frmReport(QWidget* owner);
 
-    // The main window acquired a wheel (or dropped one), or changed the keys.
+    // The main window acquired a wheel (or dropped one), or changed the keys;
+    // another game was chosen.
     void WheelChanged();
     void KeysChanged();
+    void GameChanged();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -41,6 +43,7 @@ private:
     void ShowWheel();
     void ShowTable();
     void ShowChances();
+    void ShowCost();
     void ShowMapping();
     QLayout* HolesBox();
     void ClearHoles();
@@ -59,7 +62,6 @@ private:
     std::optional<CoverageTable> table;
     bool stale = false;
     bool holesAsked = false;   // holes were listed (or are being): they follow the keys
-    int wantedDrawn = 6;       // the player's draw, held down while the wheel is smaller
     bool listingHoles = false; // the work under way lists holes (else it counts)
     struct HolesShown {
         int m = 0, t = 0;
@@ -69,9 +71,8 @@ private:
     std::optional<HolesShown> holesShown;
 
     BackgroundJob* job;
-    QSpinBox* spnDrawn;
-    QSpinBox* spnBalls;
-    QLabel* lblDrawnHeld;
+    QLabel* lblGame;
+    QLabel* lblCost;
     QLabel* lblStale;
     QLabel* lblWheel;
     QLabel* lblWarnings;

@@ -2,6 +2,7 @@
 #include "frmTickets.h"
 
 #include "design.h"
+#include "gameSettings.h"
 #include "operations.h"
 #include "toolWindow.h"
 
@@ -138,8 +139,10 @@ void frmTickets::ShowSummary() {
         lblSummary->setText(FromUtf8(kGenerateFirst));
         return;
     }
-    QString text = QString("%1 tickets.")
-                       .arg(QLocale().toString(static_cast<qulonglong>(DevelopedTickets().size())));
+    const Game game = CurrentGame();
+    QString text = QString("%1 a draw of %2.")
+                       .arg(FromUtf8(CostText(DevelopedTickets().size(), game.price)),
+                            FromUtf8(game.name));
     if (!model->DrawnNumbers().empty()) {
         text += " The numbers drawn (" + TwoDigitLineText(model->DrawnNumbers()) + ") are marked.";
     }

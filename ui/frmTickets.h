@@ -43,8 +43,7 @@ public:
     void SystemChanged();
     // The numbers of the last draw checked, or none.
     void DrawChecked(const std::vector<int>& drawn);
-
-private:
+    // The summary tells the cost in the game chosen.
     void ShowSummary();
 
     TicketsModel* model;

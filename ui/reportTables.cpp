@@ -26,6 +26,13 @@ QString Count(std::uint64_t n) {
     return QLocale().toString(static_cast<qulonglong>(n));
 }
 
+// One decimal below 100 (7.8, 89.6), whole numbers from there on (111, 3,718).
+QString OneDrawIn(double probability) {
+    const double oneIn = 1 / probability;
+    const bool whole = std::round(oneIn * 10) >= 1000;
+    return QLocale().toString(oneIn, 'f', whole ? 0 : 1);
+}
+
 QTableWidget* ReportTable(const char* name, const char* accessibleName) {
     auto* table = new QTableWidget;
     table->setObjectName(name);
@@ -109,17 +116,23 @@ void ShowChancesTable(QTableWidget* table, const std::vector<Chance>& chances) {
     table->setRowCount(static_cast<int>(chances.size()));
     for (int row = 0; row < static_cast<int>(chances.size()); ++row) {
         const Chance& chance = chances[static_cast<std::size_t>(row)];
-        const double oneIn = 1 / chance.Probability();
-        // One decimal below 100 (7.8, 89.6), whole numbers from there on (111, 3,718).
-        const bool whole = std::round(oneIn * 10) >= 1000;
+        // A lower bound says so: at least this chance, at most one draw in so many.
+        const QString atLeast = chance.exact ? QString() : QString("\u2265");
+        const QString atMost = chance.exact ? QString() : QString("\u2264");
         const QStringList cells{QString("%1 or more").arg(chance.atLeast),
-                                Percent(chance.draws, chance.allDraws, 2),
-                                QLocale().toString(oneIn, 'f', whole ? 0 : 1)};
+                                atLeast + Percent(chance.draws, chance.allDraws, 2),
+                                chance.draws == 0 ? QString("never")
+                                                  : atMost + OneDrawIn(chance.Probability())};
         for (int column = 0; column < 3; ++column) {
             auto* cell = new QTableWidgetItem(cells[column]);
             cell->setTextAlignment(Qt::AlignCenter);
-            cell->setToolTip(QString("%1 of the %2 possible draws")
-                                 .arg(Count(chance.draws), Count(chance.allDraws)));
+            cell->setToolTip(QString("%1%2 of the %3 possible draws%4")
+                                 .arg(chance.exact ? QString() : QString("at least "),
+                                      Count(chance.draws), Count(chance.allDraws),
+                                      chance.exact ? QString()
+                                                   : QString(": a lower bound, the draws of more "
+                                                             "than 8 of your numbers being "
+                                                             "counted from those of 8")));
             table->setItem(row, column, cell);
         }
     }

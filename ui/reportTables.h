@@ -24,5 +24,7 @@ void FitTable(QTableWidget* table);
 QString Percent(std::uint64_t part, std::uint64_t whole, int decimals);
 // A count with the locale's grouping: 3,718.
 QString Count(std::uint64_t n);
+// "One draw in" so many, for a chance above 0.
+QString OneDrawIn(double probability);
 
 } // namespace quorvex::ui

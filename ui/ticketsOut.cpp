@@ -3,6 +3,7 @@
 
 #include "design.h"
 #include "frmMessage.h"
+#include "gameSettings.h"
 #include "operations.h"
 #include "refusalNotice.h"
 #include "textFile.h"
@@ -27,8 +28,9 @@ constexpr int kMostPrintedPages = 1000;
 
 QStringList Header() {
     QStringList header;
-    for (const std::string& line : TicketsHeader(
-             QLocale().toString(QDate::currentDate(), QLocale::LongFormat).toStdString())) {
+    for (const std::string& line :
+         TicketsHeader(QLocale().toString(QDate::currentDate(), QLocale::LongFormat).toStdString(),
+                       CurrentGame())) {
         header << FromUtf8(line);
     }
     return header;

@@ -50,22 +50,25 @@ TEST_F(EngineTest, GenerateGivesItsNoticeAndListing) {
     }
 }
 
-// Saved and printed tickets say what they were developed onto, even after the keys change.
+// Saved and printed tickets say what they were developed onto, even after the
+// keys change, and what they cost in the game played.
 TEST_F(EngineTest, TicketsHeaderTellsWhatGenerateUsed) {
-    EXPECT_TRUE(TicketsHeader("today").empty());
+    const Game game{"5 of 35", 35, 5, 250, {}};
+    EXPECT_TRUE(TicketsHeader("today", game).empty());
     AcquireMatrix(kFourLines);
     PickKeys({5, 20, 33}, {10});
     ASSERT_EQ(DevelopSystem().notice, kWell);
     EXPECT_EQ(ResetKeys().color, kFreeKeyColor);
     PickKeys({1});
     AcquireMatrix("1");
-    EXPECT_EQ(
-        TicketsHeader("7 December 2026"),
-        (std::vector<std::string>{"Quorvex - 7 December 2026",
-                                  "Your numbers: 10* 05 20 33 (* base)", "4 numbers, 4 tickets"}));
+    const std::vector<std::string> header = TicketsHeader("7 December 2026", game);
+    ASSERT_EQ(header.size(), 3u);
+    EXPECT_EQ(header[0], "Quorvex - 7 December 2026");
+    EXPECT_EQ(header[1], "Your numbers: 10* 05 20 33 (* base)");
+    EXPECT_EQ(header[2], "4 numbers; 5 of 35: 4 tickets \u00D7 2.50 = 10.00");
     ASSERT_EQ(DevelopSystem().notice, kWell);
-    EXPECT_EQ(TicketsHeader("d")[1], "Your numbers: 01");
-    EXPECT_EQ(TicketsHeader("d")[2], "1 numbers, 1 ticket");
+    EXPECT_EQ(TicketsHeader("d", game)[1], "Your numbers: 01");
+    EXPECT_EQ(TicketsHeader("d", game)[2], "1 number; 5 of 35: 1 ticket \u00D7 2.50 = 2.50");
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 
 #include "application_state.h"
 #include "frmAccess.h"
+#include "gameSettings.h"
 #include "modalAnswerer.h"
 #include "operations.h"
 
@@ -21,6 +22,8 @@
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QSettings>
+#include <QStandardPaths>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -33,6 +36,8 @@ struct MainWindow {
 
     void Open() {
         quorvex::ResetApplicationState();
+        QStandardPaths::setTestModeEnabled(true); // the player's own settings stay untouched
+        QSettings().remove("games");              // and every session plays 6 of 49
         watchdog.closed = 0;
         window = new quorvex::ui::frmAccess;
         window->show();
@@ -127,6 +132,13 @@ struct MainWindow {
     static void PickFile(QDialog* dialog, const QString& path) {
         qobject_cast<QFileDialog*>(dialog)->selectFile(path);
         QMetaObject::invokeMethod(dialog, "accept");
+    }
+    // Plays another game from now on, as Wheel > Game... would choose it.
+    void PlayGame(int balls, int drawn, quorvex::Money price = 100,
+                  std::vector<quorvex::Money> prizes = {}) const {
+        quorvex::ui::SetCurrentGame({std::to_string(drawn) + " of " + std::to_string(balls), balls,
+                                     drawn, price, std::move(prizes)});
+        emit window->gameChanged();
     }
     // Pastes a wheel and presses ACQUIRE.
     void Acquire(const QString& wheel) const {

@@ -155,8 +155,10 @@ private slots:
         QCOMPARE(Reason(ui::SaveTickets(path, true)), "");
         const QStringList lines = Read(path).split("\r\n");
         QVERIFY(lines[0].startsWith("Quorvex - "));
-        QCOMPARE(lines.mid(1), (QStringList{"Your numbers: 01* 03* 02 04 (* base)",
-                                            "4 numbers, 2 tickets", "", "01 02 03", "01 04", ""}));
+        QCOMPARE(lines.mid(1),
+                 (QStringList{"Your numbers: 01* 03* 02 04 (* base)",
+                              "4 numbers; 6 of 49: 2 tickets \u00D7 1.00 = 2.00", "", "01 02 03",
+                              "01 04", ""}));
 
         Write("tickets.txt", "kept");
         // A full disk, as root meets one too: no file may grow past 4 bytes.
@@ -204,7 +206,8 @@ private slots:
         QVERIFY(pdftotext.waitForFinished());
         const QString text = QString::fromUtf8(pdftotext.readAllStandardOutput());
         QVERIFY(text.contains("Your numbers: 03* 01 02 04"));
-        QVERIFY(text.split('\n').contains("12 numbers, 600 tickets")); // no ticket over it
+        // No ticket over the cost of a draw.
+        QVERIFY(text.split('\n').contains("12 numbers; 6 of 49: 600 tickets \u00D7 1.00 = 600.00"));
         const QString listing = QString::fromStdString(ListSystem().listing);
         const QStringList tickets = listing.split("\r\n", Qt::SkipEmptyParts);
         for (int i = 0; i < tickets.size(); ++i) { // numbered, each once

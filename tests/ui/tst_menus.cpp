@@ -108,12 +108,14 @@ private slots:
         QCOMPARE(list->model()->index(0, 0).data().toString(),
                  " 1: 03 06 09 12 15 18 21 24 27 30 33 36 40");
         QCOMPARE(list->currentIndex().row(), 0);
+        PlayGame(90, 6, 250); // 6 of 90, 2.50 a ticket
         Action("mnuDraw")->trigger();
         QWidget* draw = window->findChild<QWidget*>("frmDraw");
         draw->findChild<QLineEdit*>("txtDrawn")->setText("3 40 90");
         draw->findChild<QPushButton*>("cmdCheck")->click();
         QCOMPARE(tickets->findChild<QLabel*>("lblSummary")->text(),
-                 "30 tickets. The numbers drawn (03 40 90) are marked.");
+                 "30 tickets \u00D7 2.50 = 75.00 a draw of 6 of 90. The numbers drawn (03 40 90) "
+                 "are marked.");
         const QImage rows = list->viewport()->grab().toImage(); // drawn numbers on a highlight
         for (int row = 0; row < 4; ++row) {
             const QModelIndex index = list->model()->index(row, 0);

@@ -53,8 +53,13 @@ private slots:
         QVERIFY(table->item(3, 3)->toolTip().startsWith("1 of the 5 draws of 4"));
         In<QCheckBox>(report, "chkCounts")->click();
         QCOMPARE(table->item(3, 3)->text(), "1 \u2713"); // the exact counts instead
-        // 4 or more on a ticket in a 5-of-49 game: 177 of the C(49, 5) draws.
-        QCOMPARE(In<QTableWidget>(report, "tblChances")->item(3, 2)->text(), "10,773");
+        // A wheel of 5 numbers in the 6 of 49 game: 3 or more on a ticket in 137,214 of the
+        // C(49, 6) draws (3 to 5 of the 5 numbers drawn), 4 or more in 4 * C(44, 2) + 44.
+        auto* chances = In<QTableWidget>(report, "tblChances");
+        QCOMPARE(chances->item(2, 1)->text(), "0.98%");
+        QCOMPARE(chances->item(2, 2)->text(), "102"); // 101.9, whole from 100 on
+        QCOMPARE(chances->item(3, 2)->text(), "3,653");
+        QCOMPARE(In<QLabel>(report, "lblCost")->text(), "Cost a draw: 4 tickets \u00D7 1.00 = 4.00.");
 
         QVERIFY(In<QLabel>(report, "lblWarnings")->isHidden()); // nothing to warn of
         // The first holes worth a look: 5 drawn without 5 on a ticket, the guarantee being 4.
@@ -104,7 +109,7 @@ private slots:
     void longCountsCanBeCancelled() {
         Acquire(RingWheel(49)); // all 8-number draws: hundreds of millions of cases
         QWidget* report = Opened("mnuReport", "frmReport");
-        In<QSpinBox>(report, "spnDrawn")->setValue(8);
+        PlayGame(80, 20);
         QVERIFY(In<QProgressBar>(report, "barProgress")->isVisible());
         In<QPushButton>(report, "cmdCancel")->click();
         QTRY_COMPARE(In<QLabel>(report, "lblWork")->text(),
@@ -126,7 +131,8 @@ private slots:
 
         Develop("1 2 3\n2 3 4\n", {5, 6, 7, 8}); // 05 06 07, 06 07 08
         auto* entry = In<QLineEdit>(draw, "txtDrawn");
-        QVERIFY(entry->placeholderText().contains("1-90")); // says what it takes
+        QCOMPARE(entry->placeholderText(), "the 6 numbers drawn, 1-49"); // says what it takes
+        QCOMPARE(In<QLabel>(draw, "lblGame")->text(), "Game: 6 of 49, 1.00 a ticket.");
         QVERIFY(QFontInfo(In<QTextBrowser>(draw, "txtBest")->font()).fixedPitch());
         auto* hits = In<QTableWidget>(draw, "tblHits");
         entry->setText("6, 7 33");
@@ -140,8 +146,10 @@ private slots:
         QCOMPARE(In<QTextBrowser>(draw, "txtBest")->toHtml().count("font-weight:700"), 4); // 06 07
 
         // A refused entry takes the last result away and is selected for mending.
-        const QString bad[][3] = {{"8 x7", "\"x7\" is not a number 1-90", "x7"},
-                                  {"3 é 7", "\"é\" is not a number 1-90", "é"},
+        const QString bad[][3] = {{"8 x7", "\"x7\" is not a number 1-49", "x7"},
+                                  {"3 é 7", "\"é\" is not a number 1-49", "é"},
+                                  {"8 5 50", "\"50\" is not a number 1-49", "50"},
+                                  {"1 2 3 4 5 6 7", "7 numbers: a draw has at most 6", "7"},
                                   {"8 5 08", "8 appears twice", "08"}};
         for (const auto& [text, problem, selected] : bad) {
             entry->setText("6 7");
@@ -160,7 +168,7 @@ private slots:
                     ->findChild<ui::TicketsModel*>()
                     ->DrawnNumbers()
                     .empty());
-        entry->setText("6 7 90"); // 90 is a ball of some game, on no ticket here
+        entry->setText("6 7 44"); // a ball of the game, on no ticket here
         In<QPushButton>(draw, "cmdCheck")->click();
         QCOMPARE(hits->item(0, 0)->text() + hits->item(0, 1)->text(), "22");
         Key(8)->click(); // 08 Base: 05 06 08 and 05 06 07, and the check follows GENERATE
@@ -168,23 +176,31 @@ private slots:
         QCOMPARE(hits->item(0, 0)->text() + hits->item(0, 1)->text(), "21");
     }
 
-    // The player's draw of 6 gives way to a smaller wheel, says so, and comes back.
-    void reportKeepsThePlayersDraw() {
-        const QString twelve = "1 2 3 4 5 6\n7 8 9 10 11 12\n1 3 5 7 9 11\n";
-        Acquire(twelve);
+    // The table counts the game's draw, never more than the wheel's numbers nor 8; past 8
+    // the chances say they are lower bounds.
+    void reportCountsTheGamesDraw() {
+        Acquire("1 2 3 4 5 6\n7 8 9 10 11 12\n1 3 5 7 9 11\n");
         QWidget* report = Opened("mnuReport", "frmReport");
-        auto* drawn = In<QSpinBox>(report, "spnDrawn");
-        auto* held = In<QLabel>(report, "lblDrawnHeld");
         auto* coverage = In<QTableWidget>(report, "tblCoverage");
+        auto* chances = In<QTableWidget>(report, "tblChances");
         QTRY_COMPARE(coverage->rowCount(), 6);
+        QVERIFY(In<QLabel>(report, "lblGame")->text().startsWith("Game: 6 of 49, 1.00 a ticket."));
         // The holes worth a look first: 6 drawn without 4 on a ticket, the guarantee being 3.
-        QVERIFY(held->isHidden() && In<QSpinBox>(report, "spnHoleBelow")->value() == 4);
+        QCOMPARE(In<QSpinBox>(report, "spnHoleBelow")->value(), 4);
         Acquire("1 2 3\n3 4 5\n");
-        QVERIFY(drawn->value() == 5 && held->isVisible());
-        QCOMPARE(held->text(), "a draw of 5: this wheel has 5 numbers");
-        Acquire(twelve);
-        QVERIFY(drawn->value() == 6 && held->isHidden());
-        QTRY_COMPARE(coverage->rowCount(), 6);
+        QTRY_COMPARE(coverage->rowCount(), 5); // no more than the wheel has
+        PlayGame(30, 10, 50, {0, 0, 0, 100});
+        QTRY_COMPARE(coverage->rowCount(), 5);
+        Acquire("1 2 3 4 5 6\n7 8 9 10 11 12\n"); // any 8 of the 12 put 4 on a ticket
+        QTRY_COMPARE(coverage->rowCount(), 8);        // 10 drawn: counted up to 8
+        QTRY_COMPARE(chances->rowCount(), 6);
+        QVERIFY(!chances->item(3, 1)->text().startsWith("\u2265")); // 4 or more: exact
+        const QString fifth = chances->item(4, 1)->text();
+        QVERIFY2(fifth.startsWith("\u2265"), qPrintable(fifth)); // past the guarantee for 8
+        QVERIFY(chances->item(4, 1)->toolTip().contains("lower bound"));
+        QVERIFY(chances->item(4, 2)->text().startsWith("\u2264"));
+        QVERIFY(In<QLabel>(report, "lblCost")->text().startsWith(
+            "Cost a draw: 2 tickets \u00D7 0.50 = 1.00. Expected prize a draw: "));
     }
 
     // "One draw in" keeps one decimal below 100 and none from there on.
@@ -194,7 +210,8 @@ private slots:
         auto* chances = In<QTableWidget>(report, "tblChances");
         QTRY_VERIFY(chances->rowCount() > 3);
         for (int balls : {12, 20, 49, 90}) {
-            In<QSpinBox>(report, "spnBalls")->setValue(balls);
+            PlayGame(balls, 6);
+            QTRY_VERIFY(chances->rowCount() > 3);
             QVERIFY(balls != 12 || chances->item(0, 2)->text() == "1.0"); // every draw hits
             for (int row = 0; row < chances->rowCount(); ++row) {
                 const QString oneIn = chances->item(row, 2)->text();
@@ -222,7 +239,7 @@ private slots:
         report->resize(980, 700);
         auto* copy = In<QPushButton>(report, "cmdCopyHoles");
         auto* list = In<QPushButton>(report, "cmdHoles");
-        In<QSpinBox>(report, "spnDrawn")->setValue(2);
+        PlayGame(49, 2);
         QTRY_VERIFY(list->isEnabled());
         QVERIFY(!copy->isEnabled() && !In<QPushButton>(report, "cmdSaveHoles")->isEnabled());
         QApplication::clipboard()->setText("kept");
@@ -240,7 +257,7 @@ private slots:
                      "No holes: whenever 2 of your numbers are drawn, a ticket holds 1 of them.");
         QVERIFY(!copy->isEnabled());
 
-        In<QSpinBox>(report, "spnDrawn")->setValue(8);
+        PlayGame(80, 20); // 8 counted
         QVERIFY(In<QProgressBar>(report, "barProgress")->isVisible());
         QTRY_VERIFY_WITH_TIMEOUT(list->isEnabled(), 60000);
         AskHoles(report, 2, 2);
@@ -258,7 +275,7 @@ private slots:
     void nothingIsCutAtADrawOfEight() {
         Acquire(RingWheel(12));
         QWidget* report = Opened("mnuReport", "frmReport");
-        In<QSpinBox>(report, "spnDrawn")->setValue(8);
+        PlayGame(80, 20);
         auto* coverage = In<QTableWidget>(report, "tblCoverage");
         QTRY_COMPARE(coverage->rowCount(), 8);
         QTest::qWait(50);
