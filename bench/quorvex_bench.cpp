@@ -6,8 +6,10 @@
 //   quorvex-bench MATRIX_FILE [--base 7,30] [--selected 3,12,41] [--repeat N] [--out FILE]
 //   quorvex-bench MATRIX_FILE --report M
 //   quorvex-bench --build N K T M ... (wheel_builder_bench.cpp)
+//   quorvex-bench WHEEL --chances M P, TICKETS --past-draws HISTORY --game M P (game_bench.cpp)
 
 #include "application_state.h"
+#include "game_bench.h"
 #include "operations.h"
 #include "report_output.h"
 #include "wheel_builder_bench.h"
@@ -217,6 +219,12 @@ double Median(std::vector<double> values) {
 int main(int argc, char* argv[]) {
     if (argc > 1 && std::strcmp(argv[1], "--build") == 0) {
         return BuildMain(argc, argv);
+    }
+    if (argc > 2 && std::strcmp(argv[2], "--chances") == 0) {
+        return ChancesMain(argc, argv);
+    }
+    if (argc > 2 && std::strcmp(argv[2], "--past-draws") == 0) {
+        return PastDrawsMain(argc, argv);
     }
     Options options;
     for (int i = 1; i < argc; ++i) {

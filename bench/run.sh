@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # make bench: the engine against an awk + sort pipeline on generated wheels,
 # the wheel report against plain checkers, then the main window's ACQUIRE and
-# VIEW of a 100 000-line wheel and the tickets window on a million; last the
-# wheel builder's panel (about 15 minutes).
+# VIEW of a 100 000-line wheel and the tickets window on a million; past draws
+# against a million tickets; last the wheel builder's panel (about 25 minutes).
 set -euo pipefail
 build=${1:-build}
 here=$(cd "$(dirname "$0")" && pwd)
@@ -73,5 +73,7 @@ for _ in 1 2 3; do
   QT_QPA_PLATFORM=offscreen "$build/bench/quorvex-window-bench" 100000 2>/dev/null
 done
 QT_QPA_PLATFORM=offscreen "$build/bench/quorvex-window-bench" 1000000 2>/dev/null
+echo
+"$build/bench/quorvex-past-draws-bench"
 echo
 bash "$here/wheel_builder_panel.sh" "$build"

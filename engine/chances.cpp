@@ -26,9 +26,9 @@ std::vector<Chance> ChancesPerDraw(const CoverageTable& table, int balls, int dr
                 cases = Binomial(n, m);
             } else {
                 // At least the share of the largest cases counted.
-                cases = static_cast<std::uint64_t>(static_cast<unsigned __int128>(Binomial(n, m)) *
-                                                   table.AtLeast(counted, t) /
-                                                   Binomial(n, counted));
+                cases =
+                    static_cast<std::uint64_t>(static_cast<unsigned __int128>(Binomial(n, m)) *
+                                               table.AtLeast(counted, t) / Binomial(n, counted));
                 chance.exact = false;
             }
             chance.draws += Binomial(balls - n, drawn - m) * cases;

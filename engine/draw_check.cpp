@@ -35,8 +35,8 @@ DrawEntry ParseDraw(std::string_view text, int balls, int most) {
             std::all_of(token.begin(), token.end(), [](char c) { return c >= '0' && c <= '9'; });
         const unsigned value = digits ? DigitsValue(token) : 0;
         if (value < 1 || value > static_cast<unsigned>(balls)) {
-            return refuse(QuoteToken(token) + " is not a number 1-" + std::to_string(balls),
-                          start, token.size());
+            return refuse(QuoteToken(token) + " is not a number 1-" + std::to_string(balls), start,
+                          token.size());
         }
         if (seen[value]) {
             return refuse(std::to_string(value) + " appears twice", start, token.size());

@@ -16,7 +16,6 @@
 
 namespace quorvex {
 
-
 struct DrawEntry {
     std::vector<int> numbers;       // as typed
     std::optional<Refusal> refusal; // why the entry is no draw, and the entry at fault

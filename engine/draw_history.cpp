@@ -85,8 +85,8 @@ std::optional<std::pair<PastDraw, std::string>> ReadLine(std::string_view line, 
         }
         const unsigned value = DigitsValue(token);
         if (value < 1 || value > static_cast<unsigned>(balls)) {
-            return std::pair{draw, (token.size() <= 8 ? std::string(token) : QuoteToken(token)) +
-                                       range};
+            return std::pair{draw,
+                             (token.size() <= 8 ? std::string(token) : QuoteToken(token)) + range};
         }
         if (seen[value]) {
             return std::pair{draw, std::to_string(value) + " appears twice"};

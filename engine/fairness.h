@@ -17,8 +17,7 @@ struct Fairness {
 };
 
 // timesDrawn[n] for the balls n = 1..P (index 0 unused), over `draws` draws of M.
-Fairness TestFairness(const std::vector<std::uint64_t>& timesDrawn, std::uint64_t draws,
-                      int drawn);
+Fairness TestFairness(const std::vector<std::uint64_t>& timesDrawn, std::uint64_t draws, int drawn);
 
 // "consistent with a fair draw: p = 0.43", or "unlikely under a fair draw: p = 0.002".
 std::string FairnessSentence(const Fairness& fairness);

@@ -106,8 +106,8 @@ std::optional<Game> GameFromLine(std::string_view line) {
     if (!balls || !drawn || !price || *balls > kMaxBalls || *drawn > kMostDrawn) {
         return std::nullopt;
     }
-    Game game{std::string(fields[0]), static_cast<int>(*balls), static_cast<int>(*drawn), *price,
-              {}};
+    Game game{
+        std::string(fields[0]), static_cast<int>(*balls), static_cast<int>(*drawn), *price, {}};
     std::string_view prizes = fields[4];
     while (!prizes.empty()) {
         const std::size_t comma = prizes.find(',');

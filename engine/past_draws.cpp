@@ -62,7 +62,8 @@ public:
         }
         counts_.assign(size, 0);
         for (Set ticket : player.sets) {
-            for (Set part = ticket;; part = (part - 1) & ticket) { // every subset, the empty one last
+            for (Set part = ticket;;
+                 part = (part - 1) & ticket) { // every subset, the empty one last
                 ++counts_[Place(part)];
                 if (part == 0) {
                     break;
@@ -111,8 +112,8 @@ bool SubsetsPay(const PlayerTickets& player, std::size_t draws, int drawn) {
         table += Binomial(player.numbers, j);
         perDraw += Binomial(m, std::min(j, m));
     }
-    const double build = static_cast<double>(player.sets.size()) *
-                         static_cast<double>(Set{1} << player.longest);
+    const double build =
+        static_cast<double>(player.sets.size()) * static_cast<double>(Set{1} << player.longest);
     return table <= kLargestSubsetTable &&
            build + static_cast<double>(draws) * static_cast<double>(perDraw) <
                static_cast<double>(draws) * static_cast<double>(player.sets.size());

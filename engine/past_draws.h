@@ -26,10 +26,10 @@
 namespace quorvex {
 
 struct DrawTally {
-    int mine = 0;                         // the player's numbers among the drawn
-    int best = 0;                         // the most drawn numbers one ticket holds
-    std::vector<std::uint64_t> withHits;  // withHits[j]: tickets holding exactly j, j = 0..M
-    Money won = 0;                        // the prizes of every ticket, with a prize table
+    int mine = 0;                        // the player's numbers among the drawn
+    int best = 0;                        // the most drawn numbers one ticket holds
+    std::vector<std::uint64_t> withHits; // withHits[j]: tickets holding exactly j, j = 0..M
+    Money won = 0;                       // the prizes of every ticket, with a prize table
 };
 
 struct PastDrawsTally {

@@ -65,6 +65,9 @@ public:
     bool OpenWheelFile(const QString& path);
     // Puts a wheel's text in the box as one undoable step and acquires it.
     void UseWheelText(const QString& text);
+    // Reads past draws of the game chosen and shows them in the Past draws
+    // window; a file with no draw of the game changes nothing and gets a notice.
+    bool OpenPastDraws(const QString& path);
 
 signals:
     void wheelChanged();  // ACQUIRE held a new wheel or dropped one

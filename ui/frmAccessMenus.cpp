@@ -9,8 +9,8 @@
 #include "frmPastDraws.h"
 #include "frmReport.h"
 #include "frmTickets.h"
-#include "operations.h"
 #include "gameSettings.h"
+#include "operations.h"
 #include "recentWheels.h"
 #include "refusalNotice.h"
 #include "textFile.h"
@@ -157,16 +157,19 @@ void frmAccess::mnuGame_Click() {
 void frmAccess::mnuPastDraws_Click() {
     const QString path = QFileDialog::getOpenFileName(this, "Open past draws", LastFolder(),
                                                       "Past draws (*.txt *.csv);;All files (*)");
-    if (path.isEmpty()) {
-        return;
+    if (!path.isEmpty()) {
+        OpenPastDraws(path);
     }
+}
+
+bool frmAccess::OpenPastDraws(const QString& path) {
     const WheelFileText file = ReadWheelFile(QFile::encodeName(path).toStdString());
     const Game game = CurrentGame();
     const DrawHistory history =
         file.refusal ? DrawHistory{} : ParseHistory(file.text, game.balls, game.drawn);
     if (const auto refusal = file.refusal ? file.refusal : history.refusal) {
         ShowFileRefusal(this, "open the past draws", path, *refusal);
-        return;
+        return false;
     }
     RememberFolder(path);
     if (!history.skipped.empty()) {
@@ -182,6 +185,7 @@ void frmAccess::mnuPastDraws_Click() {
         connect(opened, &frmPastDraws::checkDraw, this, &frmAccess::CheckDraw);
     });
     pastDraws->ShowHistory(history, QFileInfo(path).fileName());
+    return true;
 }
 
 // A past draw opened in Check a draw, as if typed there.

@@ -22,11 +22,11 @@
 #include <QFile>
 #include <QFormLayout>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QHeaderView>
 #include <QSpinBox>
 #include <QTableWidget>
 #include <QTimer>
@@ -62,8 +62,8 @@ std::optional<std::vector<Chance>> WheelChances(const std::vector<Ticket>& ticke
         }
         lines.endLine();
     }
-    const auto table = ComputeCoverage(WheelSetsOf(lines, numbers),
-                                       CasesToCount(numbers, game.drawn), progress);
+    const auto table =
+        ComputeCoverage(WheelSetsOf(lines, numbers), CasesToCount(numbers, game.drawn), progress);
     if (!table) {
         return std::nullopt;
     }
@@ -278,9 +278,9 @@ void frmBuild::ShowChances() {
     if (design) {
         costs << "the best known: " + FromUtf8(CostText(known.size(), game.price));
     }
-    lblCost->setText(costs.isEmpty() ? QString()
-                                     : costs.join("; ") + QString(" a draw of %1.")
-                                                             .arg(FromUtf8(game.name)));
+    lblCost->setText(costs.isEmpty()
+                         ? QString()
+                         : costs.join("; ") + QString(" a draw of %1.").arg(FromUtf8(game.name)));
     tblChances->setRowCount(0);
     using Both = std::array<std::vector<Chance>, 2>;
     const std::vector<Ticket> wheel = built;

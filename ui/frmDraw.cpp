@@ -80,7 +80,8 @@ void frmDraw::SystemChanged() {
 void frmDraw::GameChanged() {
     const Game game = CurrentGame();
     lblGame->setText("Game: " + GameText(game) + ".");
-    txtDrawn->setPlaceholderText(QString("the %1 numbers drawn, 1-%2").arg(game.drawn).arg(game.balls));
+    txtDrawn->setPlaceholderText(
+        QString("the %1 numbers drawn, 1-%2").arg(game.drawn).arg(game.balls));
     ShowResult();
 }
 

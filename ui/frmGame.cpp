@@ -144,8 +144,11 @@ void frmGame::ShowPrizes(int drawn) {
 }
 
 Game frmGame::Chosen() const {
-    Game game{txtName->text().trimmed().toStdString(), spnBalls->value(), spnDrawn->value(),
-              MoneyOf(dblPrice), {}};
+    Game game{txtName->text().trimmed().toStdString(),
+              spnBalls->value(),
+              spnDrawn->value(),
+              MoneyOf(dblPrice),
+              {}};
     for (const QDoubleSpinBox* prize : dblPrizes) {
         game.prizes.push_back(MoneyOf(prize));
     }

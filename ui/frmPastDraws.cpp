@@ -1,4 +1,5 @@
-// The Past draws window: the draws of a history against the developed tickets, and the balls' counts.
+// The Past draws window: the draws of a history against the developed tickets, and the balls'
+// counts.
 #include "frmPastDraws.h"
 
 #include "coverage.h"
@@ -24,8 +25,8 @@
 #include <QSortFilterProxyModel>
 #include <QSplitter>
 #include <QTableView>
-#include <QValueAxis>
 #include <QVBoxLayout>
+#include <QValueAxis>
 
 namespace quorvex::ui {
 
@@ -122,8 +123,7 @@ QVariant PastDrawsModel::data(const QModelIndex& index, int role) const {
         break;
     }
     if (level < levels_.size()) {
-        return static_cast<qulonglong>(
-            tally.withHits[static_cast<std::size_t>(levels_[level])]);
+        return static_cast<qulonglong>(tally.withHits[static_cast<std::size_t>(levels_[level])]);
     }
     return sorting ? QVariant(static_cast<qlonglong>(tally.won)) : QVariant(MoneyString(tally.won));
 }
@@ -204,11 +204,10 @@ void frmPastDraws::Recount() {
                            .arg(GameText(game),
                                 FromUtf8(HistoryLines(history).front()).replace(':', '.'),
                                 fileName));
-    lblTickets->setText(
-        tickets.empty() ? FromUtf8(kGenerateFirst)
-                        : QString("Against the %1 tickets developed onto your numbers: %2.")
-                              .arg(Count(tickets.size()),
-                                   TwoDigitLineText(DevelopedPicks())));
+    lblTickets->setText(tickets.empty()
+                            ? FromUtf8(kGenerateFirst)
+                            : QString("Against the %1 tickets developed onto your numbers: %2.")
+                                  .arg(Count(tickets.size()), TwoDigitLineText(DevelopedPicks())));
     model->Show(&history.draws, nullptr, DevelopedPicks(), game);
     lblSummary->clear();
     ShowChart();
@@ -251,9 +250,10 @@ void frmPastDraws::ShowCounted() {
                      .arg(row.exact ? QString() : QString("at least "))
                      .arg(QLocale().toString(row.expected, 'f', 2));
     }
-    lines << QString("Every draw played: %1 draws \u00D7 %2 = %3; prizes won: %4.")
-                 .arg(Count(history.draws.size()),
-                      FromUtf8(CostText(DevelopedTickets().size(), game.price)),
+    const Money perDraw = static_cast<Money>(DevelopedTickets().size()) * game.price;
+    lines << QString("Every draw played with every ticket cost %1 draws \u00D7 %2 = %3; the "
+                     "prizes won came to %4.")
+                 .arg(Count(history.draws.size()), MoneyString(perDraw),
                       MoneyString(counted->tally.cost), MoneyString(counted->tally.prizes));
     lblSummary->setText(lines.join('\n'));
 }
@@ -296,11 +296,10 @@ void frmPastDraws::ShowChart() {
     QChart* old = chtNumbers->chart();
     chtNumbers->setChart(chart);
     delete old;
-    lblFairness->setText(
-        QString("Over %1 draws the balls came out %2.")
-            .arg(Count(history.draws.size()),
-                 FromUtf8(FairnessSentence(TestFairness(times, history.draws.size(),
-                                                        game.drawn)))));
+    lblFairness->setText(QString("Over %1 draws the balls came out %2.")
+                             .arg(Count(history.draws.size()),
+                                  FromUtf8(FairnessSentence(
+                                      TestFairness(times, history.draws.size(), game.drawn)))));
 }
 
 } // namespace quorvex::ui

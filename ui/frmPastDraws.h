@@ -44,7 +44,7 @@ public:
 private:
     const std::vector<PastDraw>* draws_ = nullptr;
     const PastDrawsTally* tally_ = nullptr;
-    std::vector<bool> mine_; // per ball: one of the player's numbers
+    std::vector<bool> mine_;  // per ball: one of the player's numbers
     std::vector<int> levels_; // the numbers of hits that win (or from 2 up, with no prizes)
     bool prizes_ = false;
 };

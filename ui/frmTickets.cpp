@@ -140,9 +140,9 @@ void frmTickets::ShowSummary() {
         return;
     }
     const Game game = CurrentGame();
-    QString text = QString("%1 a draw of %2.")
-                       .arg(FromUtf8(CostText(DevelopedTickets().size(), game.price)),
-                            FromUtf8(game.name));
+    QString text =
+        QString("%1 a draw of %2.")
+            .arg(FromUtf8(CostText(DevelopedTickets().size(), game.price)), FromUtf8(game.name));
     if (!model->DrawnNumbers().empty()) {
         text += " The numbers drawn (" + TwoDigitLineText(model->DrawnNumbers()) + ") are marked.";
     }

@@ -16,8 +16,7 @@ constexpr char kOwnKey[] = "games/own";
 } // namespace
 
 Game CurrentGame() {
-    const auto kept =
-        GameFromLine(QSettings().value(kCurrentKey).toString().toStdString());
+    const auto kept = GameFromLine(QSettings().value(kCurrentKey).toString().toStdString());
     return kept ? *kept : StandardGames().front();
 }
 

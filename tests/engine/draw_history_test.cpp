@@ -76,7 +76,8 @@ TEST(DrawHistory, RefusesAFileWithNoDraw) {
 
 // A history saved by an old program, in Latin-1: read as wheel files are.
 TEST(DrawHistory, ReadsLatin1) {
-    const WheelFileText file = DecodeWheelText("Tirage n\xB0;1;2;3;4;5\n01/02/2026;5;10;15;20;25\n");
+    const WheelFileText file =
+        DecodeWheelText("Tirage n\xB0;1;2;3;4;5\n01/02/2026;5;10;15;20;25\n");
     ASSERT_EQ(file.refusal, std::nullopt);
     const DrawHistory history = ParseHistory(file.text, 50, 5);
     ASSERT_EQ(history.draws.size(), 1u);

@@ -22,9 +22,12 @@ TEST(Game, RefusesWhatNoGameIs) {
         const char* why;
         Game game;
     } refused[] = {
-        {"one ball", {"x", 1, 1, 100, {}}},       {"91 balls", {"x", 91, 6, 100, {}}},
-        {"none drawn", {"x", 49, 0, 100, {}}},    {"21 drawn", {"x", 90, 21, 100, {}}},
-        {"more than it has", {"x", 5, 6, 100, {}}}, {"a price below 0", {"x", 49, 6, -1, {}}},
+        {"one ball", {"x", 1, 1, 100, {}}},
+        {"91 balls", {"x", 91, 6, 100, {}}},
+        {"none drawn", {"x", 49, 0, 100, {}}},
+        {"21 drawn", {"x", 90, 21, 100, {}}},
+        {"more than it has", {"x", 5, 6, 100, {}}},
+        {"a price below 0", {"x", 49, 6, -1, {}}},
         {"a prize for 7 of 6", {"x", 49, 6, 100, {0, 0, 0, 0, 0, 0, 0, 5}}},
         {"a prize below 0", {"x", 49, 6, 100, {0, -5}}},
     };
@@ -37,8 +40,8 @@ TEST(Game, SaysMoneyAndCost) {
     const struct {
         Money amount;
         const char* text;
-    } amounts[] = {{0, "0.00"}, {5, "0.05"}, {100, "1.00"}, {123456, "1234.56"}, {-25, "-0.25"},
-                   {-1205, "-12.05"}};
+    } amounts[] = {{0, "0.00"},         {5, "0.05"},    {100, "1.00"},
+                   {123456, "1234.56"}, {-25, "-0.25"}, {-1205, "-12.05"}};
     for (const auto& [amount, text] : amounts) {
         EXPECT_EQ(MoneyText(amount), text) << amount;
     }
@@ -59,7 +62,8 @@ TEST(Game, IsKeptAsALine) {
 
 // Tickets of 3, 4 and 5 numbers in a 5-of-20 game, against the prize of each of the 15504 draws.
 TEST(Prizes, ExpectedPrizeIsTheAverageOverEveryDraw) {
-    const brute::Rows rows{{1, 2, 3}, {2, 3, 4, 5}, {1, 5, 9, 13, 17}, {1, 5, 9, 13, 17}, {7, 7, 8}};
+    const brute::Rows rows{
+        {1, 2, 3}, {2, 3, 4, 5}, {1, 5, 9, 13, 17}, {1, 5, 9, 13, 17}, {7, 7, 8}};
     LineList tickets;
     for (const auto& row : rows) {
         for (int n : row) {

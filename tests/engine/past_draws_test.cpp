@@ -23,7 +23,12 @@ TEST(PastDraws, TallyEveryTicketOnEveryDraw) {
         std::size_t tickets, draws;
         Game game;
     } cases[] = {
-        {"many draws, short tickets: by subsets", 14, 6, 2000, 300, {"6 of 49", 49, 6, 100, {0, 0, 5, 20, 300, 9000, 1000000}}},
+        {"many draws, short tickets: by subsets",
+         14,
+         6,
+         2000,
+         300,
+         {"6 of 49", 49, 6, 100, {0, 0, 5, 20, 300, 9000, 1000000}}},
         {"few draws: ticket by ticket", 12, 5, 300, 20, {"5 of 90", 90, 5, 150, {0, 0, 100}}},
         {"long tickets: ticket by ticket", 30, 22, 40, 400, {"20 of 80", 80, 20, 100, {}}},
         {"numbers past 49", 20, 7, 500, 400, {"7 of 35", 35, 7, 100, {0, 0, 0, 1, 2, 3, 4, 5}}},

@@ -9,6 +9,7 @@
 #include <QFileDialog>
 #include <QSpinBox>
 #include <QStandardPaths>
+#include <QTableWidget>
 
 using namespace quorvex;
 
@@ -54,6 +55,14 @@ private slots:
         QVERIFY2(result.startsWith("<b>14 tickets.</b> " + guarantee), qPrintable(result));
         // Every number on as many tickets, said once; and how the wheel was built.
         QVERIFY2(result.contains("<br>Each number is on 7 tickets. Built by "), qPrintable(result));
+        // Its chances and cost beside the best known design's, in the game chosen.
+        QCOMPARE(In<QLabel>(build, "lblCost")->text(),
+                 "This wheel: 14 tickets \u00D7 1.00 = 14.00; the best known: 14 tickets \u00D7 "
+                 "1.00 = 14.00 a draw of 6 of 49.");
+        auto* chances = In<QTableWidget>(build, "tblChances");
+        QTRY_COMPARE(chances->rowCount(), 4);
+        QCOMPARE(chances->item(2, 1)->text(), chances->item(2, 2)->text()); // as good as it
+        QVERIFY(chances->item(2, 1)->text().endsWith('%'));
         auto* wheel = In<QPlainTextEdit>(build, "txtWheel");
         QCOMPARE(wheel->toPlainText().count('\n'), 14);
         QVERIFY(QFontInfo(wheel->font()).fixedPitch());

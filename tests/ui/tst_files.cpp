@@ -155,10 +155,9 @@ private slots:
         QCOMPARE(Reason(ui::SaveTickets(path, true)), "");
         const QStringList lines = Read(path).split("\r\n");
         QVERIFY(lines[0].startsWith("Quorvex - "));
-        QCOMPARE(lines.mid(1),
-                 (QStringList{"Your numbers: 01* 03* 02 04 (* base)",
-                              "4 numbers; 6 of 49: 2 tickets \u00D7 1.00 = 2.00", "", "01 02 03",
-                              "01 04", ""}));
+        QCOMPARE(lines.mid(1), (QStringList{"Your numbers: 01* 03* 02 04 (* base)",
+                                            "4 numbers; 6 of 49: 2 tickets \u00D7 1.00 = 2.00", "",
+                                            "01 02 03", "01 04", ""}));
 
         Write("tickets.txt", "kept");
         // A full disk, as root meets one too: no file may grow past 4 bytes.

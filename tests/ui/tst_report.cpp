@@ -59,7 +59,8 @@ private slots:
         QCOMPARE(chances->item(2, 1)->text(), "0.98%");
         QCOMPARE(chances->item(2, 2)->text(), "102"); // 101.9, whole from 100 on
         QCOMPARE(chances->item(3, 2)->text(), "3,653");
-        QCOMPARE(In<QLabel>(report, "lblCost")->text(), "Cost a draw: 4 tickets \u00D7 1.00 = 4.00.");
+        QCOMPARE(In<QLabel>(report, "lblCost")->text(),
+                 "Cost a draw: 4 tickets \u00D7 1.00 = 4.00.");
 
         QVERIFY(In<QLabel>(report, "lblWarnings")->isHidden()); // nothing to warn of
         // The first holes worth a look: 5 drawn without 5 on a ticket, the guarantee being 4.
@@ -192,15 +193,17 @@ private slots:
         PlayGame(30, 10, 50, {0, 0, 0, 100});
         QTRY_COMPARE(coverage->rowCount(), 5);
         Acquire("1 2 3 4 5 6\n7 8 9 10 11 12\n"); // any 8 of the 12 put 4 on a ticket
-        QTRY_COMPARE(coverage->rowCount(), 8);        // 10 drawn: counted up to 8
+        QTRY_COMPARE(coverage->rowCount(), 8);    // 10 drawn: counted up to 8
         QTRY_COMPARE(chances->rowCount(), 6);
         QVERIFY(!chances->item(3, 1)->text().startsWith("\u2265")); // 4 or more: exact
         const QString fifth = chances->item(4, 1)->text();
         QVERIFY2(fifth.startsWith("\u2265"), qPrintable(fifth)); // past the guarantee for 8
         QVERIFY(chances->item(4, 1)->toolTip().contains("lower bound"));
         QVERIFY(chances->item(4, 2)->text().startsWith("\u2264"));
-        QVERIFY(In<QLabel>(report, "lblCost")->text().startsWith(
-            "Cost a draw: 2 tickets \u00D7 0.50 = 1.00. Expected prize a draw: "));
+        QVERIFY(
+            In<QLabel>(report, "lblCost")
+                ->text()
+                .startsWith("Cost a draw: 2 tickets \u00D7 0.50 = 1.00. Expected prize a draw: "));
     }
 
     // "One draw in" keeps one decimal below 100 and none from there on.

@@ -1,0 +1,171 @@
+// quorvex-bench WHEEL --chances M P
+//   For a wheel of N numbers in a game drawing M of P balls, one line for each
+//   t from 1 to the longest line:  t=3 chance=0.00981245 one-in=101.9
+//   (" lower-bound" after a chance that is only a lower bound).
+// quorvex-bench TICKETS --past-draws HISTORY --game M P
+//   The tickets in the player's own numbers, as written (1..P, 49 numbers at
+//   most), against the draws of the history:  draws=D skipped=S, then for each t
+//   t=3 observed=O expected=E.
+// Exit 1 when the wheel is no wheel or the history holds no draw, 2 for bad arguments.
+
+#include "game_bench.h"
+
+#include "chances.h"
+#include "coverage.h"
+#include "draw_history.h"
+#include "operations.h"
+#include "parse_matrix.h"
+#include "past_draws.h"
+#include "wheel_file.h"
+#include "wheel_profile.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+
+namespace quorvex {
+
+namespace {
+
+int GameUsage(const std::string& why) {
+    std::fprintf(stderr,
+                 "quorvex-bench: %s\nusage: quorvex-bench WHEEL --chances M P\n"
+                 "       quorvex-bench TICKETS --past-draws HISTORY --game M P\n",
+                 why.c_str());
+    return 2;
+}
+
+bool Whole(const char* text, int low, int high, int& value) {
+    char* end = nullptr;
+    const long read = std::strtol(text, &end, 10);
+    value = static_cast<int>(read);
+    return *text != '\0' && *end == '\0' && read >= low && read <= high;
+}
+
+// M and P from two arguments, as a game.
+bool ReadGame(const char* drawn, const char* balls, Game& game) {
+    return Whole(balls, 2, kMaxBalls, game.balls) && Whole(drawn, 1, kMostDrawn, game.drawn) &&
+           !GameProblem(game);
+}
+
+std::optional<std::string> ReadText(const char* path) {
+    WheelFileText file = ReadWheelFile(path);
+    if (file.refusal) {
+        std::fprintf(stderr, "quorvex-bench: %s %s\n", path, file.refusal->reason.c_str());
+        return std::nullopt;
+    }
+    return std::move(file.text);
+}
+
+// The chances of the wheel on its own numbers in the game.
+std::optional<std::vector<Chance>> WheelChances(const LineList& lines, int numbers,
+                                                const Game& game) {
+    Progress progress;
+    const auto table =
+        ComputeCoverage(WheelSetsOf(lines, numbers), CasesToCount(numbers, game.drawn), progress);
+    return ChancesPerDraw(*table, game.balls, game.drawn, ProfileWheel(lines).longestDistinct);
+}
+
+// Lines of numbers 1..P as written: the player's own tickets.
+std::optional<LineList> ReadTickets(std::string_view text, int balls) {
+    LineList tickets;
+    std::size_t at = 0;
+    while (at < text.size()) {
+        const std::size_t end = std::min(text.find('\n', at), text.size());
+        std::string_view line = text.substr(at, end - at);
+        at = end + 1;
+        std::size_t i = 0;
+        while (i < line.size()) {
+            if (const std::size_t separator = SeparatorAt(line, i);
+                separator > 0 || line[i] == '\r') {
+                i += std::max<std::size_t>(separator, 1);
+                continue;
+            }
+            std::size_t start = i;
+            while (i < line.size() && SeparatorAt(line, i) == 0 && line[i] != '\r') {
+                ++i;
+            }
+            const std::string_view token = line.substr(start, i - start);
+            const unsigned value = token.find_first_not_of("0123456789") == std::string_view::npos
+                                       ? DigitsValue(token)
+                                       : 0;
+            if (value < 1 || value > static_cast<unsigned>(balls)) {
+                return std::nullopt;
+            }
+            tickets.push(static_cast<Number>(value));
+        }
+        tickets.endLine();
+    }
+    return tickets;
+}
+
+} // namespace
+
+int ChancesMain(int argc, char* argv[]) {
+    Game game{"", 0, 0, 100, {}};
+    if (argc != 5 || std::strcmp(argv[2], "--chances") != 0 || !ReadGame(argv[3], argv[4], game)) {
+        return GameUsage("--chances takes M (1-20) and P (2-90), M at most P");
+    }
+    const auto text = ReadText(argv[1]);
+    if (!text) {
+        return 1;
+    }
+    const AcquireOutcome acquired = AcquireMatrix(*text);
+    if (acquired.refusal) {
+        std::fprintf(stderr, "notice: %s\n", acquired.refusal->reason.c_str());
+        return 1;
+    }
+    if (HeldWheelNumbers() > game.balls) {
+        return GameUsage("the wheel has more numbers than the game has balls");
+    }
+    const auto chances = WheelChances(HeldWheel(), HeldWheelNumbers(), game);
+    for (const Chance& chance : *chances) {
+        const double p = chance.Probability();
+        char oneIn[32] = "never";
+        if (p > 0) {
+            std::snprintf(oneIn, sizeof oneIn, "%.1f", 1 / p);
+        }
+        std::printf("t=%d chance=%.6g one-in=%s%s\n", chance.atLeast, p, oneIn,
+                    chance.exact ? "" : " lower-bound");
+    }
+    return 0;
+}
+
+int PastDrawsMain(int argc, char* argv[]) {
+    Game game{"", 0, 0, 100, {}};
+    if (argc != 7 || std::strcmp(argv[2], "--past-draws") != 0 ||
+        std::strcmp(argv[4], "--game") != 0 || !ReadGame(argv[5], argv[6], game)) {
+        return GameUsage("--past-draws takes a history, then --game M P");
+    }
+    const auto ticketText = ReadText(argv[1]);
+    const auto historyText = ReadText(argv[3]);
+    if (!ticketText || !historyText) {
+        return 1;
+    }
+    const auto tickets = ReadTickets(*ticketText, game.balls);
+    if (!tickets || tickets->empty()) {
+        return GameUsage("the tickets must be lines of numbers 1-" + std::to_string(game.balls));
+    }
+    const OwnWheel own = AsOwnWheel(*tickets);
+    if (own.numbers > kHighestNumber) {
+        return GameUsage("the tickets use more than 49 numbers");
+    }
+    const DrawHistory history = ParseHistory(*historyText, game.balls, game.drawn);
+    std::printf("draws=%zu skipped=%zu\n", history.draws.size(), history.skipped.size());
+    if (history.refusal) {
+        std::fprintf(stderr, "quorvex-bench: %s\n", history.refusal->reason.c_str());
+        return 1;
+    }
+    Progress progress;
+    const auto tally = TallyPastDraws(*tickets, history.draws, game, progress);
+    const auto chances = WheelChances(own.lines, own.numbers, game);
+    for (const Observed& row : ObservedAgainstExpected(*tally, *chances)) {
+        std::printf("t=%d observed=%llu expected=%.2f%s\n", row.atLeast,
+                    static_cast<unsigned long long>(row.observed), row.expected,
+                    row.exact ? "" : " lower-bound");
+    }
+    return 0;
+}
+
+} // namespace quorvex
