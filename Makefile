@@ -2,15 +2,21 @@
 BUILD ?= build
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps configure build test test-sanitize fuzz run screenshot bench package clean
+.PHONY: all deps configure build test test-fast test-sanitize fuzz run screenshot bench package clean
 
 all: build
 
-deps:
+# The packages are looked for again only when their list changes (or after make clean).
+DEPS_STAMP := $(BUILD)/.packages-installed
+$(DEPS_STAMP): scripts/install-deps.sh
 	@bash scripts/install-deps.sh
+	@mkdir -p $(BUILD) && touch $@
+deps: $(DEPS_STAMP)
 
-configure: deps
-	@cmake -S . -B $(BUILD) -G Ninja >/dev/null
+# Configured once; from then on the build configures itself again when a CMakeLists.txt changes.
+$(BUILD)/build.ninja: $(DEPS_STAMP)
+	cmake -S . -B $(BUILD) -G Ninja
+configure: $(BUILD)/build.ninja
 
 build: configure
 	@cmake --build $(BUILD) -j $(JOBS)
@@ -18,10 +24,14 @@ build: configure
 test: build
 	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
 
+# The engine's and the windows' tests alone: no X server, no package.
+test-fast: build
+	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS) -L "unit|window"
+
 # Every test, windows included, built with AddressSanitizer and UBSan; any finding fails.
 SANITIZE_BUILD ?= build-sanitize
 test-sanitize: deps
-	@cmake -S . -B $(SANITIZE_BUILD) -G Ninja -DQUORVEX_SANITIZE=ON >/dev/null
+	cmake -S . -B $(SANITIZE_BUILD) -G Ninja -DQUORVEX_SANITIZE=ON
 	@cmake --build $(SANITIZE_BUILD) -j $(JOBS)
 	ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
 	UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
@@ -35,8 +45,8 @@ FUZZ_SECONDS ?= 60
 FUZZ_TARGETS ?= engine decode draw coverage library history
 fuzz:
 	@bash scripts/install-deps.sh fuzz
-	@cmake -S . -B $(FUZZ_BUILD) -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DQUORVEX_FUZZ=ON \
-	  -DQUORVEX_WINDOWS=OFF -DBUILD_TESTING=OFF >/dev/null
+	cmake -S . -B $(FUZZ_BUILD) -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DQUORVEX_FUZZ=ON \
+	  -DQUORVEX_WINDOWS=OFF -DBUILD_TESTING=OFF
 	@cmake --build $(FUZZ_BUILD) -j $(JOBS) $(addprefix --target fuzz_,$(FUZZ_TARGETS))
 	@for name in $(FUZZ_TARGETS); do \
 	  mkdir -p $(FUZZ_BUILD)/corpus/$$name; \
@@ -61,9 +71,9 @@ run: build
 # its notice, its File menu and the wheel report on a published covering kept for
 # the tests; then the window at twice the scale, as on a high-DPI screen.
 screenshot: build
-	xvfb-run -a -s "-screen 0 1280x1024x24" env QT_QPA_PLATFORM=xcb \
+	bash tests/app/with_xvfb.sh 1280x1024x24 env QT_QPA_PLATFORM=xcb \
 	  $(BUILD)/app/quorvex-screenshot docs/screenshot.png tests/data/wheels/C_10_6_5.txt
-	xvfb-run -a -s "-screen 0 2560x2048x24" env QT_QPA_PLATFORM=xcb QT_SCALE_FACTOR=2 \
+	bash tests/app/with_xvfb.sh 2560x2048x24 env QT_QPA_PLATFORM=xcb QT_SCALE_FACTOR=2 \
 	  $(BUILD)/app/quorvex-screenshot docs/screenshot-scale2.png
 
 # Speed and memory against an awk + sort pipeline; see the README's Performance section.

@@ -2,13 +2,16 @@
 // GENERATE, VIEW) the way a user would, then saves pictures of it, of its
 // File menu, of the wheel report on a published covering and of a wheel built.
 // Usage: quorvex-screenshot OUTPUT.png [WHEEL]  (the other pictures go to
-// OUTPUT-message.png, OUTPUT-menu.png and, given a wheel, OUTPUT-report.png and
-// OUTPUT-tickets.png and OUTPUT-build.png)
+// OUTPUT-message.png, OUTPUT-menu.png and, given a wheel, OUTPUT-report.png,
+// OUTPUT-tickets.png, OUTPUT-game.png, OUTPUT-pastdraws.png and OUTPUT-build.png)
 
 #include "frmAccess.h"
 #include "modalAnswerer.h"
 
 #include <QApplication>
+#include <QDate>
+#include <QDialogButtonBox>
+#include <QDoubleSpinBox>
 #include <QFile>
 #include <QLineEdit>
 #include <QMenu>
@@ -16,11 +19,17 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QSettings>
 #include <QSpinBox>
+#include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QTimer>
 
+#include <algorithm>
 #include <cstdio>
 #include <functional>
+#include <numeric>
+#include <random>
 
 namespace {
 
@@ -30,7 +39,7 @@ void Click(QWidget& window, const QString& name) {
 
 // Waits until ready() holds (at most ten seconds), then goes on.
 void When(std::function<bool()> ready, std::function<void()> then, int triesLeft = 100) {
-    QTimer::singleShot(100, [=] {
+    QTimer::singleShot(100, qApp, [=] {
         if (ready() || triesLeft == 0) {
             then();
         } else {
@@ -64,6 +73,53 @@ void ShowTickets(QWidget& window, const QString& path) {
     tickets->close();
 }
 
+// Chooses 6 of 49 with a prize table, and pictures the Game dialog as it does.
+void ShowGame(QWidget& window, const QString& path) {
+    quorvex::ui::ModalAnswerer answer(1, [path](QDialog* dialog) {
+        const std::pair<const char*, double> prizes[] = {
+            {"dblPrize3", 10}, {"dblPrize4", 100}, {"dblPrize5", 2500}, {"dblPrize6", 1000000}};
+        for (const auto& [name, prize] : prizes) {
+            dialog->findChild<QDoubleSpinBox*>(name)->setValue(prize);
+        }
+        Save(dialog->grab(), path);
+        dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+    });
+    window.findChild<QAction*>("mnuGame")->trigger();
+}
+
+// Three years of made-up draws of 6 of 49 against the developed tickets, pictured
+// once they are counted.
+void ShowPastDraws(quorvex::ui::frmAccess& window, const QString& path,
+                   std::function<void()> then) {
+    static QTemporaryDir folder;
+    QFile history(folder.filePath("draws-2024-2026.csv"));
+    history.open(QIODevice::WriteOnly);
+    history.write("Date;N1;N2;N3;N4;N5;N6;Bonus\n");
+    std::mt19937 random(2026);
+    QDate day(2024, 1, 3);
+    for (int draw = 0; draw < 312; ++draw, day = day.addDays(draw % 2 ? 3 : 4)) {
+        std::vector<int> balls(49);
+        std::iota(balls.begin(), balls.end(), 1);
+        std::shuffle(balls.begin(), balls.end(), random);
+        QString line = day.toString("yyyy-MM-dd");
+        for (int i = 0; i < 7; ++i) {
+            line += ';' + QString::number(balls[static_cast<std::size_t>(i)]);
+        }
+        history.write(line.toUtf8() + '\n');
+    }
+    history.close();
+    window.OpenPastDraws(history.fileName());
+    QWidget* past = window.findChild<QWidget*>("frmPastDraws");
+    When([past] { return !past->findChild<QWidget*>("barProgress")->isVisible(); },
+         [past, path, then] {
+             QTimer::singleShot(300, past, [past, path, then] {
+                 Save(past->grab(), path);
+                 past->close();
+                 then();
+             });
+         });
+}
+
 // Builds the player's ten numbers into a wheel of 5 a ticket that holds 3 if 3
 // are drawn, then pictures the window and ends the program.
 void ShowBuild(QWidget& window, const QString& path, bool saved) {
@@ -77,7 +133,7 @@ void ShowBuild(QWidget& window, const QString& path, bool saved) {
     Click(*build, "cmdBuild");
     When([build] { return build->findChild<QPushButton*>("cmdUse")->isEnabled(); },
          [build, path, saved] {
-             QTimer::singleShot(200, [build, path, saved] {
+             QTimer::singleShot(200, build, [build, path, saved] {
                  QApplication::exit(Save(build->grab(), path) && saved ? 0 : 1);
              });
          });
@@ -91,6 +147,8 @@ int main(int argc, char* argv[]) {
         return 2;
     }
     QApplication app(argc, argv);
+    QStandardPaths::setTestModeEnabled(true); // the pictures touch no one's own settings
+    QSettings().clear();
     const QString output = argv[1];
     auto picture = [&output](const char* suffix) {
         return QString(output).replace(".png", suffix);
@@ -99,7 +157,7 @@ int main(int argc, char* argv[]) {
     window.show();
     auto* box = window.findChild<QPlainTextEdit*>("txtLista");
 
-    QTimer::singleShot(200, [&] {
+    QTimer::singleShot(200, qApp, [&] {
         box->setPlainText("1 2 3\n1 2 4\n1 3 4\n2 3 4\n");
         Click(window, "cmdAcquire");
         for (const char* key :
@@ -113,13 +171,13 @@ int main(int argc, char* argv[]) {
             Click(window, "cmdSviluppa");
         }
         Click(window, "cmdVisualizza");
-        QTimer::singleShot(200, [&] {
+        QTimer::singleShot(200, qApp, [&] {
             bool saved = Save(window.grab(), output);
 
             // The File menu, open: it is a window of its own, so the screen is grabbed.
             QMenu* file = window.menuBar()->actions().first()->menu();
             window.menuBar()->setActiveAction(window.menuBar()->actions().first());
-            QTimer::singleShot(300, [&, file, saved]() mutable {
+            QTimer::singleShot(300, qApp, [&, file, saved]() mutable {
                 const QRect area =
                     window.frameGeometry().united(file->geometry()).adjusted(-1, -1, 1, 1);
                 saved = Save(window.screen()->grabWindow(0, area.x(), area.y(), area.width(),
@@ -152,7 +210,10 @@ int main(int argc, char* argv[]) {
                                  const bool all =
                                      Save(report->grab(), picture("-report.png")) && saved;
                                  ShowTickets(window, picture("-tickets.png"));
-                                 ShowBuild(window, picture("-build.png"), all);
+                                 ShowGame(window, picture("-game.png"));
+                                 ShowPastDraws(window, picture("-pastdraws.png"), [&, all] {
+                                     ShowBuild(window, picture("-build.png"), all);
+                                 });
                              });
                      });
             });

@@ -1,3 +1,4 @@
+// What a wheel guarantees: the coverage table counted level by level, and the holes listed.
 #include "coverage.h"
 
 #include "combinations.h"

@@ -1,3 +1,4 @@
+// Lines of numbers held flat: building them line by line, and rewriting them in sorted order.
 #include "line_list.h"
 
 #include <algorithm>

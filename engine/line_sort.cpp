@@ -1,3 +1,4 @@
+// Sorting developed lines: the numbers within each line, then the lines, in linear time.
 #include "line_sort.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// The application state, as the program starts.
 #include "mDichiarazioni.h"
 
 namespace quorvex {

@@ -1,3 +1,4 @@
+// A built wheel as text, and how often each number appears on it.
 #include "wheel_text.h"
 
 #include <algorithm>

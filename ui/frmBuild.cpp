@@ -282,6 +282,7 @@ void frmBuild::ShowChances() {
                          ? QString()
                          : costs.join("; ") + QString(" a draw of %1.").arg(FromUtf8(game.name)));
     tblChances->setRowCount(0);
+    tblChances->setColumnHidden(2, design == nullptr);
     using Both = std::array<std::vector<Chance>, 2>;
     const std::vector<Ticket> wheel = built;
     chanceJob->Start<Both>(

@@ -82,7 +82,7 @@ QVariant PastDrawsModel::headerData(int section, Qt::Orientation orientation, in
     case kMine:
         return "Yours";
     case kBest:
-        return "Best ticket";
+        return "Best";
     default:
         break;
     }
@@ -147,8 +147,9 @@ frmPastDraws::frmPastDraws(QWidget* owner) : QWidget(owner, Qt::Window) {
     tblDraws->setEditTriggers(QAbstractItemView::NoEditTriggers);
     tblDraws->setSelectionBehavior(QAbstractItemView::SelectRows);
     tblDraws->verticalHeader()->hide();
-    tblDraws->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    tblDraws->setWordWrap(false);
     tblDraws->setFont(DesignFont("DejaVu Sans Mono", 9));
+    tblDraws->verticalHeader()->setDefaultSectionSize(tblDraws->fontMetrics().height() + 6);
     lblSummary = WrappingLabel("lblSummary");
     chtNumbers = new QChartView;
     chtNumbers->setObjectName("chtNumbers");
@@ -209,6 +210,7 @@ void frmPastDraws::Recount() {
                             : QString("Against the %1 tickets developed onto your numbers: %2.")
                                   .arg(Count(tickets.size()), TwoDigitLineText(DevelopedPicks())));
     model->Show(&history.draws, nullptr, DevelopedPicks(), game);
+    FitColumns();
     lblSummary->clear();
     ShowChart();
     if (tickets.empty()) {
@@ -239,8 +241,18 @@ void frmPastDraws::Recount() {
     cmdCancel->show();
 }
 
+// The date and the numbers as wide as they need, the figures sharing the rest.
+void frmPastDraws::FitColumns() {
+    QHeaderView* header = tblDraws->horizontalHeader();
+    header->setSectionResizeMode(QHeaderView::Stretch);
+    for (int column : {kDate, kDrawn}) {
+        header->setSectionResizeMode(column, QHeaderView::ResizeToContents);
+    }
+}
+
 void frmPastDraws::ShowCounted() {
     model->Show(&history.draws, &counted->tally, DevelopedPicks(), game);
+    FitColumns();
     QStringList lines;
     for (const Observed& row : ObservedAgainstExpected(counted->tally, counted->chances)) {
         lines << QString("Some ticket held %1 or more in %2 of the draws; chance alone "
@@ -283,6 +295,7 @@ void frmPastDraws::ShowChart() {
     auto* axisX = new QBarCategoryAxis;
     axisX->append(balls);
     axisX->setLabelsFont(DesignFont("DejaVu Sans", 6));
+    axisX->setTruncateLabels(false); // a ball's number is short; cut, it would say nothing
     auto* axisY = new QValueAxis;
     axisY->setRange(0, std::max<double>(static_cast<double>(most), fair) * 1.1);
     axisY->setLabelFormat("%d");

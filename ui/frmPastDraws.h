@@ -71,6 +71,7 @@ private:
     void Recount();
     void ShowCounted();
     void ShowChart();
+    void FitColumns();
 
     DrawHistory history;
     QString fileName;

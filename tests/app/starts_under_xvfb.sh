@@ -4,7 +4,7 @@
 set -euo pipefail
 binary=$1
 if [ -z "${INSIDE_XVFB:-}" ]; then
-  INSIDE_XVFB=1 exec xvfb-run -a -s "-screen 0 1280x1024x24" bash "$0" "$binary"
+  INSIDE_XVFB=1 exec bash "$(dirname "$0")/with_xvfb.sh" 1280x1024x24 bash "$0" "$binary"
 fi
 work=$(mktemp -d)
 pid=

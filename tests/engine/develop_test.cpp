@@ -4,8 +4,6 @@
 #include "engine_fixture.h"
 #include "ticket_header.h"
 
-#include <tuple>
-
 using namespace quorvex;
 
 namespace {
@@ -15,9 +13,12 @@ const std::string kWell = "Well Done ..!";
 const std::string kWorkedListing = "05 10 20\r\n05 10 33\r\n05 20 33\r\n10 20 33\r\n";
 
 TEST_F(EngineTest, GenerateGivesItsNoticeAndListing) {
-    using Keys = std::vector<int>;
-    const std::tuple<const char*, std::string, Keys, Keys, std::string, std::string> examples[] = {
-        // the name; the wheel, the keys selected and base; the notice and the tickets
+    const struct {
+        const char* name;
+        std::string matrix;
+        std::vector<int> selected, base;
+        std::string notice, listing;
+    } examples[] = {
         {"WorkedExample", kFourLines, {5, 20, 33}, {10}, kWell, kWorkedListing},
         // Base 40 takes the wheel's 1 although it is the highest key picked.
         {"BaseTakesTheLowest", "1\r\n2 3", {9, 7}, {40}, kWell, "07 09\r\n40\r\n"},

@@ -13,7 +13,6 @@
 
 #include <cstdlib>
 #include <filesystem>
-#include <tuple>
 
 using namespace quorvex;
 using namespace quorvex::brute;
@@ -37,8 +36,10 @@ TEST_F(EngineTest, CancelledWorkGivesNothing) {
 // LJCR coverings are kept in tests/data/wheels (CC BY 4.0, see SOURCES.md
 // there); the others are read from the folder QUORVEX_WHEELS names, if any.
 TEST(WheelReport, PublishedWheelsKeepTheirStatedGuarantee) {
-    const std::tuple<const char*, int, int> stated[] = {
-        // the file, m and t of "t if m"
+    const struct {
+        const char* name;
+        int m, t; // the guarantee stated, "t if m"
+    } stated[] = {
         {"C_5_4_3.txt", 3, 3},        {"C_10_6_5.txt", 5, 5},         {"C_28_13_4.txt", 4, 4},
         {"C_16_6_5.txt", 5, 5},       {"C_20_6_5.txt", 5, 5},         {"C_30_6_5.txt", 5, 5},
         {"C_49_4_3.txt", 3, 3},       {"W_10_5_3if3_17.txt", 3, 3},   {"W_12_6_4if5_15.txt", 5, 4},
@@ -65,8 +66,9 @@ TEST(WheelReport, PublishedWheelsKeepTheirStatedGuarantee) {
 
 // Each refusal names the entry at fault and says where it stands, for the window to select.
 TEST(DrawCheck, EntriesAreReadOrRefusedByName) {
-    const std::tuple<std::string, std::string, std::string> entries[] = {
-        // an entry, why it is refused, and what is selected for mending
+    const struct {
+        std::string text, problem, selected; // "" when the entry is a draw
+    } entries[] = {
         {"5 12,33;\t7 ,49", "", ""},
         {"\u00A05\u00A012\u00A0", "", ""}, // no-break spaces from a web page
         {"1 2 3 4 5 6 7 8 9 10 11 12 13 14 15 16 17 18 19 20", "", ""},
@@ -98,6 +100,13 @@ TEST(WheelReport, DescribesTheWheelInWords) {
         (std::vector<std::string>{
             "1 line repeats a number (the first is line 3); a repeat counts once towards a win.",
             "3 lines are shorter than the longest (the first is line 1)."}));
+    // Lines holding the same numbers, in any order, repeated: said, with the first of them.
+    ASSERT_EQ(AcquireMatrix("1 2\n3 1\n2 1\n1 2 2\n3 1\n").result, Acquisition::Valid);
+    EXPECT_EQ(WarningsText(ProfileWheel(gMatrixLines)).front(),
+              "1 line repeats a number (the first is line 4); a repeat counts once towards a win.");
+    EXPECT_EQ(WarningsText(ProfileWheel(gMatrixLines))[1],
+              "3 lines hold the same numbers as an earlier line (the first is line 3); they add "
+              "nothing to the guarantees.");
     ASSERT_EQ(AcquireMatrix("1 2\n2 3\n").result, Acquisition::Valid);
     EXPECT_EQ(LengthsText(ProfileWheel(gMatrixLines)), "all 2");
     EXPECT_TRUE(WarningsText(ProfileWheel(gMatrixLines)).empty());

@@ -55,6 +55,8 @@ TEST(WheelFile, MalformedUtf8IsReadAsLatin1) {
     EXPECT_EQ(DecodeWheelText("\xED\xA0\xA0").text, "\xC3\xAD\xC2\xA0\xC2\xA0");
     EXPECT_EQ(DecodeWheelText("\xF4\x8F\xBF\xBF").text, "\xF4\x8F\xBF\xBF"); // U+10FFFF
     EXPECT_EQ(Reason(DecodeWheelText("\xEF\xBB\xBF").refusal), "the file is empty");
+    // A mark before bytes that are no UTF-8 is no mark: Latin-1 byte for byte, "ï»¿ÿ".
+    EXPECT_EQ(DecodeWheelText("\xEF\xBB\xBF\xFF").text, "\xC3\xAF\xC2\xBB\xC2\xBF\xC3\xBF");
 }
 
 TEST(WheelFile, FilesThatHoldNoWheelAreRefused) {

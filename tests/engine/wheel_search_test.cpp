@@ -8,6 +8,7 @@
 #include "wheel_search.h"
 
 #include <chrono>
+#include <cmath>
 #include <set>
 #include <thread>
 
@@ -88,6 +89,18 @@ TEST(WheelBuild, TheSameSeedAndStepsGiveTheSameWheel) {
     const WheelGoal goal{11, 5, 3, 4};
     const BuildOutcome first = Build(goal, 42, 30000);
     EXPECT_EQ(Build(goal, 42, 30000).tickets, first.tickets);
+}
+
+// A time too long for the clock to count is a week, not an overflow.
+TEST(WheelBuild, AnyTimeLimitIsKept) {
+    for (double seconds : {1e12, static_cast<double>(INFINITY), -5.0}) {
+        BuildRequest request;
+        request.goal = {8, 4, 3, 3};
+        request.seconds = seconds;
+        request.maxSteps = 5000;
+        Progress progress;
+        EXPECT_EQ(BuildWheel(request, progress).guarantee, 3) << seconds;
+    }
 }
 
 // A player's wheel with tickets to spare is shrunk, and keeps its guarantee.

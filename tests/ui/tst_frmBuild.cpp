@@ -236,4 +236,4 @@ private slots:
 };
 
 QTEST_MAIN(tst_Build)
-#include "tst_build.moc"
+#include "tst_frmBuild.moc"

@@ -15,10 +15,13 @@ private slots:
     // Sizes in pixels: the design's twips over 15, rounded. The client height is
     // the outer height less 445 twips of title and borders.
     void layoutFollowsTheBodyAndCaptions() {
-        // The body and buttons asked for; the client height, the label's height, the
-        // buttons' top and lefts, and their captions.
-        using Layout = std::tuple<const char*, const char*, int, int, int, QList<int>, QStringList>;
-        const Layout layouts[] = {
+        const struct {
+            const char* body;
+            const char* buttons;
+            int clientHeight, labelHeight, buttonTop;
+            QList<int> buttonLefts;
+            QStringList captions;
+        } layouts[] = {
             {"Are you sure you want to exit?", "NO,YES", 152, 18, 112, {67, 164}, {"NO", "YES"}},
             {"Invalid Matrix ..!|line 12: \"7a\" is no number", "OK", 170, 37, 130, {113}, {"OK"}},
             {"a|b|c", "OK", 189, 55, 148, {113}, {"OK"}},
@@ -100,4 +103,4 @@ private slots:
 };
 
 QTEST_MAIN(tst_frmMessage)
-#include "tst_frmmessage.moc"
+#include "tst_frmMessage.moc"

@@ -53,7 +53,7 @@ private slots:
 
         // The text box's own menu offers the file items beside its standard ones.
         QStringList items;
-        QTimer::singleShot(50, [&items] {
+        QTimer::singleShot(50, window, [&items] {
             if (QWidget* popup = QApplication::activePopupWidget()) {
                 for (QAction* item : popup->actions()) {
                     items << item->objectName();
@@ -270,4 +270,4 @@ private:
 };
 
 QTEST_MAIN(tst_Files)
-#include "tst_files.moc"
+#include "tst_frmAccessFiles.moc"

@@ -291,4 +291,4 @@ private:
 };
 
 QTEST_MAIN(tst_frmAccess)
-#include "tst_frmaccess.moc"
+#include "tst_frmAccess.moc"
