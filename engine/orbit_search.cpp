@@ -11,6 +11,9 @@ namespace quorvex::search {
 namespace {
 
 constexpr std::uint32_t kNoOrbit = UINT32_MAX;
+// How many chosen orbits a swap weighs for its way out: more find better
+// swaps, fewer make more of them.
+constexpr std::size_t kRemovalCandidates = 8;
 // How often the set-up reads the clock, in sets.
 constexpr std::uint64_t kSetUpStride = 1 << 14;
 
@@ -130,14 +133,18 @@ public:
         if (list_.empty()) {
             return;
         }
-        // The chosen orbit whose loss, with i in, leaves the fewest draws
-        // unserved: the draws only it serves, unless i serves them too.
+        // Of a few chosen orbits (all, when there are few), the one whose loss,
+        // with i in, leaves the fewest draws unserved: the draws only it
+        // serves, unless i serves them too.
         ++stampNow_;
         ForEachServed(i, [this](std::uint32_t d) { stamp_[d] = stampNow_; });
         std::uint32_t r = kNoOrbit;
         std::int64_t least = 0;
         std::uint64_t ties = 0;
-        for (std::uint32_t c : list_) {
+        const std::size_t tries = std::min(kRemovalCandidates, list_.size());
+        for (std::size_t n = 0; n < tries; ++n) {
+            const std::uint32_t c =
+                tries == list_.size() ? list_[n] : list_[random_.Below(list_.size())];
             if (cost_ - orbits_.costs[c] + orbits_.costs[i] > budget) {
                 continue;
             }
@@ -348,7 +355,8 @@ std::uint64_t SearchOrbits(const Orbits& orbits, int numbers, std::uint64_t floo
     const auto keep = [&] {
         limit = selection.Cost() - 1;
         if (best.tickets.empty() || selection.Cost() < best.size) {
-            best.Offer(ExpandOrbits(orbits, selection.Chosen()), numbers, method, budget.Reports());
+            best.Offer(ExpandOrbits(orbits, selection.Chosen()), numbers, method,
+                       budget.Reports());
         }
     };
     keep();

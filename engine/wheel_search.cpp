@@ -31,7 +31,7 @@ constexpr std::uint64_t kHeavyDraws = 2'000'000;
 // short runs, with this share of its time; then it gives the rest to the best
 // of those, in longer runs: runs differ as much from seed to seed as from
 // group to group, and each group has a temperature of its own.
-constexpr std::array<double, 2> kOrbitTemperatures = {0.2, 0.5};
+constexpr std::array<double, 2> kOrbitTemperatures = {0.2, 0.4};
 constexpr double kOrbitTrialShare = 0.4;
 constexpr int kOrbitLongRuns = 6;
 constexpr std::size_t kOrbitBestTrials = 3;
