@@ -54,9 +54,11 @@ std::string OrbitMethod(const PermutationGroup& group) {
 }
 
 // The orbit search: the orbits of each group set up, then each group at each
-// temperature once, then the best of those again, longer.
+// temperature once, then the best of those again, longer; unless no trial did
+// better than the wheel found before them, when the time left goes to that one.
 void OrbitTrials(const WheelGoal& goal, const std::vector<PermutationGroup>& groups,
                  std::uint64_t floor, Random& random, SearchBudget& budget, BestFound& best) {
+    const std::size_t before = best.tickets.empty() ? SIZE_MAX : best.size;
     std::vector<Orbits> orbits;
     std::vector<const PermutationGroup*> of;
     for (const PermutationGroup& group : groups) {
@@ -94,7 +96,10 @@ void OrbitTrials(const WheelGoal& goal, const std::vector<PermutationGroup>& gro
     }
     std::stable_sort(trials.begin(), trials.end(),
                      [](const Trial& a, const Trial& b) { return a.size < b.size; });
-    for (int i = 0; i < kOrbitLongRuns && !trials.empty(); ++i) {
+    if (trials.empty() || trials.front().size >= before) {
+        return;
+    }
+    for (int i = 0; i < kOrbitLongRuns; ++i) {
         SearchBudget turn = budget.Part(1.0 / (kOrbitLongRuns - i));
         const std::size_t among = std::min(kOrbitBestTrials, trials.size());
         if (!run(trials[static_cast<std::size_t>(i) % among], turn)) {
