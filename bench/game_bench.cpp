@@ -10,6 +10,7 @@
 
 #include "game_bench.h"
 
+#include "bench_arguments.h"
 #include "chances.h"
 #include "coverage.h"
 #include "draw_history.h"
@@ -29,24 +30,19 @@ namespace quorvex {
 namespace {
 
 int GameUsage(const std::string& why) {
-    std::fprintf(stderr,
-                 "quorvex-bench: %s\nusage: quorvex-bench WHEEL --chances M P\n"
-                 "       quorvex-bench TICKETS --past-draws HISTORY --game M P\n",
-                 why.c_str());
-    return 2;
-}
-
-bool Whole(const char* text, int low, int high, int& value) {
-    char* end = nullptr;
-    const long read = std::strtol(text, &end, 10);
-    value = static_cast<int>(read);
-    return *text != '\0' && *end == '\0' && read >= low && read <= high;
+    return BadArguments(why, "quorvex-bench WHEEL --chances M P\n"
+                             "       quorvex-bench TICKETS --past-draws HISTORY --game M P");
 }
 
 // M and P from two arguments, as a game.
 bool ReadGame(const char* drawn, const char* balls, Game& game) {
-    return Whole(balls, 2, kMaxBalls, game.balls) && Whole(drawn, 1, kMostDrawn, game.drawn) &&
-           !GameProblem(game);
+    long p = 0, m = 0;
+    if (!Whole(balls, 2, kMaxBalls, p) || !Whole(drawn, 1, kMostDrawn, m)) {
+        return false;
+    }
+    game.balls = static_cast<int>(p);
+    game.drawn = static_cast<int>(m);
+    return !GameProblem(game);
 }
 
 std::optional<std::string> ReadText(const char* path) {
@@ -70,26 +66,16 @@ std::optional<std::vector<Chance>> WheelChances(const LineList& lines, int numbe
 // Lines of numbers 1..P as written: the player's own tickets.
 std::optional<LineList> ReadTickets(std::string_view text, int balls) {
     LineList tickets;
-    std::size_t at = 0;
-    while (at < text.size()) {
-        const std::size_t end = std::min(text.find('\n', at), text.size());
-        std::string_view line = text.substr(at, end - at);
-        at = end + 1;
-        std::size_t i = 0;
-        while (i < line.size()) {
-            if (const std::size_t separator = SeparatorAt(line, i);
-                separator > 0 || line[i] == '\r') {
-                i += std::max<std::size_t>(separator, 1);
-                continue;
-            }
-            std::size_t start = i;
-            while (i < line.size() && SeparatorAt(line, i) == 0 && line[i] != '\r') {
-                ++i;
-            }
-            const std::string_view token = line.substr(start, i - start);
-            const unsigned value = token.find_first_not_of("0123456789") == std::string_view::npos
-                                       ? DigitsValue(token)
-                                       : 0;
+    while (!text.empty()) {
+        const std::size_t end = std::min(text.find('\n'), text.size());
+        std::string_view line = text.substr(0, end);
+        text.remove_prefix(std::min(end + 1, text.size()));
+        if (line.ends_with('\r')) {
+            line.remove_suffix(1);
+        }
+        for (const std::string_view token : Tokens(line)) {
+            const bool digits = token.find_first_not_of("0123456789") == std::string_view::npos;
+            const unsigned value = digits ? DigitsValue(token) : 0;
             if (value < 1 || value > static_cast<unsigned>(balls)) {
                 return std::nullopt;
             }

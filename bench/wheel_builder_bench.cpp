@@ -9,6 +9,7 @@
 
 #include "wheel_builder_bench.h"
 
+#include "bench_arguments.h"
 #include "best_known.h"
 #include "combinations.h"
 #include "wheel_search.h"
@@ -27,17 +28,8 @@ namespace quorvex {
 namespace {
 
 int BuildUsage(const std::string& why) {
-    std::fprintf(stderr,
-                 "quorvex-bench: %s\nusage: quorvex-bench --build N K T M [--seconds S] "
-                 "[--seed X] [--threads J] [--out FILE]\n",
-                 why.c_str());
-    return 2;
-}
-
-bool Whole(const char* text, long low, long high, long& value) {
-    char* end = nullptr;
-    value = std::strtol(text, &end, 10);
-    return *text != '\0' && *end == '\0' && value >= low && value <= high;
+    return BadArguments(why, "quorvex-bench --build N K T M [--seconds S] [--seed X] "
+                             "[--threads J] [--out FILE]");
 }
 
 long StatusKb(const char* field) {

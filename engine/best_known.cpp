@@ -2,6 +2,7 @@
 #include "best_known.h"
 
 #include "coverage.h"
+#include "search_sets.h"
 
 #include <algorithm>
 #include <bit>
@@ -58,57 +59,38 @@ bool Fits(const Ticket& ticket, const WheelGoal& goal) {
 
 // Whether every t-set of the numbers lies on some ticket, marked by its colex
 // rank: a covering design checked in one pass over its tickets' t-subsets.
-bool CoversEveryT(const KnownWheel& wheel) {
+bool CoversEveryT(const KnownWheel& wheel, const std::vector<search::Set>& tickets) {
     const int t = wheel.goal.atLeast;
     std::vector<bool> covered(Binomial(wheel.goal.numbers, t));
-    std::vector<int> at(static_cast<std::size_t>(t));
-    for (const Ticket& ticket : wheel.tickets) { // ascending numbers, so subsets come in colex
-        for (int i = 0; i < t; ++i) {
-            at[static_cast<std::size_t>(i)] = i;
-        }
-        while (true) {
-            std::uint64_t rank = 0;
-            for (int i = 0; i < t; ++i) {
-                rank += Binomial(
-                    ticket[static_cast<std::size_t>(at[static_cast<std::size_t>(i)])] - 1, i + 1);
-            }
-            covered[rank] = true;
-            int i = t - 1;
-            while (i >= 0 &&
-                   at[static_cast<std::size_t>(i)] == static_cast<int>(ticket.size()) - t + i) {
-                --i;
-            }
-            if (i < 0) {
-                break;
-            }
-            ++at[static_cast<std::size_t>(i)];
-            for (int j = i + 1; j < t; ++j) {
-                at[static_cast<std::size_t>(j)] = at[static_cast<std::size_t>(j - 1)] + 1;
-            }
-        }
+    for (search::Set ticket : tickets) {
+        search::ForEachSubset(ticket, t,
+                              [&](search::Set part) { covered[search::Rank(part)] = true; });
     }
     return std::find(covered.begin(), covered.end(), false) == covered.end();
 }
 
 // Whether a design's tickets are all different and keep the guarantee it claims.
 bool KeepsItsWord(const KnownWheel& wheel) {
-    std::vector<std::uint64_t> sets;
+    std::vector<search::Set> sets;
     LineList lines;
     for (const Ticket& ticket : wheel.tickets) {
-        std::uint64_t set = 0;
+        search::Set set = 0;
         for (int x : ticket) {
-            set |= std::uint64_t{1} << x;
+            set |= search::Bit(x - 1);
             lines.push(static_cast<Number>(x));
         }
         sets.push_back(set);
         lines.endLine();
+    }
+    if (wheel.goal.drawn == wheel.goal.atLeast && !CoversEveryT(wheel, sets)) {
+        return false;
     }
     std::sort(sets.begin(), sets.end());
     if (std::adjacent_find(sets.begin(), sets.end()) != sets.end()) {
         return false;
     }
     if (wheel.goal.drawn == wheel.goal.atLeast) {
-        return CoversEveryT(wheel);
+        return true;
     }
     Progress progress;
     const auto table =

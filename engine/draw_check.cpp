@@ -17,20 +17,11 @@ DrawEntry ParseDraw(std::string_view text, int balls, int most) {
         entry.refusal = Refusal{std::move(reason), start, length};
         return entry;
     };
-    std::size_t tooMany = 0; // where the numbers past the 20th begin
+    std::size_t tooMany = 0; // where the numbers past the most begin
     std::size_t end = 0;     // where the last number ends
-    std::size_t i = 0;
-    while (i < text.size()) {
-        if (const std::size_t separator = SeparatorAt(text, i); separator > 0) {
-            i += separator;
-            continue;
-        }
-        const std::size_t start = i;
-        while (i < text.size() && SeparatorAt(text, i) == 0) {
-            ++i;
-        }
-        end = i;
-        const std::string_view token = text.substr(start, i - start);
+    for (const std::string_view token : Tokens(text)) {
+        const auto start = static_cast<std::size_t>(token.data() - text.data());
+        end = start + token.size();
         const bool digits =
             std::all_of(token.begin(), token.end(), [](char c) { return c >= '0' && c <= '9'; });
         const unsigned value = digits ? DigitsValue(token) : 0;

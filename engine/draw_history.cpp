@@ -42,23 +42,6 @@ int DayOf(std::string_view token) {
     return m >= 1 && m <= 12 && d >= 1 && d <= 31 ? Value(year) * 10000 + m * 100 + d : 0;
 }
 
-std::vector<std::string_view> Tokens(std::string_view line) {
-    std::vector<std::string_view> tokens;
-    std::size_t i = 0;
-    while (i < line.size()) {
-        if (const std::size_t separator = SeparatorAt(line, i); separator > 0) {
-            i += separator;
-            continue;
-        }
-        const std::size_t start = i;
-        while (i < line.size() && SeparatorAt(line, i) == 0) {
-            ++i;
-        }
-        tokens.push_back(line.substr(start, i - start));
-    }
-    return tokens;
-}
-
 // The draw a line holds, or why it holds none; nothing for a line to pass over.
 std::optional<std::pair<PastDraw, std::string>> ReadLine(std::string_view line, int balls,
                                                          int drawn) {

@@ -355,8 +355,7 @@ std::uint64_t SearchOrbits(const Orbits& orbits, int numbers, std::uint64_t floo
     const auto keep = [&] {
         limit = selection.Cost() - 1;
         if (best.tickets.empty() || selection.Cost() < best.size) {
-            best.Offer(ExpandOrbits(orbits, selection.Chosen()), numbers, method,
-                       budget.Reports());
+            best.Offer(ExpandOrbits(orbits, selection.Chosen()), numbers, method, budget.Reports());
         }
     };
     keep();

@@ -34,6 +34,23 @@ ParsedMatrix BadToken(std::string_view text, std::size_t first) {
 
 } // namespace
 
+std::vector<std::string_view> Tokens(std::string_view line) {
+    std::vector<std::string_view> tokens;
+    std::size_t i = 0;
+    while (i < line.size()) {
+        if (const std::size_t separator = SeparatorAt(line, i); separator > 0) {
+            i += separator;
+            continue;
+        }
+        const std::size_t start = i;
+        while (i < line.size() && SeparatorAt(line, i) == 0) {
+            ++i;
+        }
+        tokens.push_back(line.substr(start, i - start));
+    }
+    return tokens;
+}
+
 unsigned DigitsValue(std::string_view digits) {
     unsigned value = 0;
     for (char c : digits) {

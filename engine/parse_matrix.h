@@ -8,6 +8,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace quorvex {
 
@@ -31,6 +32,10 @@ constexpr std::size_t SeparatorAt(std::string_view text, std::size_t at) {
     }
     return c == '\xC2' && at + 1 < text.size() && text[at + 1] == '\xA0' ? 2 : 0;
 }
+
+// The tokens of a line between its separators, each a view into `line`, so
+// that its place is known too.
+std::vector<std::string_view> Tokens(std::string_view line);
 
 // The value of a run of digits, saturated at 100: no run of digits, however
 // long, can wrap round to a number that looks valid.

@@ -9,7 +9,6 @@
 
 #include <QDropEvent>
 #include <QFile>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QMimeData>
 #include <QPlainTextEdit>
@@ -20,8 +19,7 @@
 namespace quorvex::ui {
 
 void frmAccess::mnuOpen_Click() {
-    const QString path = QFileDialog::getOpenFileName(this, "Open wheel", LastFolder(),
-                                                      "Wheels (*.txt *.csv);;All files (*)");
+    const QString path = OpenFileName(this, "Open wheel", "Wheels (*.txt *.csv);;All files (*)");
     if (!path.isEmpty()) {
         OpenWheelFile(path);
     }

@@ -18,7 +18,6 @@
 #include "wheel_file.h"
 
 #include <QFile>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QMenuBar>
 #include <QPushButton>
@@ -155,8 +154,8 @@ void frmAccess::mnuGame_Click() {
 // Past draws of the game chosen, from a file read as wheel files are; a file
 // with no draw of the game changes nothing.
 void frmAccess::mnuPastDraws_Click() {
-    const QString path = QFileDialog::getOpenFileName(this, "Open past draws", LastFolder(),
-                                                      "Past draws (*.txt *.csv);;All files (*)");
+    const QString path =
+        OpenFileName(this, "Open past draws", "Past draws (*.txt *.csv);;All files (*)");
     if (!path.isEmpty()) {
         OpenPastDraws(path);
     }

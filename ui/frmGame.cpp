@@ -165,10 +165,17 @@ void frmGame::cboGame_Activated(int index) {
     ShowGame(games[static_cast<std::size_t>(index)]);
 }
 
+bool frmGame::Refused(const Game& game) {
+    const auto refusal = GameProblem(game);
+    if (refusal) {
+        ShowMessage(this, "Not a game ..!|" + refusal->reason, "OK");
+    }
+    return refusal.has_value();
+}
+
 void frmGame::cmdSaveGame_Click() {
     const Game game = Chosen();
-    if (const auto refusal = GameProblem(game)) {
-        ShowMessage(this, "Not a game ..!|" + refusal->reason, "OK");
+    if (Refused(game)) {
         return;
     }
     SaveOwnGame(game);
@@ -185,8 +192,7 @@ void frmGame::cmdForget_Click() {
 // The game shown becomes the one every window counts with.
 void frmGame::accept() {
     const Game game = Chosen();
-    if (const auto refusal = GameProblem(game)) {
-        ShowMessage(this, "Not a game ..!|" + refusal->reason, "OK");
+    if (Refused(game)) {
         return;
     }
     SetCurrentGame(game);

@@ -35,6 +35,8 @@ private:
     void cmdSaveGame_Click();
     void cmdForget_Click();
     void accept() override;
+    // Says why the game cannot be played, if it cannot.
+    bool Refused(const Game& game);
 
     std::vector<Game> games; // as listed: the common ones, then the player's own
     QComboBox* cboGame;

@@ -37,6 +37,10 @@ void RememberFolder(const QString& file) {
     QSettings().setValue("folders/last", QFileInfo(file).absolutePath());
 }
 
+QString OpenFileName(QWidget* owner, const QString& title, const QString& filters) {
+    return QFileDialog::getOpenFileName(owner, title, LastFolder(), filters);
+}
+
 QString WithTextSuffix(const QString& path, const QString& filter) {
     const bool textFilter = filter.contains("*.txt");
     return textFilter && !path.isEmpty() && QFileInfo(path).suffix().isEmpty() ? path + ".txt"

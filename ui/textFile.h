@@ -24,6 +24,9 @@ QString ShortFileName(const QString& path);
 QString LastFolder();
 void RememberFolder(const QString& file);
 
+// The open dialog, in the folder last opened from; empty when the user cancels.
+QString OpenFileName(QWidget* owner, const QString& title, const QString& filters);
+
 struct SaveChoice {
     QString path;   // empty when the user cancelled
     QString filter; // the filter chosen

@@ -214,6 +214,26 @@ private slots:
             In<QLabel>(build, "lblResult")->text().endsWith("No smaller wheel found in the time."));
     }
 
+    // Every phase of a search says its name and its share done while it runs.
+    void progressShowsInEveryPhase() {
+        QWidget* build = Opened("mnuBuild", "frmBuild");
+        SetGoal(build, 20, 6, 5, 5);
+        In<QSpinBox>(build, "spnSeconds")->setValue(4);
+        In<QPushButton>(build, "cmdBuild")->click();
+        QSet<QString> phases;
+        const QRegularExpression said("^(.+): \\d+% done\\.");
+        while (Enabled(build, "cmdStop")) {
+            const auto match = said.match(In<QLabel>(build, "lblBest")->text());
+            if (match.hasMatch()) {
+                phases << match.captured(1);
+            }
+            QTest::qWait(20);
+        }
+        for (const char* phase : {"A first wheel", "Orbit search", "Polishing"}) {
+            QVERIFY2(phases.contains(phase), phase);
+        }
+    }
+
     // Closing the window, by its button or by Escape, while a search runs asks first.
     void closingDuringASearchAsks() {
         QWidget* build = Opened("mnuBuild", "frmBuild");
