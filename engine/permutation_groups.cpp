@@ -55,7 +55,9 @@ std::optional<Field> MakeField(int q) {
         }
         return product;
     };
-    for (int g = 1; g < q; ++g) { // a generator, or a modulus whose root is one
+    // A generator, or a modulus whose root is one: every field has one below q,
+    // so the search always ends inside the loop.
+    for (int g = 1;; ++g) {
         std::vector<int> power;
         std::vector<bool> seen(static_cast<std::size_t>(q));
         int x = 1;
@@ -73,7 +75,6 @@ std::optional<Field> MakeField(int q) {
             return field;
         }
     }
-    return std::nullopt;
 }
 
 Permutation Compose(const Permutation& first, const Permutation& then) {
