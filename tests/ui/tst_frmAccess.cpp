@@ -19,6 +19,18 @@ public slots:
     void open(const QUrl& url) { opened << url; }
 };
 
+// Records which watched widgets were painted.
+class PaintWatcher : public QObject {
+public:
+    QStringList painted;
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Paint) {
+            painted << watched->objectName();
+        }
+        return false;
+    }
+};
+
 class tst_frmAccess : public QObject, private MainWindow {
     Q_OBJECT
 private slots:
@@ -202,6 +214,21 @@ private slots:
         QCOMPARE(statusWhileOpen, "Status: IN MEMORY: 3 NUMBERS - IN 1 LINES");
         QCOMPARE(spoken, "Invalid Matrix ..! number 3 is missing / OK");
         QCOMPARE(Label("lblStatus"), "NO WHEEL IN MEMORY..!");
+    }
+
+    // The counters and the status line are painted at once, not when the event loop next runs.
+    void countersAndStatusArePaintedAtOnce() {
+        PaintWatcher watcher;
+        for (const char* name : {"lblSelezionati", "lblBase", "lblStatus"}) {
+            window->findChild<QLabel*>(name)->installEventFilter(&watcher);
+        }
+        QTest::qWait(50); // what the window had still to paint
+        watcher.painted.clear();
+        Key(5)->click();
+        QCOMPARE(watcher.painted, (QStringList{"lblSelezionati", "lblBase"}));
+        watcher.painted.clear();
+        Acquire("1 2 3");
+        QCOMPARE(watcher.painted, QStringList{"lblStatus"});
     }
 
     void exitQuestion() {
