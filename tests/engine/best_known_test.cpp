@@ -30,11 +30,15 @@ TEST(WheelLibrary, ReadsEntriesAndLeavesOutTheBadOnes) {
                           "1 2 3 4\n1 2 3 4\n1 2 3 4\n4 3 2 1\n"
                           "wheel 5 4 3 3 3 | Bad | 3 4 5 on no ticket\n"
                           "1 2 3 4\n1 2 3 5\n1 2 4 5\n"
+                          "wheel 6 3 2 3 2 | Halves | any 3 drawn put 2 in one half\n"
+                          "1 2 3\n4 5 6\n"
+                          "wheel 7 3 2 3 2 | Bad | 1 4 7 drawn: 1 on each ticket\n"
+                          "1 2 3\n4 5 6\n"
                           "size 60 4 3 3 9 | Bad | too many numbers\n"
                           "size 4294967303 4 3 3 9 | Bad | would wrap to 7\n"
                           "size 12 6 4 5 15 | Published | a lotto design\r\n"
                           "size 12 6 4 five | Bad | not a number\n");
-    ASSERT_EQ(library.wheels.size(), 3u);
+    ASSERT_EQ(library.wheels.size(), 4u);
     const KnownWheel* known = library.Find({5, 4, 3, 3});
     ASSERT_NE(known, nullptr);
     EXPECT_EQ(known->source, "Source A");
@@ -43,6 +47,8 @@ TEST(WheelLibrary, ReadsEntriesAndLeavesOutTheBadOnes) {
     EXPECT_EQ(WheelText(known->tickets), "1 2 3 4\n1 2 3 5\n1 2 4 5\n1 3 4 5\n"); // ascending
     EXPECT_EQ(library.Find({12, 6, 4, 5})->credit, "a lotto design");
     EXPECT_EQ(library.Find({6, 4, 3, 3}), nullptr);
+    EXPECT_NE(library.Find({6, 3, 2, 3}), nullptr);
+    EXPECT_EQ(library.Find({7, 3, 2, 3}), nullptr);
     EXPECT_EQ(library.Find({12, 6, 4, 4}), nullptr);
     EXPECT_EQ(library.DesignFor({12, 6, 4, 5}), nullptr); // a size alone is no design
     EXPECT_EQ(library.DesignFor({5, 4, 3, 5}), known);    // the covering keeps "3 if 5"
