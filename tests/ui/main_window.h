@@ -80,6 +80,11 @@ struct MainWindow {
     // read out by, and no control lies on another or beyond the window's edge.
     // However wide the window is made, its buttons and boxes keep about their own width.
     static void CheckLaidOut(QWidget* opened) {
+        // Work under way rewrites what the window shows: on a slow machine it may still run.
+        const auto bars = opened->findChildren<QProgressBar*>();
+        QTRY_VERIFY_WITH_TIMEOUT(std::none_of(bars.begin(), bars.end(),
+                                              [](QProgressBar* bar) { return bar->isVisible(); }),
+                                 30000);
         opened->resize(opened->width() + 300, opened->height());
         QTest::qWait(50);
         const auto isControl = [](QObject* w) {
