@@ -40,8 +40,8 @@ TEST(Game, SaysMoneyAndCost) {
     const struct {
         Money amount;
         const char* text;
-    } amounts[] = {{0, "0.00"},         {5, "0.05"},    {100, "1.00"},
-                   {123456, "1234.56"}, {-25, "-0.25"}, {-1205, "-12.05"}};
+    } amounts[] = {{0, "0.00"},   {5, "0.05"},         {109, "1.09"},  {110, "1.10"},
+                   {100, "1.00"}, {123456, "1234.56"}, {-25, "-0.25"}, {-1205, "-12.05"}};
     for (const auto& [amount, text] : amounts) {
         EXPECT_EQ(MoneyText(amount), text) << amount;
     }
