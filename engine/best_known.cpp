@@ -82,15 +82,12 @@ bool KeepsItsWord(const KnownWheel& wheel) {
         sets.push_back(set);
         lines.endLine();
     }
-    if (wheel.goal.drawn == wheel.goal.atLeast && !CoversEveryT(wheel, sets)) {
-        return false;
-    }
     std::sort(sets.begin(), sets.end());
     if (std::adjacent_find(sets.begin(), sets.end()) != sets.end()) {
         return false;
     }
     if (wheel.goal.drawn == wheel.goal.atLeast) {
-        return true;
+        return CoversEveryT(wheel, sets);
     }
     Progress progress;
     const auto table =

@@ -65,7 +65,9 @@ unsigned DigitsValue(std::string_view digits) {
 std::string QuoteToken(std::string_view token) {
     constexpr std::size_t kShown = 8;
     std::vector<std::string> characters;
-    for (std::size_t i = 0; i < token.size();) {
+    // One character past what fits is enough to know the token is cut: a long
+    // token costs no more than a short one.
+    for (std::size_t i = 0; i < token.size() && characters.size() <= kShown;) {
         const auto lead = static_cast<unsigned char>(token[i]);
         const std::size_t length = Utf8Length(token.substr(i));
         char32_t c = lead;
