@@ -4,7 +4,6 @@
 #include "combinations.h"
 
 #include <charconv>
-#include <cstdlib>
 
 namespace quorvex {
 
@@ -75,16 +74,31 @@ std::optional<Refusal> GameProblem(const Game& game) {
     return std::nullopt;
 }
 
-std::string MoneyText(Money amount) {
-    const Money whole = amount / 100;
-    const Money cents = std::llabs(amount % 100);
-    return (amount < 0 && whole == 0 ? "-" : "") + std::to_string(whole) + "." +
-           (cents < 10 ? "0" : "") + std::to_string(cents);
+std::string MoneyText(MoneySum amount) {
+    // The magnitude as unsigned, so that the most negative sum has one too.
+    unsigned __int128 magnitude = amount < 0 ? -static_cast<unsigned __int128>(amount)
+                                             : static_cast<unsigned __int128>(amount);
+    std::string digits;
+    for (int place = 0; place < 3 || magnitude != 0; ++place) {
+        if (place == 2) {
+            digits.push_back('.');
+        }
+        digits.push_back(static_cast<char>('0' + static_cast<int>(magnitude % 10)));
+        magnitude /= 10;
+    }
+    if (amount < 0) {
+        digits.push_back('-');
+    }
+    return {digits.rbegin(), digits.rend()};
+}
+
+MoneySum CostOf(std::uint64_t tickets, Money price) {
+    return static_cast<MoneySum>(tickets) * price;
 }
 
 std::string CostText(std::uint64_t tickets, Money price) {
     return std::to_string(tickets) + (tickets == 1 ? " ticket" : " tickets") + " \u00D7 " +
-           MoneyText(price) + " = " + MoneyText(static_cast<Money>(tickets) * price);
+           MoneyText(price) + " = " + MoneyText(CostOf(tickets, price));
 }
 
 // name|P|M|price|prize for 0 hits,prize for 1,...
@@ -98,8 +112,16 @@ std::string GameLine(const Game& game) {
 }
 
 std::optional<Game> GameFromLine(std::string_view line) {
-    const std::vector<std::string_view> fields = Fields(line);
-    if (fields.size() != 5 || fields[0].empty()) {
+    std::vector<std::string_view> fields = Fields(line);
+    if (fields.size() < 5) {
+        return std::nullopt;
+    }
+    // A name holding '|' was split with the rest: the last four fields are the numbers.
+    const std::size_t nameEnd =
+        static_cast<std::size_t>(fields[fields.size() - 4].data() - line.data()) - 1;
+    fields.erase(fields.begin() + 1, fields.end() - 4);
+    fields[0] = line.substr(0, nameEnd);
+    if (fields[0].empty()) {
         return std::nullopt;
     }
     const auto balls = Whole(fields[1]), drawn = Whole(fields[2]), price = Whole(fields[3]);

@@ -15,6 +15,9 @@
 namespace quorvex {
 
 using Money = std::int64_t; // hundredths of the player's currency
+// A sum of many amounts (draws x tickets x price, prizes won over a history):
+// exact for every price and prize the Game dialog accepts, whatever the counts.
+using MoneySum = __int128;
 
 struct Game {
     std::string name = "6 of 49";
@@ -35,11 +38,14 @@ const std::vector<Game>& StandardGames();
 std::optional<Refusal> GameProblem(const Game& game);
 
 // "1234.50", "-0.25"
-std::string MoneyText(Money amount);
+std::string MoneyText(MoneySum amount);
+// tickets x price, exactly.
+MoneySum CostOf(std::uint64_t tickets, Money price);
 // "550 tickets × 1.00 = 550.00"
 std::string CostText(std::uint64_t tickets, Money price);
 
 // A game as one line of the player's settings, and back; nothing for a line that is no game.
+// The name comes first and may hold any character, '|' too: the fields after it hold none.
 std::string GameLine(const Game& game);
 std::optional<Game> GameFromLine(std::string_view line);
 

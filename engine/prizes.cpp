@@ -22,7 +22,7 @@ double ExpectedPrize(const LineList& tickets, const Game& game) {
     for (std::size_t i = 0; i < tickets.size(); ++i) {
         std::bitset<256> numbers;
         for (Number n : tickets.line(i)) {
-            numbers[n] = true;
+            numbers[n] = n >= 1 && n <= game.balls; // a number the game never draws wins nothing
         }
         ++ofLength[static_cast<int>(numbers.count())];
     }

@@ -14,6 +14,7 @@ namespace quorvex {
 double HitChance(int k, int j, const Game& game);
 
 // The expected prize per draw of the tickets, in hundredths: an average over all draws.
+// A ticket's numbers above P are never drawn, so they count for nothing.
 double ExpectedPrize(const LineList& tickets, const Game& game);
 
 } // namespace quorvex

@@ -49,14 +49,42 @@ TEST(Game, SaysMoneyAndCost) {
     EXPECT_EQ(CostText(1, 250), "1 ticket \u00D7 2.50 = 2.50");
 }
 
+// The largest price the Game dialog takes, times more tickets than any wheel has: exact.
+TEST(Game, CostsNeverOverflow) {
+    const struct {
+        std::uint64_t tickets;
+        Money price;
+        const char* cost;
+    } cases[] = {
+        {100000, 100000000000000, "100000 tickets \u00D7 1000000000000.00 = 100000000000000000.00"},
+        {~std::uint64_t{0}, 100000000000000,
+         "18446744073709551615 tickets \u00D7 1000000000000.00 = "
+         "18446744073709551615000000000000.00"},
+        {3, INT64_MAX, "3 tickets \u00D7 92233720368547758.07 = 276701161105643274.21"},
+    };
+    for (const auto& [tickets, price, cost] : cases) {
+        EXPECT_EQ(CostText(tickets, price), cost) << tickets << " tickets at " << price;
+    }
+    EXPECT_EQ(MoneyText(-CostOf(~std::uint64_t{0}, INT64_MAX)),
+              "-1701411834604692317040171876053197783.05");
+}
+
 TEST(Game, IsKeptAsALine) {
     const Game game{"My 5 of 35", 35, 5, 150, {0, 0, 100, 1000, 50000, 10000000}};
     EXPECT_EQ(GameLine(game), "My 5 of 35|35|5|150|0,0,100,1000,50000,10000000");
     EXPECT_EQ(GameFromLine(GameLine(game)), game);
     EXPECT_EQ(GameFromLine(GameLine(StandardGames()[1])), StandardGames()[1]);
     for (const char* line : {"", "x|49|6|100", "x|49|6|1o0|", "x|49|7|100|1,2,3,4,5,6,7,8,9",
-                             "x|49|6|100|1,,2", "|49|6|100|", "x|5|6|100|"}) {
+                             "x|49|6|100|1,,2", "|49|6|100|", "x|5|6|100|", "x|y|49|6|100"}) {
         EXPECT_EQ(GameFromLine(line), std::nullopt) << line;
+    }
+}
+
+// Whatever the player names a game, the name comes back as it was.
+TEST(Game, AnyNameComesBack) {
+    for (const char* name : {"Lotto | Friday", "|", "a||b", "|49|6|100|", "Sábado, 6/49", " x "}) {
+        const Game game{name, 49, 6, 250, {0, 0, 0, 500}};
+        EXPECT_EQ(GameFromLine(GameLine(game)), game) << name;
     }
 }
 
@@ -84,6 +112,29 @@ TEST(Prizes, ExpectedPrizeIsTheAverageOverEveryDraw) {
     EXPECT_EQ(ExpectedPrize(tickets, {"5 of 20", 20, 5, 100, {}}), 0);
     EXPECT_DOUBLE_EQ(HitChance(6, 3, StandardGames()[0]), 246820.0 / 13983816.0);
     EXPECT_EQ(HitChance(2, 3, StandardGames()[0]), 0);
+}
+
+// Numbers above P are never drawn: a ticket {1, 3} in a 1-of-2 game wins half the time.
+TEST(Prizes, NumbersTheGameCannotDrawWinNothing) {
+    const struct {
+        std::vector<int> ticket;
+        Game game;
+        double expected;
+    } cases[] = {
+        {{1, 3}, {"1 of 2", 2, 1, 100, {0, 100}}, 50},
+        {{1, 2}, {"1 of 2", 2, 1, 100, {0, 100}}, 100},
+        {{3, 4}, {"1 of 2", 2, 1, 100, {7, 100}}, 7},
+        {{1, 50, 60}, {"2 of 49", 49, 2, 100, {0, 100, 1000}}, 100.0 * 48 / 1176},
+    };
+    for (const auto& [ticket, game, expected] : cases) {
+        LineList tickets;
+        for (int n : ticket) {
+            tickets.push(static_cast<Number>(n));
+        }
+        tickets.endLine();
+        EXPECT_NEAR(ExpectedPrize(tickets, game), expected, 1e-9)
+            << game.name << ", ticket " << ticket.size();
+    }
 }
 
 } // namespace
