@@ -66,7 +66,11 @@ double PlainTemperature(const WheelGoal& goal) {
 
 bool Greedy(SearchWheel& wheel, Random& random, SearchBudget& budget, BestFound& best,
             const std::string& method) {
+    const WheelGoal goal{wheel.Cover().n, wheel.Cover().k, wheel.Cover().t, wheel.Cover().m};
     while (wheel.Unmet() > 0) {
+        if (!budget.Affords(TicketSeconds(goal))) {
+            return false;
+        }
         wheel.AddGreedily(random);
         if (budget.Spend(1)) {
             return false;
@@ -86,6 +90,7 @@ void Anneal(SearchWheel& wheel, double temperature, std::uint64_t floor, Random&
         return;
     }
     Mover mover(wheel, temperature, random);
+    Pace pace(budget);
     std::vector<Set> smallest; // this search's own, to go back to
     std::uint64_t moves = 0, lastCover = 0;
     while (true) {
@@ -103,18 +108,21 @@ void Anneal(SearchWheel& wheel, double temperature, std::uint64_t floor, Random&
         }
         const std::uint64_t size = smallest.size();
         if (moves - lastCover > std::max(kPatienceMoves, kPatiencePerSquaredTicket * size * size)) {
-            wheel.Restart(smallest);
+            if (!wheel.Restart(smallest, budget)) {
+                return;
+            }
             wheel.Remove(random.Below(wheel.Size()));
             lastCover = moves;
         }
-        int made = 0;
-        for (; made < 256 && wheel.Unmet() > 0; ++made) {
+        std::uint64_t made = 0;
+        for (; made < pace.Moves() && wheel.Unmet() > 0; ++made) {
             mover.Move();
         }
-        moves += static_cast<std::uint64_t>(made);
-        if (budget.Spend(static_cast<std::uint64_t>(made))) {
+        moves += made;
+        if (budget.Spend(made)) {
             return;
         }
+        pace.Looked();
     }
 }
 

@@ -22,6 +22,22 @@ template <class Visit> void ForEachDrawMet(const WheelGoal& goal, Set ticket, Vi
     }
 }
 
+// What the plain search's bookkeeping costs, at a pace a slow machine keeps:
+// a count for every draw to set up, and every draw a ticket meets to visit
+// when the ticket comes in, goes or is weighed.
+constexpr double kDrawVisitsPerSecond = 3e7;
+inline double TicketSeconds(const WheelGoal& goal) {
+    std::uint64_t met = 0;
+    for (int j = goal.atLeast; j <= std::min(goal.perTicket, goal.drawn); ++j) {
+        met +=
+            Binomial(goal.perTicket, j) * Binomial(goal.numbers - goal.perTicket, goal.drawn - j);
+    }
+    return static_cast<double>(met) / kDrawVisitsPerSecond;
+}
+inline double SetUpSeconds(const WheelGoal& goal) {
+    return static_cast<double>(Binomial(goal.numbers, goal.drawn)) / kDrawVisitsPerSecond;
+}
+
 class DrawCover {
 public:
     explicit DrawCover(const WheelGoal& goal)

@@ -359,17 +359,19 @@ std::uint64_t SearchOrbits(const Orbits& orbits, int numbers, std::uint64_t floo
         }
     };
     keep();
+    Pace pace(budget);
     while (limit >= floor) {
         selection.ShrinkTo(limit);
-        for (int i = 0; i < 256 && selection.Unserved() > 0; ++i) {
+        for (std::uint64_t i = 0; i < pace.Moves() && selection.Unserved() > 0; ++i) {
             selection.Move(limit, temperature);
         }
         if (selection.Unserved() == 0) {
             keep();
         }
-        if (budget.Spend(256)) {
+        if (budget.Spend(pace.Moves())) {
             break;
         }
+        pace.Looked();
     }
     return limit + 1;
 }

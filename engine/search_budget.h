@@ -95,6 +95,13 @@ public:
         return std::max(0.0, std::chrono::duration<double>(deadline_ - Clock::now()).count());
     }
 
+    // Whether work of so many seconds may still be begun: always, when the
+    // budget counts steps. What cannot be stopped half-way is begun only so.
+    bool Affords(double seconds) const {
+        return rootSteps_ != 0 || (!progress_->Cancelled() && SecondsLeft() >= seconds);
+    }
+    bool CountsSteps() const { return rootSteps_ != 0; }
+
     std::uint64_t StepsMade() const { return *made_; }
     // Where the phase and the best size so far go.
     Progress& Reports() const { return *reports_; }
@@ -108,6 +115,43 @@ private:
     Clock::time_point start_, deadline_;
     Clock::time_point rootStart_;
     std::uint64_t rootSteps_;
+};
+
+// How many moves a search makes between two looks at the clock and Stop: as
+// many as take a few milliseconds, 256 at most, so that a search whose moves
+// are slow (wide tickets, many draws) still stops at once; always 256 when the
+// budget counts steps, so that a search of so many steps repeats exactly.
+class Pace {
+public:
+    static constexpr std::uint64_t kMostMoves = 256;
+
+    explicit Pace(const SearchBudget& budget)
+        : fixed_(budget.CountsSteps()), moves_(fixed_ ? kMostMoves : 1),
+          since_(SearchBudget::Clock::now()) {}
+
+    std::uint64_t Moves() const { return moves_; }
+
+    // After a look: twice the moves when they went quickly, half when slowly.
+    void Looked() {
+        if (fixed_) {
+            return;
+        }
+        const auto now = SearchBudget::Clock::now();
+        const auto took = now - since_;
+        since_ = now;
+        if (took < kQuick && moves_ < kMostMoves) {
+            moves_ *= 2;
+        } else if (took > kSlow && moves_ > 1) {
+            moves_ /= 2;
+        }
+    }
+
+private:
+    static constexpr auto kQuick = std::chrono::milliseconds(4);
+    static constexpr auto kSlow = std::chrono::milliseconds(16);
+    bool fixed_;
+    std::uint64_t moves_;
+    SearchBudget::Clock::time_point since_;
 };
 
 } // namespace quorvex::search

@@ -52,13 +52,20 @@ void SearchWheel::Replace(std::size_t which, Set ticket, const std::vector<std::
     Count(ticket, 1);
 }
 
-void SearchWheel::Restart(const std::vector<Set>& tickets) {
+bool SearchWheel::Restart(const std::vector<Set>& tickets, const SearchBudget& budget) {
     while (!tickets_.empty()) {
+        if (budget.Over()) {
+            return false;
+        }
         Remove(tickets_.size() - 1);
     }
     for (Set ticket : tickets) {
+        if (budget.Over()) {
+            return false;
+        }
         Add(ticket);
     }
+    return true;
 }
 
 void SearchWheel::AddGreedily(Random& random) {

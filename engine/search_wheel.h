@@ -32,7 +32,10 @@ public:
     // `lost` lose that ticket, those in `gained` gain it.
     void Replace(std::size_t which, Set ticket, const std::vector<std::uint32_t>& lost,
                  const std::vector<std::uint32_t>& gained);
-    void Restart(const std::vector<Set>& tickets);
+    // The wheel made these tickets, one at a time, heeding the budget between
+    // two (one can take a second when tickets are wide); false if it ran out,
+    // the wheel then half made, for nothing more.
+    bool Restart(const std::vector<Set>& tickets, const SearchBudget& budget);
 
     // Covers an unmet draw with a new ticket: t of its numbers, then the
     // numbers the tickets use least, so that every number gets its share.

@@ -2,6 +2,7 @@
 #include "wheel_search.h"
 
 #include "annealing.h"
+#include "group_wheel.h"
 #include "orbit_search.h"
 #include "split_build.h"
 #include "wheel_check.h"
@@ -130,6 +131,19 @@ std::vector<PermutationGroup> GroupsThatFit(const WheelGoal& goal, std::size_t w
 void Build(const WheelGoal& goal, bool split, Random& random, SearchBudget& budget,
            BestFound& best);
 
+// The grouped wheel, offered before any search: every goal has a wheel at once.
+void OfferGroupWheel(const WheelGoal& goal, BestFound& best, Progress& progress) {
+    const GroupedWheel grouped = GroupWheel(goal);
+    if (grouped.tickets.empty()) {
+        return;
+    }
+    best.Offer(grouped.tickets, goal.numbers,
+               grouped.together == 1 ? "disjoint tickets"
+                                     : "groups of " + std::to_string(grouped.groupSize) + ", " +
+                                           std::to_string(grouped.together) + " a ticket",
+               progress);
+}
+
 // A part's wheel, found anew or kept from another split that has the same part.
 struct PartWheel {
     WheelGoal goal;
@@ -207,8 +221,16 @@ void Build(const WheelGoal& goal, bool split, Random& random, SearchBudget& budg
     // start takes seconds: a split gives the first wheel sooner.
     const bool heavy = Binomial(goal.numbers, goal.drawn) > kHeavyDraws;
     const std::vector<Split> splits = split ? SplitsFor(goal) : std::vector<Split>{};
-    if (!heavy || splits.empty()) {
-        progress.SetPhase("A first wheel");
+    progress.SetPhase("A first wheel");
+    if (best.tickets.empty() && !budget.Over()) {
+        OfferGroupWheel(goal, best, progress);
+    }
+    // The plain search's set-up and first tickets cannot stop half-way: begun only when they fit.
+    const double plainStart = SetUpSeconds(goal) + 2 * TicketSeconds(goal);
+    if (done()) {
+        return;
+    }
+    if ((!heavy || splits.empty()) && budget.Part(kFirstWheelShare).Affords(plainStart)) {
         SearchBudget part = budget.Part(kFirstWheelShare);
         SearchWheel wheel(goal);
         Anneal(wheel, temperature, floor, random, part, best, "plain search");
@@ -232,9 +254,18 @@ void Build(const WheelGoal& goal, bool split, Random& random, SearchBudget& budg
         }
     }
     progress.SetPhase("Polishing");
+    // A wheel too large to take in within the time (a grouped one, say) is
+    // bettered by a search of its own, from nothing.
+    const bool takeIn = budget.Affords(
+        SetUpSeconds(goal) + static_cast<double>(best.tickets.size() + 2) * TicketSeconds(goal));
+    if (!budget.Affords(SetUpSeconds(goal) + 2 * TicketSeconds(goal))) {
+        return;
+    }
     SearchWheel wheel(goal);
-    wheel.Restart(best.tickets);
-    const std::string method = best.method;
+    if (takeIn && !wheel.Restart(best.tickets, budget)) {
+        return;
+    }
+    const std::string method = takeIn ? best.method : std::string();
     Anneal(wheel, temperature, floor, random, budget, best,
            method.empty() || method == "plain search" ? "plain search" : method + ", polished");
 }
@@ -251,8 +282,12 @@ BestFound RunPortfolio(const BuildRequest& request, std::uint64_t seed, Progress
     }
     progress.SetPhase("Shrinking the held wheel");
     SearchWheel wheel(goal);
+    std::vector<Set> start;
     for (const Ticket& ticket : request.start) {
-        wheel.Add(SetOf(ticket));
+        start.push_back(SetOf(ticket));
+    }
+    if (!wheel.Restart(start, budget)) {
+        return best;
     }
     Anneal(wheel, PlainTemperature(goal), LowerBound(goal).value_or(1), random, budget, best,
            "the held wheel, shrunk");

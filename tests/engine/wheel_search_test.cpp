@@ -207,10 +207,13 @@ TEST(WheelBuild, StopIsHeardInEveryPhase) {
     }
 }
 
-// The time limit holds whatever the goal, among the heaviest the window takes;
-// a split gives the 49-number "3 if 6" a wheel at once.
+// The time limit holds whatever the goal, among the heaviest and widest the
+// window takes (tickets up to 14 numbers, draws up to 8), and each gets a wheel.
 TEST(WheelBuild, KeepsTheTimeLimit) {
-    for (const WheelGoal& goal : {WheelGoal{49, 6, 3, 6}, {40, 6, 4, 6}, {49, 6, 4, 4}}) {
+    const WheelGoal goals[] = {{49, 6, 3, 6},  {40, 6, 4, 6},  {49, 6, 4, 4}, {44, 12, 3, 7},
+                               {36, 14, 2, 8}, {34, 10, 3, 8}, {42, 5, 1, 7}, {37, 6, 1, 8},
+                               {30, 14, 7, 8}, {45, 13, 5, 7}, {38, 8, 4, 8}};
+    for (const WheelGoal& goal : goals) {
         BuildRequest request;
         request.goal = goal;
         request.seconds = 1;
@@ -219,6 +222,27 @@ TEST(WheelBuild, KeepsTheTimeLimit) {
         search.Start();
         const BuildOutcome built = BuildWheel(request, progress);
         EXPECT_LT(search.Seconds(), 2.0) << testing::PrintToString(goal);
-        EXPECT_TRUE(goal.atLeast != 3 || !built.tickets.empty());
+        EXPECT_FALSE(built.tickets.empty())
+            << testing::PrintToString(goal) << ": " << Reason(built.refusal);
+        EXPECT_EQ(built.guarantee >= goal.atLeast, true) << testing::PrintToString(goal);
+    }
+}
+
+// Stop on a wide goal, a quarter of a second in, is heard at once.
+TEST(WheelBuild, StopIsHeardOnWideTickets) {
+    for (const WheelGoal& goal : {WheelGoal{44, 12, 3, 7}, {36, 14, 2, 8}, {38, 8, 4, 8}}) {
+        BuildRequest request;
+        request.goal = goal;
+        request.seconds = 600;
+        Progress progress;
+        Stopwatch sinceStop;
+        std::thread stopper([&] {
+            std::this_thread::sleep_for(std::chrono::milliseconds(250));
+            sinceStop.Start();
+            progress.Cancel();
+        });
+        BuildWheel(request, progress);
+        stopper.join();
+        EXPECT_LT(sinceStop.Seconds(), 1.0) << testing::PrintToString(goal);
     }
 }
