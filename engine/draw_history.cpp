@@ -1,4 +1,5 @@
-// Reading past draws line by line: the date, the numbers of the game, the lines skipped and why.
+// Reading past draws line by line: the date, the numbers of the game, the headers passed over,
+// the lines skipped and why.
 #include "draw_history.h"
 
 #include "parse_matrix.h"
@@ -25,38 +26,85 @@ int Value(std::string_view digits) {
     return value;
 }
 
-// 2026-12-05 or 05/12/2026, as YYYYMMDD; 0 when the token is no date.
-int DayOf(std::string_view token) {
-    std::string_view year, month, day;
-    if (token.size() == 10 && token[4] == '-' && token[7] == '-') {
-        year = token.substr(0, 4), month = token.substr(5, 2), day = token.substr(8, 2);
-    } else if (token.size() == 10 && token[2] == '/' && token[5] == '/') {
-        day = token.substr(0, 2), month = token.substr(3, 2), year = token.substr(6, 4);
-    } else {
-        return 0;
-    }
-    if (!AllDigits(year) || !AllDigits(month) || !AllDigits(day)) {
-        return 0;
-    }
-    const int m = Value(month), d = Value(day);
-    return m >= 1 && m <= 12 && d >= 1 && d <= 31 ? Value(year) * 10000 + m * 100 + d : 0;
+bool LeapYear(int year) {
+    return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
 }
 
-// The draw a line holds, or why it holds none; nothing for a line to pass over.
-std::optional<std::pair<PastDraw, std::string>> ReadLine(std::string_view line, int balls,
-                                                         int drawn) {
-    std::vector<std::string_view> tokens = Tokens(line);
+int DaysIn(int month, int year) {
+    constexpr int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    return month == 2 && LeapYear(year) ? 29 : kDays[month - 1];
+}
+
+// What a token written as a date is.
+enum class DateShape { kNone, kDay, kNoSuchDay };
+
+// 2026-12-05 or 05/12/2026: its shape, and the day as YYYYMMDD when there is one.
+DateShape ReadDate(std::string_view token, int& day) {
+    std::string_view year, month, date;
+    if (token.size() == 10 && token[4] == '-' && token[7] == '-') {
+        year = token.substr(0, 4), month = token.substr(5, 2), date = token.substr(8, 2);
+    } else if (token.size() == 10 && token[2] == '/' && token[5] == '/') {
+        date = token.substr(0, 2), month = token.substr(3, 2), year = token.substr(6, 4);
+    } else {
+        return DateShape::kNone;
+    }
+    if (!AllDigits(year) || !AllDigits(month) || !AllDigits(date)) {
+        return DateShape::kNone;
+    }
+    const int y = Value(year), m = Value(month), d = Value(date);
+    if (m < 1 || m > 12 || d < 1 || d > DaysIn(m, y)) {
+        return DateShape::kNoSuchDay;
+    }
+    day = y * 10000 + m * 100 + d;
+    return DateShape::kDay;
+}
+
+// A token with a letter in it (any byte past ASCII counts: "n°", "Ziehung").
+bool IsWord(std::string_view token) {
+    return std::any_of(token.begin(), token.end(), [](char c) {
+        return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') ||
+               static_cast<unsigned char>(c) >= 0x80;
+    });
+}
+
+// What a line of the file is.
+struct LineRead {
+    enum Kind { kBlank, kHeader, kDraw, kSkipped } kind = kBlank;
     PastDraw draw;
-    if (!tokens.empty() && (draw.day = DayOf(tokens.front())) != 0) {
+    std::string reason; // why it is skipped
+};
+
+// A line read; before the first draw a line of words is a header (its numbers
+// are column names: "Ball 1").
+LineRead ReadLine(std::string_view line, int balls, int drawn, bool beforeFirstDraw) {
+    std::vector<std::string_view> tokens = Tokens(line);
+    LineRead read;
+    if (tokens.empty()) {
+        return read;
+    }
+    PastDraw& draw = read.draw;
+    switch (ReadDate(tokens.front(), draw.day)) {
+    case DateShape::kNoSuchDay:
+        read.kind = LineRead::kSkipped;
+        read.reason = std::string(tokens.front()) + " is not a date";
+        return read;
+    case DateShape::kDay:
         draw.date = std::string(tokens.front());
         tokens.erase(tokens.begin());
+        break;
+    case DateShape::kNone:
+        break;
     }
-    if (std::none_of(tokens.begin(), tokens.end(), AllDigits)) {
-        if (draw.date.empty()) {
-            return std::nullopt; // blank, or a header
-        }
+    const bool numbers = std::any_of(tokens.begin(), tokens.end(), AllDigits);
+    if (draw.date.empty() &&
+        (!numbers || (beforeFirstDraw && std::any_of(tokens.begin(), tokens.end(), IsWord)))) {
+        read.kind = LineRead::kHeader;
+        return read;
+    }
+    if (!numbers) {
         tokens.clear();
     }
+    read.kind = LineRead::kSkipped;
     const std::string range = " is not a number 1-" + std::to_string(balls);
     std::bitset<128> seen;
     for (std::string_view token : tokens) {
@@ -64,24 +112,28 @@ std::optional<std::pair<PastDraw, std::string>> ReadLine(std::string_view line, 
             break; // a bonus ball, or another column: not the game's
         }
         if (!AllDigits(token)) {
-            return std::pair{draw, QuoteToken(token) + range};
+            read.reason = QuoteToken(token) + range;
+            return read;
         }
         const unsigned value = DigitsValue(token);
         if (value < 1 || value > static_cast<unsigned>(balls)) {
-            return std::pair{draw,
-                             (token.size() <= 8 ? std::string(token) : QuoteToken(token)) + range};
+            read.reason = (token.size() <= 8 ? std::string(token) : QuoteToken(token)) + range;
+            return read;
         }
         if (seen[value]) {
-            return std::pair{draw, std::to_string(value) + " appears twice"};
+            read.reason = std::to_string(value) + " appears twice";
+            return read;
         }
         seen[value] = true;
         draw.numbers.push_back(static_cast<int>(value));
     }
     if (draw.numbers.size() < static_cast<std::size_t>(drawn)) {
-        return std::pair{draw, std::to_string(draw.numbers.size()) + " numbers, not " +
-                                   std::to_string(drawn)};
+        read.reason =
+            std::to_string(draw.numbers.size()) + " numbers, not " + std::to_string(drawn);
+        return read;
     }
-    return std::pair{draw, std::string()};
+    read.kind = LineRead::kDraw;
+    return read;
 }
 
 } // namespace
@@ -97,16 +149,20 @@ DrawHistory ParseHistory(std::string_view text, int balls, int drawn) {
         if (line.ends_with('\r')) {
             line.remove_suffix(1);
         }
-        auto read = ReadLine(line, balls, drawn);
-        if (!read) {
-            continue;
-        }
-        auto& [draw, reason] = *read;
-        draw.line = number;
-        if (reason.empty()) {
-            history.draws.push_back(std::move(draw));
-        } else {
-            history.skipped.push_back({number, std::move(reason)});
+        LineRead read = ReadLine(line, balls, drawn, history.draws.empty());
+        switch (read.kind) {
+        case LineRead::kBlank:
+            break;
+        case LineRead::kHeader:
+            ++history.headers;
+            break;
+        case LineRead::kDraw:
+            read.draw.line = number;
+            history.draws.push_back(std::move(read.draw));
+            break;
+        case LineRead::kSkipped:
+            history.skipped.push_back({number, std::move(read.reason)});
+            break;
         }
     }
     if (history.draws.empty()) {
@@ -116,14 +172,24 @@ DrawHistory ParseHistory(std::string_view text, int balls, int drawn) {
     return history;
 }
 
+std::string HistorySummary(const DrawHistory& history) {
+    const auto counted = [](std::size_t count, const char* one, const char* many) {
+        return std::to_string(count) + (count == 1 ? one : many);
+    };
+    std::string summary = counted(history.draws.size(), " draw read", " draws read");
+    if (history.headers > 0) {
+        summary +=
+            "; " + counted(history.headers, " header line", " header lines") + " passed over";
+    }
+    if (!history.skipped.empty()) {
+        summary += "; " + counted(history.skipped.size(), " line", " lines") + " skipped";
+    }
+    return summary;
+}
+
 std::vector<std::string> HistoryLines(const DrawHistory& history) {
     const std::size_t skipped = history.skipped.size();
-    std::string head = std::to_string(history.draws.size()) +
-                       (history.draws.size() == 1 ? " draw read" : " draws read");
-    if (skipped > 0) {
-        head += "; " + std::to_string(skipped) + (skipped == 1 ? " line" : " lines") + " skipped:";
-    }
-    std::vector<std::string> lines{head};
+    std::vector<std::string> lines{HistorySummary(history) + (skipped > 0 ? ":" : "")};
     for (std::size_t i = 0; i < std::min(skipped, kSkippedListed); ++i) {
         lines.push_back("line " + std::to_string(history.skipped[i].line) + ": " +
                         history.skipped[i].reason);

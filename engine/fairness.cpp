@@ -10,6 +10,8 @@ namespace {
 
 // Below this the deviation is called unlikely for a fair draw.
 constexpr double kUnlikely = 0.01;
+// Smaller chances come out of the tail as rounding, or as 0.
+constexpr double kSmallestSaid = 1e-300;
 
 // The regularized upper incomplete gamma function Q(a, x): by its series when
 // x < a + 1, else by its continued fraction (evaluated by the modified Lentz
@@ -72,9 +74,12 @@ Fairness TestFairness(const std::vector<std::uint64_t>& timesDrawn, std::uint64_
 std::string FairnessSentence(const Fairness& fairness) {
     char p[32];
     std::snprintf(p, sizeof p, fairness.p >= 0.01 ? "%.2f" : "%.2g", fairness.p);
+    if (fairness.p < kSmallestSaid) {
+        std::snprintf(p, sizeof p, "< %.0e", kSmallestSaid); // beyond what a double tells apart
+    }
     return std::string(fairness.p >= kUnlikely ? "consistent with a fair draw"
                                                : "unlikely under a fair draw") +
-           ": p = " + p;
+           ": p " + (p[0] == '<' ? "" : "= ") + p;
 }
 
 } // namespace quorvex

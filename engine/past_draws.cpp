@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <array>
 #include <bit>
+#include <bitset>
 
 namespace quorvex {
 
@@ -102,6 +103,29 @@ private:
     std::vector<std::uint32_t> counts_;
 };
 
+// A draw as the game reads it: its first M numbers that are balls of the game, each once.
+std::bitset<kMaxBalls + 1> BallsOf(const PastDraw& draw, const Game& game) {
+    std::bitset<kMaxBalls + 1> balls;
+    for (int n : draw.numbers) {
+        if (n >= 1 && n <= std::min(game.balls, kMaxBalls) &&
+            balls.count() < static_cast<std::size_t>(game.drawn)) {
+            balls[static_cast<std::size_t>(n)] = true;
+        }
+    }
+    return balls;
+}
+
+// The player's numbers among a draw's balls.
+Set DrawnOfPlayer(const PastDraw& draw, const Game& game, const PlayerTickets& player) {
+    const std::bitset<kMaxBalls + 1> balls = BallsOf(draw, game);
+    Set drawn = 0;
+    for (int n = 1; n <= kMaxBalls; ++n) {
+        const int at = player.index[static_cast<std::size_t>(n)];
+        drawn |= balls[static_cast<std::size_t>(n)] && at >= 0 ? Set{1} << at : 0;
+    }
+    return drawn;
+}
+
 bool SubsetsPay(const PlayerTickets& player, std::size_t draws, int drawn) {
     if (player.longest > kMostDrawn) {
         return false;
@@ -127,7 +151,7 @@ std::optional<PastDrawsTally> TallyPastDraws(const LineList& tickets,
     const PlayerTickets player = Player(tickets);
     PastDrawsTally tally;
     tally.reached.assign(static_cast<std::size_t>(game.drawn) + 1, 0);
-    tally.cost = static_cast<Money>(draws.size()) * static_cast<Money>(tickets.size()) * game.price;
+    tally.cost = CostOf(draws.size(), game.price) * static_cast<MoneySum>(tickets.size());
     progress.Start(draws.size());
     std::optional<SubsetCounts> subsets;
     if (SubsetsPay(player, draws.size(), game.drawn)) {
@@ -140,11 +164,7 @@ std::optional<PastDrawsTally> TallyPastDraws(const LineList& tickets,
             }
             progress.Set(d);
         }
-        Set drawn = 0;
-        for (int n : draws[d].numbers) {
-            const int at = player.index[static_cast<std::size_t>(n)];
-            drawn |= at < 0 ? 0 : Set{1} << at;
-        }
+        const Set drawn = DrawnOfPlayer(draws[d], game, player);
         DrawTally row;
         row.mine = std::popcount(drawn);
         row.withHits.assign(static_cast<std::size_t>(game.drawn) + 1, 0);
@@ -158,7 +178,7 @@ std::optional<PastDrawsTally> TallyPastDraws(const LineList& tickets,
         for (int j = 0; j <= game.drawn; ++j) {
             const std::uint64_t count = row.withHits[static_cast<std::size_t>(j)];
             row.best = count > 0 ? j : row.best;
-            row.won += static_cast<Money>(count) * game.Prize(j);
+            row.won += static_cast<MoneySum>(count) * game.Prize(j);
         }
         for (int t = 1; t <= row.best; ++t) {
             ++tally.reached[static_cast<std::size_t>(t)];
@@ -200,11 +220,13 @@ std::vector<Observed> ObservedAgainstExpected(const PastDrawsTally& tally,
     return rows;
 }
 
-std::vector<std::uint64_t> TimesDrawn(const std::vector<PastDraw>& draws, int balls) {
+std::vector<std::uint64_t> TimesDrawn(const std::vector<PastDraw>& draws, const Game& game) {
+    const int balls = std::clamp(game.balls, 0, kMaxBalls);
     std::vector<std::uint64_t> times(static_cast<std::size_t>(balls) + 1, 0);
     for (const PastDraw& draw : draws) {
-        for (int n : draw.numbers) {
-            ++times[static_cast<std::size_t>(n)];
+        const std::bitset<kMaxBalls + 1> drawn = BallsOf(draw, game);
+        for (int n = 1; n <= balls; ++n) {
+            times[static_cast<std::size_t>(n)] += drawn[static_cast<std::size_t>(n)];
         }
     }
     return times;

@@ -29,24 +29,26 @@ struct DrawTally {
     int mine = 0;                        // the player's numbers among the drawn
     int best = 0;                        // the most drawn numbers one ticket holds
     std::vector<std::uint64_t> withHits; // withHits[j]: tickets holding exactly j, j = 0..M
-    Money won = 0;                       // the prizes of every ticket, with a prize table
+    MoneySum won = 0;                    // the prizes of every ticket, with a prize table
 };
 
 struct PastDrawsTally {
     std::vector<DrawTally> draws;       // in the history's order
     std::vector<std::uint64_t> reached; // reached[t]: draws in which some ticket held t or more
-    Money cost = 0;                     // every draw played with every ticket
-    Money prizes = 0;
+    MoneySum cost = 0;                  // every draw played with every ticket
+    MoneySum prizes = 0;
 };
 
 // The tickets' numbers may run 1..P; the player's numbers are those they use,
-// 64 at most. Nothing when cancelled.
+// 64 at most. A draw is taken as the game reads it: its first M numbers that
+// are balls of the game, each once; so a history read under another game
+// cannot count more hits than the game draws. Nothing when cancelled.
 std::optional<PastDrawsTally> TallyPastDraws(const LineList& tickets,
                                              const std::vector<PastDraw>& draws, const Game& game,
                                              Progress& progress);
 
-// How often each ball 1..P was drawn; index 0 unused.
-std::vector<std::uint64_t> TimesDrawn(const std::vector<PastDraw>& draws, int balls);
+// How often each ball 1..P was drawn, the draws read as the tally reads them; index 0 unused.
+std::vector<std::uint64_t> TimesDrawn(const std::vector<PastDraw>& draws, const Game& game);
 
 // The tickets as a wheel on its own numbers: the numbers they use, ascending,
 // written 1..N, for the coverage table and the chances.

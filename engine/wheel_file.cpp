@@ -3,6 +3,7 @@
 
 #include "parse_matrix.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -59,15 +60,26 @@ WheelFileText FromUtf16(std::string_view bytes, bool bigEndian) {
     return file;
 }
 
-bool IsUtf8(std::string_view bytes) {
+// Where the bytes stop being UTF-8, or npos.
+std::size_t FirstNonUtf8(std::string_view bytes) {
     for (std::size_t i = 0; i < bytes.size();) {
         const std::size_t length = Utf8Length(bytes.substr(i));
         if (length == 0) {
-            return false;
+            return i;
         }
         i += length;
     }
-    return true;
+    return std::string_view::npos;
+}
+
+// "line 3 holds the byte E9, which is not UTF-8 (the file says it is)"
+Refusal NotUtf8(std::string_view bytes, std::size_t at) {
+    const std::size_t line = 1 + static_cast<std::size_t>(std::count(
+                                     bytes.begin(), bytes.begin() + static_cast<long>(at), '\n'));
+    static constexpr char kHex[] = "0123456789ABCDEF";
+    const auto byte = static_cast<unsigned char>(bytes[at]);
+    return Refusal{"line " + std::to_string(line) + " holds the byte " + kHex[byte >> 4] +
+                   kHex[byte & 0xF] + ", which is not UTF-8, though the file is marked as UTF-8"};
 }
 
 } // namespace
@@ -85,10 +97,13 @@ WheelFileText DecodeWheelText(std::string_view bytes) {
     if (bytes.find('\0') != std::string_view::npos) {
         return {{}, Refusal{kNotText}};
     }
-    if (IsUtf8(bytes)) {
-        if (bytes.starts_with("\xEF\xBB\xBF")) {
-            bytes.remove_prefix(3);
-        }
+    const std::size_t broken = FirstNonUtf8(bytes);
+    if (bytes.starts_with("\xEF\xBB\xBF")) {
+        // Marked as UTF-8: a byte that is not is a fault to name, not a sign of Latin-1.
+        return broken == std::string_view::npos ? WheelFileText{std::string(bytes.substr(3)), {}}
+                                                : WheelFileText{{}, NotUtf8(bytes, broken)};
+    }
+    if (broken == std::string_view::npos) {
         return {std::string(bytes), {}};
     }
     WheelFileText latin1;

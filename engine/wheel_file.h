@@ -22,8 +22,9 @@ struct WheelFileText {
 };
 
 // UTF-8 with or without a byte-order mark, UTF-16 with one (either byte
-// order; a last odd byte becomes U+FFFD); anything else is Latin-1, byte for
-// byte, a mark included. A NUL outside UTF-16 means binary data; a file with
+// order; a last odd byte becomes U+FFFD); anything else unmarked is Latin-1,
+// byte for byte. A file marked as UTF-8 that is not is refused, naming the
+// line and the byte. A NUL outside UTF-16 means binary data; a file with
 // no text at all is refused.
 WheelFileText DecodeWheelText(std::string_view bytes);
 

@@ -6,8 +6,7 @@ set -euo pipefail
 packages=(
   g++ make cmake ninja-build pkg-config   # toolchain
   libgtest-dev                            # engine tests
-  qt6-base-dev qt6-charts-dev             # windows, and the past draws chart
-  libqt6opengl6-dev                       # which Qt Charts needs to be found, unsaid
+  qt6-base-dev                            # the windows
   xvfb xauth x11-utils                    # windowed tests and screenshots
   poppler-utils                           # reading printed tickets back from PDF
   fonts-dejavu-core fonts-open-sans       # the window's fonts

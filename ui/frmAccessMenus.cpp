@@ -172,18 +172,14 @@ bool frmAccess::OpenPastDraws(const QString& path) {
     }
     RememberFolder(path);
     if (!history.skipped.empty()) {
-        std::string notice;
-        for (const std::string& line : HistoryLines(history)) {
-            notice += (notice.empty() ? "" : "|") + line;
-        }
-        ShowNotice(notice);
+        ShowSkippedLines(this, history);
     }
     OpenOnce(pastDraws, this, [this](frmPastDraws* opened) {
         connect(this, &frmAccess::systemChanged, opened, &frmPastDraws::SystemChanged);
-        connect(this, &frmAccess::gameChanged, opened, &frmPastDraws::SystemChanged);
+        connect(this, &frmAccess::gameChanged, opened, &frmPastDraws::GameChanged);
         connect(opened, &frmPastDraws::checkDraw, this, &frmAccess::CheckDraw);
     });
-    pastDraws->ShowHistory(history, QFileInfo(path).fileName());
+    pastDraws->ShowHistory(file.text, history, QFileInfo(path).fileName());
     return true;
 }
 

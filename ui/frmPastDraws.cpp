@@ -2,23 +2,19 @@
 // counts.
 #include "frmPastDraws.h"
 
+#include "ballChart.h"
 #include "coverage.h"
 #include "design.h"
 #include "fairness.h"
 #include "gameSettings.h"
 #include "operations.h"
+#include "refusalNotice.h"
 #include "reportTables.h"
 #include "toolWindow.h"
 #include "wheel_profile.h"
 
-#include <QBarCategoryAxis>
-#include <QBarSeries>
-#include <QBarSet>
-#include <QChart>
-#include <QChartView>
 #include <QHeaderView>
 #include <QLabel>
-#include <QLineSeries>
 #include <QLocale>
 #include <QProgressBar>
 #include <QPushButton>
@@ -26,7 +22,6 @@
 #include <QSplitter>
 #include <QTableView>
 #include <QVBoxLayout>
-#include <QValueAxis>
 
 namespace quorvex::ui {
 
@@ -125,7 +120,7 @@ QVariant PastDrawsModel::data(const QModelIndex& index, int role) const {
     if (level < levels_.size()) {
         return static_cast<qulonglong>(tally.withHits[static_cast<std::size_t>(levels_[level])]);
     }
-    return sorting ? QVariant(static_cast<qlonglong>(tally.won)) : QVariant(MoneyString(tally.won));
+    return sorting ? QVariant(static_cast<double>(tally.won)) : QVariant(MoneyString(tally.won));
 }
 
 frmPastDraws::frmPastDraws(QWidget* owner) : QWidget(owner, Qt::Window) {
@@ -151,10 +146,10 @@ frmPastDraws::frmPastDraws(QWidget* owner) : QWidget(owner, Qt::Window) {
     tblDraws->setFont(DesignFont("DejaVu Sans Mono", 9));
     tblDraws->verticalHeader()->setDefaultSectionSize(tblDraws->fontMetrics().height() + 6);
     lblSummary = WrappingLabel("lblSummary");
-    chtNumbers = new QChartView;
+    chtNumbers = new BallChart;
     chtNumbers->setObjectName("chtNumbers");
     chtNumbers->setAccessibleName("How often each ball was drawn");
-    chtNumbers->setMinimumHeight(220);
+    chtNumbers->setMinimumHeight(200);
     lblFairness = WrappingLabel("lblFairness");
 
     barProgress = ProgressBar(job);
@@ -171,7 +166,7 @@ frmPastDraws::frmPastDraws(QWidget* owner) : QWidget(owner, Qt::Window) {
     layout->addWidget(chtNumbers, 1);
     layout->addWidget(lblFairness);
     layout->addLayout(close);
-    resize(820, 760);
+    resize(820, 640); // with its frame, within a 1366 x 768 screen
 
     connect(tblDraws, &QTableView::doubleClicked, this, [this, sorted](const QModelIndex& index) {
         emit checkDraw(model->Numbers(sorted->mapToSource(index).row()));
@@ -186,7 +181,8 @@ frmPastDraws::frmPastDraws(QWidget* owner) : QWidget(owner, Qt::Window) {
     });
 }
 
-void frmPastDraws::ShowHistory(const DrawHistory& read, const QString& file) {
+void frmPastDraws::ShowHistory(std::string fileText, const DrawHistory& read, const QString& file) {
+    text = std::move(fileText);
     history = read;
     fileName = file;
     Recount();
@@ -196,15 +192,25 @@ void frmPastDraws::SystemChanged() {
     Recount();
 }
 
+void frmPastDraws::GameChanged() {
+    const Game chosen = CurrentGame();
+    history = ParseHistory(text, chosen.balls, chosen.drawn);
+    if (history.refusal) {
+        history.draws.clear(); // no row of another game stays on show
+        ShowFileRefusal(this, "read the past draws", fileName, *history.refusal);
+    } else if (!history.skipped.empty()) {
+        ShowSkippedLines(this, history);
+    }
+    Recount();
+}
+
 // The tickets' coverage for the chances, then the tallies, in the background.
 void frmPastDraws::Recount() {
     game = CurrentGame();
     counted.reset();
     const LineList tickets = DevelopedTickets();
-    lblSource->setText(QString("Game: %1. %2 from %3.")
-                           .arg(GameText(game),
-                                FromUtf8(HistoryLines(history).front()).replace(':', '.'),
-                                fileName));
+    lblSource->setText(QString("Game: %1. From %2: %3.")
+                           .arg(GameText(game), fileName, FromUtf8(HistorySummary(history))));
     lblTickets->setText(tickets.empty()
                             ? FromUtf8(kGenerateFirst)
                             : QString("Against the %1 tickets developed onto your numbers: %2.")
@@ -262,7 +268,7 @@ void frmPastDraws::ShowCounted() {
                      .arg(row.exact ? QString() : QString("at least "))
                      .arg(QLocale().toString(row.expected, 'f', 2));
     }
-    const Money perDraw = static_cast<Money>(DevelopedTickets().size()) * game.price;
+    const MoneySum perDraw = CostOf(DevelopedTickets().size(), game.price);
     lines << QString("Every draw played with every ticket cost %1 draws \u00D7 %2 = %3; the "
                      "prizes won came to %4.")
                  .arg(Count(history.draws.size()), MoneyString(perDraw),
@@ -272,47 +278,18 @@ void frmPastDraws::ShowCounted() {
 
 // How often each ball came out, with what a fair draw expects as a line.
 void frmPastDraws::ShowChart() {
-    const std::vector<std::uint64_t> times = TimesDrawn(history.draws, game.balls);
-    const double fair =
-        static_cast<double>(history.draws.size()) * game.drawn / static_cast<double>(game.balls);
-    auto* bars = new QBarSet("Times drawn");
-    QStringList balls;
-    std::uint64_t most = 0;
-    for (int n = 1; n <= game.balls; ++n) {
-        *bars << static_cast<qreal>(times[static_cast<std::size_t>(n)]);
-        balls << QString::number(n);
-        most = std::max(most, times[static_cast<std::size_t>(n)]);
+    if (history.draws.empty()) {
+        chtNumbers->Clear();
+        lblFairness->clear();
+        return;
     }
-    auto* series = new QBarSeries;
-    series->append(bars);
-    auto* expected = new QLineSeries;
-    expected->setName(QString("A fair draw: %1 each").arg(QLocale().toString(fair, 'f', 1)));
-    expected->append(-0.5, fair);
-    expected->append(game.balls - 0.5, fair);
-    auto* chart = new QChart;
-    chart->addSeries(series);
-    chart->addSeries(expected);
-    auto* axisX = new QBarCategoryAxis;
-    axisX->append(balls);
-    axisX->setLabelsFont(DesignFont("DejaVu Sans", 6));
-    axisX->setTruncateLabels(false); // a ball's number is short; cut, it would say nothing
-    auto* axisY = new QValueAxis;
-    axisY->setRange(0, std::max<double>(static_cast<double>(most), fair) * 1.1);
-    axisY->setLabelFormat("%d");
-    chart->addAxis(axisX, Qt::AlignBottom);
-    chart->addAxis(axisY, Qt::AlignLeft);
-    for (QAbstractSeries* each : std::initializer_list<QAbstractSeries*>{series, expected}) {
-        each->attachAxis(axisX);
-        each->attachAxis(axisY);
-    }
-    chart->setTitle("How often each ball was drawn");
-    QChart* old = chtNumbers->chart();
-    chtNumbers->setChart(chart);
-    delete old;
-    lblFairness->setText(QString("Over %1 draws the balls came out %2.")
-                             .arg(Count(history.draws.size()),
-                                  FromUtf8(FairnessSentence(
-                                      TestFairness(times, history.draws.size(), game.drawn)))));
+    std::vector<std::uint64_t> times = TimesDrawn(history.draws, game);
+    const Fairness fairness = TestFairness(times, history.draws.size(), game.drawn);
+    chtNumbers->Show(std::move(times), static_cast<double>(history.draws.size()) * game.drawn /
+                                           static_cast<double>(game.balls));
+    lblFairness->setText(
+        QString("Over %1 draws the balls came out %2.")
+            .arg(Count(history.draws.size()), FromUtf8(FairnessSentence(fairness))));
 }
 
 } // namespace quorvex::ui

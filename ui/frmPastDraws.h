@@ -19,13 +19,14 @@
 
 #include <optional>
 
-class QChartView;
 class QLabel;
 class QProgressBar;
 class QPushButton;
 class QTableView;
 
 namespace quorvex::ui {
+
+class BallChart;
 
 // The draws as rows; the tallies join them once counted.
 class PastDrawsModel : public QAbstractTableModel {
@@ -54,10 +55,14 @@ class frmPastDraws : public QWidget {
 public:
     explicit frmPastDraws(QWidget* owner);
 
-    // A history read from `file`, in place of the one shown.
-    void ShowHistory(const DrawHistory& history, const QString& file);
-    // GENERATE developed new tickets, or another game was chosen.
+    // A history read from `file` under the game chosen, in place of the one
+    // shown; its text is kept to be read again under another game.
+    void ShowHistory(std::string fileText, const DrawHistory& read, const QString& file);
+    // GENERATE developed new tickets.
     void SystemChanged();
+    // Another game was chosen: the history is read again under it, its
+    // skipped lines said; with no draw of the game in it, no row is left.
+    void GameChanged();
 
 signals:
     // A row was double-clicked: its draw, to check.
@@ -73,6 +78,7 @@ private:
     void ShowChart();
     void FitColumns();
 
+    std::string text; // the file as read, for another game
     DrawHistory history;
     QString fileName;
     Game game;
@@ -83,7 +89,7 @@ private:
     QLabel* lblTickets;
     QTableView* tblDraws;
     QLabel* lblSummary;
-    QChartView* chtNumbers;
+    BallChart* chtNumbers;
     QLabel* lblFairness;
     QProgressBar* barProgress;
     QPushButton* cmdCancel;

@@ -265,11 +265,12 @@ void frmReport::ShowChances() {
     ShowCost();
 }
 
-// What the wheel's tickets cost a draw, and what they win on average.
+// What the wheel's tickets cost a draw, and what they win on average: not for
+// a wheel of more numbers than the game's balls, whose chances are not shown either.
 void frmReport::ShowCost() {
     const Game game = CurrentGame();
     QString text = "Cost a draw: " + FromUtf8(CostText(lines.size(), game.price)) + ".";
-    if (game.HasPrizes()) {
+    if (game.HasPrizes() && numbers <= game.balls) {
         text += QString(" Expected prize a draw: %1, an average over all the draws of the game.")
                     .arg(QLocale().toString(ExpectedPrize(lines, game) / 100, 'f', 2));
     }

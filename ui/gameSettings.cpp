@@ -62,7 +62,7 @@ QString GameText(const Game& game) {
     return QString("%1, %2 a ticket").arg(FromUtf8(game.name), MoneyString(game.price));
 }
 
-QString MoneyString(Money amount) {
+QString MoneyString(MoneySum amount) {
     return FromUtf8(MoneyText(amount));
 }
 

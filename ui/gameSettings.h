@@ -22,6 +22,6 @@ void ForgetOwnGame(const QString& name);
 // "6 of 49, 1.00 a ticket"
 QString GameText(const Game& game);
 // The money as the windows show it: "550.00".
-QString MoneyString(Money amount);
+QString MoneyString(MoneySum amount);
 
 } // namespace quorvex::ui

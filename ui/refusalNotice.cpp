@@ -58,4 +58,12 @@ void ShowFileRefusal(QWidget* owner, const QString& what, const QString& path,
     ShowNotice(owner, ("Cannot " + what + " ..!|" + ShortFileName(path)).toStdString(), refusal);
 }
 
+void ShowSkippedLines(QWidget* owner, const DrawHistory& history) {
+    std::string notice;
+    for (const std::string& line : HistoryLines(history)) {
+        notice += (notice.empty() ? "" : "|") + line;
+    }
+    ShowMessage(owner, notice, "OK");
+}
+
 } // namespace quorvex::ui

@@ -3,6 +3,7 @@
 // dialog, then the text it names selected in the box it came from, for
 // mending; and the one notice for a file that could not be read or written.
 
+#include "draw_history.h"
 #include "refusal.h"
 
 #include <QByteArray>
@@ -29,5 +30,9 @@ void ShowRefusal(QWidget* owner, const Refusal& refusal);
 // "Cannot save the tickets ..!|tickets.txt|reason".
 void ShowFileRefusal(QWidget* owner, const QString& what, const QString& path,
                      const Refusal& refusal);
+
+// The lines of a history that are no draw of the game, and why: "312 draws read; 2 lines
+// skipped:|line 17: 91 is not a number 1-90".
+void ShowSkippedLines(QWidget* owner, const DrawHistory& history);
 
 } // namespace quorvex::ui

@@ -25,7 +25,15 @@ TEST(DrawHistory, ReadsDrawsAndSaysWhichLinesItSkipped) {
         {"1 2 3 4 5 50", "50 is not a number 1-49", ""},
         {"1 2 3 4 4 5", "4 appears twice", ""},
         {"1 2 x 4 5 6", "\"x\" is not a number 1-49", ""},
-        {"2026-13-05 1 2 3 4 5 6", "\"2026-1...\" is not a number 1-49", ""}, // no 13th month
+        {"2026-13-05 1 2 3 4 5 6", "2026-13-05 is not a date", ""}, // no 13th month
+        {"31/02/2026 1 2 3 4 5 6", "31/02/2026 is not a date", ""},
+        {"29/02/2026 1 2 3 4 5 6", "29/02/2026 is not a date", ""}, // 2026 is no leap year
+        {"29/02/2028 1 2 3 4 5 6", "", "29/02/2028"},
+        {"2100-02-29 1 2 3 4 5 6", "2100-02-29 is not a date", ""}, // nor is 2100
+        {"2000-02-29 1 2 3 4 5 6", "", "2000-02-29"},               // but 2000 is
+        {"2026-04-31 1 2 3 4 5 6", "2026-04-31 is not a date", ""},
+        {"2026-00-10 1 2 3 4 5 6", "2026-00-10 is not a date", ""},
+        {"Ball 1 2 3 4 5 6", "\"Ball\" is not a number 1-49", ""}, // words after the first draw
         {"2026-12-07", "0 numbers, not 6", ""},
         {"1 2 3 4 5 6 is the draw", "", ""}, // what follows the draw is not read
         {"0 1 2 3 4 5", "0 is not a number 1-49", ""},
@@ -56,7 +64,8 @@ TEST(DrawHistory, ReadsDrawsAndSaysWhichLinesItSkipped) {
     EXPECT_EQ(history.draws[0].day, 20261205);
     EXPECT_EQ(history.draws[1].day, 20261205);
     EXPECT_EQ(history.refusal, std::nullopt);
-    EXPECT_EQ(HistoryLines(history)[0], "4 draws read; 7 lines skipped:");
+    EXPECT_EQ(HistoryLines(history)[0],
+              "6 draws read; 1 header line passed over; 13 lines skipped:");
     EXPECT_EQ(HistoryLines(history)[1], "line 6: 5 numbers, not 6");
 }
 
@@ -81,8 +90,23 @@ TEST(DrawHistory, ReadsLatin1) {
     ASSERT_EQ(file.refusal, std::nullopt);
     const DrawHistory history = ParseHistory(file.text, 50, 5);
     ASSERT_EQ(history.draws.size(), 1u);
-    ASSERT_EQ(history.skipped.size(), 1u);
-    EXPECT_EQ(history.skipped[0].reason, "\"Tirage\" is not a number 1-50");
+    EXPECT_EQ(history.skipped.size(), 0u);
+    EXPECT_EQ(history.headers, 1u); // "Tirage n°;1;2;3;4;5" names the columns
+}
+
+// Lines of words before the first draw are headers, their numbers column names.
+TEST(DrawHistory, PassesOverHeadersBeforeTheFirstDraw) {
+    const DrawHistory history = ParseHistory("Lotto results 2026\n"
+                                             "Date;Ball 1;Ball 2;Ball 3;Ball 4;Ball 5;Ball 6\n"
+                                             "2026-12-05 3 11 19 27 35 43\n"
+                                             "Ball 1 2 3 4 5 6\n"
+                                             "Draws of 2027\n",
+                                             49, 6);
+    EXPECT_EQ(history.draws.size(), 1u);
+    EXPECT_EQ(history.headers, 2u);
+    ASSERT_EQ(history.skipped.size(), 2u); // after it, words are no header
+    EXPECT_EQ(history.skipped[0].line, 4u);
+    EXPECT_EQ(HistorySummary(history), "1 draw read; 2 header lines passed over; 2 lines skipped");
 }
 
 } // namespace

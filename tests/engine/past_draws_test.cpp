@@ -62,7 +62,7 @@ TEST(PastDraws, TallyEveryTicketOnEveryDraw) {
         ASSERT_TRUE(tally);
         ASSERT_EQ(tally->draws.size(), draws.size());
         std::vector<std::uint64_t> reached(static_cast<std::size_t>(game.drawn) + 1, 0);
-        Money prizes = 0;
+        MoneySum prizes = 0;
         for (std::size_t d = 0; d < draws.size(); ++d) {
             const std::set<int> drawn(draws[d].numbers.begin(), draws[d].numbers.end());
             std::vector<std::uint64_t> withHits(static_cast<std::size_t>(game.drawn) + 1, 0);
@@ -87,18 +87,76 @@ TEST(PastDraws, TallyEveryTicketOnEveryDraw) {
         }
         EXPECT_EQ(tally->reached, reached);
         EXPECT_EQ(tally->prizes, prizes);
-        EXPECT_EQ(tally->cost, static_cast<Money>(drawCount * count) * game.price);
+        EXPECT_EQ(tally->cost, static_cast<MoneySum>(drawCount * count) * game.price);
         std::vector<std::uint64_t> times(static_cast<std::size_t>(game.balls) + 1, 0);
         for (const PastDraw& draw : draws) {
             for (int n : draw.numbers) {
                 ++times[static_cast<std::size_t>(n)];
             }
         }
-        EXPECT_EQ(TimesDrawn(draws, game.balls), times);
+        EXPECT_EQ(TimesDrawn(draws, game), times);
     }
     Progress cancelled;
     cancelled.Cancel();
+    // Sums that no 64 bits hold: the dearest ticket, a prize of a thousand billion.
+    const Game dear{"6 of 49", 49, 6, 100000000000000, {0, 0, 0, 0, 0, 0, 100000000000000}};
+    LineList six;
+    for (int n = 1; n <= 6; ++n) {
+        six.push(static_cast<Number>(n));
+    }
+    six.endLine();
+    std::vector<PastDraw> same(200000, PastDraw{1, "", 0, {1, 2, 3, 4, 5, 6}});
+    Progress progress;
+    const auto dearTally = TallyPastDraws(six, same, dear, progress);
+    ASSERT_TRUE(dearTally);
+    EXPECT_EQ(MoneyText(dearTally->cost), "200000000000000000.00");
+    EXPECT_EQ(MoneyText(dearTally->prizes), "200000000000000000.00");
     EXPECT_FALSE(TallyPastDraws({}, {PastDraw{}}, StandardGames()[0], cancelled));
+}
+
+// A history read under another game is counted as this game draws: its first M
+// numbers that are balls of it; nothing past the game's balls is touched.
+TEST(PastDraws, DrawsOfAnotherGameAreCountedAsThisGameDrawsThem) {
+    LineList tickets;
+    for (int n : {1, 2, 3, 4, 5}) {
+        tickets.push(static_cast<Number>(n));
+    }
+    tickets.endLine();
+    const struct {
+        const char* name;
+        std::vector<int> drawn;
+        Game game;
+        int mine;
+        std::vector<std::uint64_t> times; // balls 1..5 and the last
+    } cases[] = {
+        {"six under 5 of 90", {1, 2, 40, 41, 42, 3}, StandardGames()[1], 2, {1, 1, 0, 0, 0, 0}},
+        {"balls to 90 under 6 of 49",
+         {1, 77, 90, 2, 3, 4},
+         StandardGames()[0],
+         4,
+         {1, 1, 1, 1, 0, 0}},
+        {"balls past any game",
+         {1, 300, -4, 0, 2, 1000},
+         StandardGames()[5],
+         2,
+         {1, 1, 0, 0, 0, 0}},
+        {"a repeat", {5, 5, 5, 5, 5, 5, 5}, {"2 of 10", 10, 2, 100, {}}, 1, {0, 0, 0, 0, 1, 0}},
+    };
+    for (const auto& [name, drawn, game, mine, times] : cases) {
+        const std::vector<PastDraw> draws{PastDraw{1, "", 0, drawn}};
+        Progress progress;
+        const auto tally = TallyPastDraws(tickets, draws, game, progress);
+        ASSERT_TRUE(tally) << name;
+        EXPECT_EQ(tally->draws[0].mine, mine) << name;
+        EXPECT_EQ(tally->draws[0].best, mine) << name;
+        EXPECT_EQ(tally->draws[0].withHits.size(), static_cast<std::size_t>(game.drawn) + 1)
+            << name;
+        const std::vector<std::uint64_t> counted = TimesDrawn(draws, game);
+        ASSERT_EQ(counted.size(), static_cast<std::size_t>(game.balls) + 1) << name;
+        std::vector<std::uint64_t> shown(counted.begin() + 1, counted.begin() + 6);
+        shown.push_back(counted.back());
+        EXPECT_EQ(shown, times) << name;
+    }
 }
 
 // Chi-square tails from tables, and the sentence either way.
@@ -114,6 +172,11 @@ TEST(Fairness, TestsHowOftenEachBallCameOut) {
     EXPECT_EQ(FairnessSentence(even), "consistent with a fair draw: p = 1.00");
     const Fairness loaded = TestFairness({0, 60, 0, 0, 0, 0, 0}, 60, 1);
     EXPECT_EQ(FairnessSentence(loaded).substr(0, 27), "unlikely under a fair draw:");
+    // A chance too small for a double is said as a bound, not as 0.
+    std::vector<std::uint64_t> oneBall(81, 0);
+    oneBall[1] = 100000;
+    EXPECT_EQ(FairnessSentence(TestFairness(oneBall, 100000, 1)),
+              "unlikely under a fair draw: p < 1e-300");
 }
 
 } // namespace

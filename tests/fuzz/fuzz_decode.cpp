@@ -1,12 +1,14 @@
 // Wheel files of any bytes: the decoder against a plain model. Valid UTF-8
 // comes back unchanged less its byte-order mark, UTF-16 as decoded here unit
-// by unit, anything else byte for byte as Latin-1, a mark included.
+// by unit, a file marked as UTF-8 that is not refused with its line and byte,
+// anything else byte for byte as Latin-1.
 
 #include "fuzz_check.h"
 #include "utf8.h"
 #include "wheel_file.h"
 
 #include <cstdint>
+#include <cstdio>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -86,6 +88,26 @@ Decoded Model(std::string_view bytes) {
     }
     if (ValidUtf8(bytes)) {
         return {std::string(bytes.substr(bytes.starts_with("\xEF\xBB\xBF") ? 3 : 0)), {}};
+    }
+    if (bytes.starts_with("\xEF\xBB\xBF")) {
+        // The longest valid start, a character at a time; the next byte is the one at fault.
+        std::size_t good = 0;
+        for (std::size_t end = 1; end <= bytes.size(); ++end) {
+            if (ValidUtf8(bytes.substr(0, end))) {
+                good = end;
+            } else if (end - good >= 4) {
+                break;
+            }
+        }
+        std::size_t line = 1;
+        for (std::size_t i = 0; i < good; ++i) {
+            line += bytes[i] == '\n';
+        }
+        char byte[3];
+        std::snprintf(byte, sizeof byte, "%02X", static_cast<unsigned char>(bytes[good]));
+        return {{},
+                "line " + std::to_string(line) + " holds the byte " + byte +
+                    ", which is not UTF-8, though the file is marked as UTF-8"};
     }
     for (char c : bytes) {
         out.text += Utf8(static_cast<unsigned char>(c));

@@ -1,6 +1,7 @@
 // Any text read as past draws: the history reader against a plain reading of
-// the same rules. A line is a draw, passed over (blank, or a header with no
-// number), or skipped; the draws, their dates and the lines skipped must agree.
+// the same rules. A line is a draw, passed over (blank; a header: no number, or
+// words before the first draw), or skipped (a date that does not exist among
+// them); the draws, their dates, the headers and the lines skipped must agree.
 //
 // Input: a byte for P (2..90), a byte for M (1..20, at most P), then the text.
 
@@ -8,6 +9,7 @@
 #include "fuzz_check.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cstdint>
 #include <set>
 #include <string>
@@ -21,22 +23,47 @@ bool Digits(const std::string& token) {
     return !token.empty() && token.find_first_not_of("0123456789") == std::string::npos;
 }
 
-bool IsDate(const std::string& token) {
+// 0: no date; 1: a day of the calendar; 2: written as a date, but no such day.
+int DateKind(const std::string& token) {
     std::string y, m, d;
     if (token.size() == 10 && token[4] == '-' && token[7] == '-') {
         y = token.substr(0, 4), m = token.substr(5, 2), d = token.substr(8, 2);
     } else if (token.size() == 10 && token[2] == '/' && token[5] == '/') {
         d = token.substr(0, 2), m = token.substr(3, 2), y = token.substr(6, 4);
     } else {
-        return false;
+        return 0;
     }
-    return Digits(y) && Digits(m) && Digits(d) && std::stoi(m) >= 1 && std::stoi(m) <= 12 &&
-           std::stoi(d) >= 1 && std::stoi(d) <= 31;
+    if (!Digits(y) || !Digits(m) || !Digits(d)) {
+        return 0;
+    }
+    const int year = std::stoi(y), month = std::stoi(m), day = std::stoi(d);
+    if (month < 1 || month > 12 || day < 1) {
+        return 2;
+    }
+    // Thirty days hath September, April, June and November; February 28, 29 in a leap year.
+    int last = 31;
+    if (month == 4 || month == 6 || month == 9 || month == 11) {
+        last = 30;
+    } else if (month == 2) {
+        const bool leap = year % 400 == 0 || (year % 4 == 0 && year % 100 != 0);
+        last = leap ? 29 : 28;
+    }
+    return day <= last ? 1 : 2;
+}
+
+bool Word(const std::string& token) {
+    for (char c : token) {
+        if (std::isalpha(static_cast<unsigned char>(c)) || static_cast<unsigned char>(c) >= 0x80) {
+            return true;
+        }
+    }
+    return false;
 }
 
 struct Plain {
     std::vector<PastDraw> draws;
     std::vector<std::size_t> skipped;
+    std::size_t headers = 0;
 };
 
 Plain Read(const std::string& text, int balls, int drawn) {
@@ -65,13 +92,24 @@ Plain Read(const std::string& text, int balls, int drawn) {
                 token += line[i];
             }
         }
+        if (tokens.empty()) {
+            continue;
+        }
         PastDraw draw;
         draw.line = number;
-        if (!tokens.empty() && IsDate(tokens[0])) {
+        const int date = DateKind(tokens[0]);
+        if (date == 2) {
+            plain.skipped.push_back(number);
+            continue;
+        }
+        if (date == 1) {
             draw.date = tokens[0];
             tokens.erase(tokens.begin());
         }
-        if (draw.date.empty() && std::none_of(tokens.begin(), tokens.end(), Digits)) {
+        const bool words = std::any_of(tokens.begin(), tokens.end(), Word);
+        if (draw.date.empty() && (std::none_of(tokens.begin(), tokens.end(), Digits) ||
+                                  (plain.draws.empty() && words))) {
+            ++plain.headers;
             continue;
         }
         bool good = true;
@@ -119,6 +157,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         Check(got.skipped[i].line == want.skipped[i] && !got.skipped[i].reason.empty(),
               "a line skipped");
     }
+    Check(got.headers == want.headers, "how many headers");
     Check(got.refusal.has_value() == want.draws.empty(), "a file with no draw");
     return 0;
 }

@@ -2,11 +2,9 @@
 // every draw a row tallied against the developed tickets, the summary, the
 // chart of the balls, and a row opened in Check a draw.
 
+#include "ballChart.h"
 #include "main_window.h"
 
-#include <QBarSeries>
-#include <QBarSet>
-#include <QChartView>
 #include <QLineEdit>
 #include <QTableView>
 
@@ -42,7 +40,8 @@ private slots:
                                         "2026-12-12 11 12 13 14 15 16\n"
                                         "2026-12-16 1 1 2 3 4 5\n");
         QCOMPARE(OpenForNotice(history, true),
-                 "3 draws read; 2 lines skipped:\nline 4: 60 is not a number 1-49\n"
+                 "3 draws read; 1 header line passed over; 2 lines skipped:\nline 4: 60 is not a "
+                 "number 1-49\n"
                  "line 6: 1 appears twice");
         QWidget* past = window->findChild<QWidget*>("frmPastDraws");
         QVERIFY(past && past->isVisible());
@@ -66,11 +65,10 @@ private slots:
         QVERIFY(summary->text().contains("cost 3 draws \u00D7 4.00 = 12.00; the prizes won came "
                                          "to 0.20."));
         // How often each ball came out: one bar a ball, with what a fair draw expects.
-        auto* chart = In<QChartView>(past, "chtNumbers")->chart();
-        auto* bars = qobject_cast<QBarSeries*>(chart->series().value(0));
-        QVERIFY(bars);
-        QCOMPARE(bars->barSets().value(0)->count(), 49);
-        QCOMPARE(bars->barSets().value(0)->at(3), 1.0); // ball 4: once
+        auto* chart = In<ui::BallChart>(past, "chtNumbers");
+        QCOMPARE(chart->TimesDrawn().size(), 50u);
+        QCOMPARE(chart->TimesDrawn()[4], 1u); // ball 4: once
+        QCOMPARE(chart->Fair(), 3.0 * 6 / 49);
         QVERIFY(In<QLabel>(past, "lblFairness")
                     ->text()
                     .startsWith("Over 3 draws the balls came "
@@ -101,9 +99,116 @@ private slots:
         QCOMPARE(In<QLabel>(past, "lblTickets")->text(),
                  "Nothing is developed yet: press GENERATE in the main window.");
         QCOMPARE(In<QTableView>(past, "tblDraws")->model()->rowCount(), 2);
-        auto* chart = In<QChartView>(past, "chtNumbers")->chart();
-        QCOMPARE(qobject_cast<QBarSeries*>(chart->series().value(0))->barSets()[0]->count(), 35);
+        QCOMPARE(In<ui::BallChart>(past, "chtNumbers")->TimesDrawn().size(), 36u);
         CheckLaidOut(past);
+    }
+
+    // Another game reads the kept text again: its draws, its numbers, its balls; a
+    // history with no draw of the new game leaves no row of the old one.
+    void anotherGameReadsTheHistoryAgain() {
+        PlayGame(90, 5);
+        Develop(RingWheel(7), {3, 17, 22, 36, 41, 48, 49});
+        QByteArray text = "Date;Ball 1;Ball 2;Ball 3;Ball 4;Ball 5\n";
+        for (int d = 1; d <= 28; ++d) {
+            text += QString("%1/11/2026 %2 %3 %4 %5 %6\n")
+                        .arg(d, 2, 10, QChar('0'))
+                        .arg(d)
+                        .arg(d + 28)
+                        .arg(d + 56)
+                        .arg(85 + d % 5)
+                        .arg(90)
+                        .toUtf8();
+        }
+        const QString history = WriteIn(folder, "h590.txt", text);
+        QCOMPARE(OpenForNotice(history, true), "");
+        QWidget* past = window->findChild<QWidget*>("frmPastDraws");
+        auto* rows = In<QTableView>(past, "tblDraws");
+        auto* source = In<QLabel>(past, "lblSource");
+        auto* chart = In<ui::BallChart>(past, "chtNumbers");
+        QCOMPARE(rows->model()->rowCount(), 28);
+        QCOMPARE(source->text(), "Game: 5 of 90, 1.00 a ticket. From h590.txt: 28 draws read; 1 "
+                                 "header line passed over.");
+        QTRY_VERIFY(!In<QLabel>(past, "lblSummary")->text().isEmpty());
+
+        // Under 6 of 49 no line is a draw: said, and nothing of 5 of 90 stays on show.
+        ModalAnswerer refused(1);
+        PlayGame(49, 6);
+        QCOMPARE(refused.text,
+                 "Cannot read the past draws ..!\nh590.txt\nno draw of 6 numbers 1-49 in it");
+        QCOMPARE(rows->model()->rowCount(), 0);
+        QCOMPARE(chart->TimesDrawn().size(), 0u);
+        QCOMPARE(In<QLabel>(past, "lblFairness")->text(), "");
+        QVERIFY2(source->text().startsWith("Game: 6 of 49, 1.00 a ticket. From h590.txt: 0 draws"),
+                 qPrintable(source->text()));
+
+        // Under 5 of 50 the draws with every ball up to 50 stay, the rest are skipped and said.
+        ModalAnswerer skipped(1);
+        PlayGame(50, 5);
+        QCOMPARE(skipped.text,
+                 "Cannot read the past draws ..!\nh590.txt\nno draw of 5 numbers 1-50 in it");
+        QCOMPARE(rows->model()->rowCount(), 0);
+
+        // Back under 5 of 90, everything is as it was.
+        PlayGame(90, 5);
+        QCOMPARE(rows->model()->rowCount(), 28);
+        QCOMPARE(chart->TimesDrawn().size(), 91u);
+        QCOMPARE(chart->TimesDrawn()[90], 28u);
+        QCOMPARE(chart->TimesDrawn()[89], 5u); // the 4th, 9th, 14th, 19th and 24th
+        QTRY_VERIFY(!In<QLabel>(past, "lblSummary")->text().isEmpty());
+        CheckLaidOut(past);
+    }
+
+    // A 6-of-49 history under 5 of 90 counts the first five numbers of each draw only.
+    void aHistoryIsCountedAsTheGameDrawsIt() {
+        Develop(RingWheel(7), {1, 2, 3, 4, 5, 6, 7});
+        const QString history =
+            WriteIn(folder, "h649.txt", "13/09/2025 1 2 40 41 42 3\n14/09/2025 1 9 10 11 12 13\n");
+        QCOMPARE(OpenForNotice(history, true), "");
+        QWidget* past = window->findChild<QWidget*>("frmPastDraws");
+        auto* rows = In<QTableView>(past, "tblDraws");
+        const auto cell = [rows](int row, int column) {
+            return rows->model()->index(row, column).data().toString();
+        };
+        QTRY_COMPARE(cell(0, 2), "3");
+        PlayGame(90, 5);
+        QCOMPARE(rows->model()->rowCount(), 2);
+        QCOMPARE(cell(0, 1), "[01] [02] 40 41 42");
+        QTRY_COMPARE(cell(0, 2), "2");
+        QCOMPARE(rows->model()->columnCount(), 4 + 4); // hit columns 5 down to 2
+    }
+
+    // The chart's gridlines sit at round values that are their own labels.
+    void theChartsScaleIsRound() {
+        const struct {
+            double highest;
+            std::uint64_t step, top;
+        } cases[] = {
+            {0, 1, 1},
+            {0.4, 1, 1},
+            {3, 1, 3},
+            {8, 2, 8},
+            {8.1, 2, 10},
+            {50, 10, 50},
+            {55, 20, 60},
+            {4.9, 1, 5},
+            {101, 50, 150},
+            {999, 200, 1000},
+            {1e6, 200000, 1000000},
+        };
+        for (const auto& c : cases) {
+            const ui::ValueScale scale = ui::RoundScale(c.highest);
+            const QString name = QString("highest %1").arg(c.highest);
+            QVERIFY2(scale.step == c.step, qPrintable(name + QString(": step %1").arg(scale.step)));
+            QVERIFY2(scale.top == c.top, qPrintable(name + QString(": top %1").arg(scale.top)));
+            QVERIFY2(scale.top / scale.step <= 5, qPrintable(name));
+        }
+        // Every ball named while a number fits its bar; else 1 and every fifth.
+        QCOMPARE(ui::LabelledBalls(49, 14, 12).size(), 49u);
+        const std::vector<int> fifths = ui::LabelledBalls(90, 8, 12);
+        QCOMPARE(fifths.size(), 19u);
+        QCOMPARE(fifths.front(), 1);
+        QCOMPARE(fifths[1], 5);
+        QCOMPARE(fifths.back(), 90);
     }
 };
 
