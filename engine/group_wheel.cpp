@@ -17,7 +17,8 @@ std::uint64_t CeilDiv(std::uint64_t a, std::uint64_t b) {
 } // namespace
 
 GroupedWheel GroupWheel(const WheelGoal& goal) {
-    const auto [n, k, t, m] = goal;
+    // Named apart: a lambda below uses k, and structured bindings cannot be captured in C++20.
+    const int n = goal.numbers, k = goal.perTicket, t = goal.atLeast, m = goal.drawn;
     int bestJ = 0, bestGroups = 0;
     std::uint64_t fewest = kLargestGroupWheel + 1;
     for (int j = 1; j <= k; ++j) {

@@ -187,7 +187,7 @@ frmBuild::frmBuild(QWidget* owner) : QWidget(owner, Qt::Window) {
     layout->addWidget(txtWheel, 1);
     layout->addLayout(out);
     layout->addWidget(lblCredit);
-    resize(600, 720);
+    resize(600, 640); // with its frame, within a 1366 x 768 screen
 
     for (QSpinBox* spin : {spnNumbers, spnPerTicket, spnAtLeast, spnDrawn}) {
         connect(spin, &QSpinBox::valueChanged, this, &frmBuild::GoalChanged);

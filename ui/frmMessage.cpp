@@ -25,10 +25,52 @@ constexpr int kClientWidth = 4815;
 constexpr int kButtonWidth = 1400;
 constexpr int kButtonHeight = 465;
 
+constexpr int kMessageLeft = 210;
+constexpr int kMessageWidth = 4275;
+
 struct ButtonRow {
     int firstLeft;
     int gap;
 };
+
+QFont MessageFont() {
+    return DesignFont("Trebuchet MS", 9.75);
+}
+
+// The lines of a notice broken where they would run past the message's width:
+// between words, or inside a word (a long file name) that is wider on its own.
+QString FittedLines(const QString& body) {
+    const QFontMetrics metrics(MessageFont());
+    const int width = Twips(kMessageWidth) - 4;
+    const auto fits = [&](const QString& text) {
+        return metrics.horizontalAdvance(text) <= width;
+    };
+    QStringList out;
+    for (const QString& line : body.split('|')) {
+        QString current;
+        for (const QString& word : line.split(' ')) {
+            const QString joined = current.isEmpty() ? word : current + ' ' + word;
+            if (fits(joined)) {
+                current = joined;
+                continue;
+            }
+            if (!current.isEmpty()) {
+                out << current;
+            }
+            current = word;
+            while (!fits(current)) {
+                int cut = static_cast<int>(current.size()) - 1;
+                while (cut > 1 && !fits(current.left(cut))) {
+                    --cut;
+                }
+                out << current.left(cut);
+                current = current.mid(cut);
+            }
+        }
+        out << current;
+    }
+    return out.join('|');
+}
 
 } // namespace
 
@@ -41,7 +83,7 @@ frmMessage::frmMessage(QWidget* owner) : QDialog(owner) {
     setFont(DesignFont("Segoe UI", 8.25));
     gMessageResult = 0;
 
-    const QString body = FromUtf8(gMessageText);
+    const QString body = FittedLines(FromUtf8(gMessageText));
     const int lineCount = body.isEmpty() ? 0 : static_cast<int>(body.count('|')) + 1;
     const int h = kLineHeight * lineCount;
     setFixedSize(Twips(kClientWidth), Twips(kDialogBaseHeight + h - kTitleAndBorders));
@@ -57,11 +99,11 @@ frmMessage::frmMessage(QWidget* owner) : QDialog(owner) {
 
     lblMessage = new QLabel(fraMessage);
     lblMessage->setObjectName("lblMessage");
-    lblMessage->setFont(DesignFont("Trebuchet MS", 9.75));
+    lblMessage->setFont(MessageFont());
     lblMessage->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     lblMessage->setText(QString(body).replace('|', '\n'));
     setAccessibleDescription(QString(body).replace('|', ' ')); // read out when the dialog opens
-    Place(lblMessage, 210, 1050, 4275, h);
+    Place(lblMessage, kMessageLeft, 1050, kMessageWidth, h);
 
     cmdPulsante[1] = CreateButton(1);
     Place(cmdPulsante[1], 210, kButtonBaseTop + h, kButtonWidth, kButtonHeight);

@@ -104,7 +104,7 @@ QVariant PastDrawsModel::data(const QModelIndex& index, int role) const {
         }
         return sorting ? QVariant(static_cast<qulonglong>(row)) : QVariant(numbers.join(' '));
     }
-    if (tally_ == nullptr) {
+    if (tally_ == nullptr || row >= tally_->draws.size()) {
         return {};
     }
     const DrawTally& tally = tally_->draws[row];
@@ -197,11 +197,13 @@ void frmPastDraws::GameChanged() {
     history = ParseHistory(text, chosen.balls, chosen.drawn);
     if (history.refusal) {
         history.draws.clear(); // no row of another game stays on show
+    }
+    Recount(); // the new game's rows before any notice: the window paints behind it
+    if (history.refusal) {
         ShowFileRefusal(this, "read the past draws", fileName, *history.refusal);
     } else if (!history.skipped.empty()) {
         ShowSkippedLines(this, history);
     }
-    Recount();
 }
 
 // The tickets' coverage for the chances, then the tallies, in the background.

@@ -24,6 +24,7 @@
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QSpinBox>
 #include <QTableWidget>
 
@@ -37,6 +38,12 @@ QGroupBox* Group(const QString& title, QLayout* contents) {
     auto* group = new QGroupBox(title);
     group->setLayout(contents);
     return group;
+}
+
+QLayout* Boxed(QWidget* widget) {
+    auto* box = new QVBoxLayout;
+    box->addWidget(widget);
+    return box;
 }
 
 } // namespace
@@ -108,8 +115,8 @@ frmReport::frmReport(QWidget* owner) : QWidget(owner, Qt::Window) {
     auto* grid = new QGridLayout(this);
     grid->addWidget(lblGame, 0, 0, 1, 2);
     grid->addWidget(lblStale, 1, 0, 1, 2);
-    grid->addWidget(Group("The wheel", wheelBox), 2, 0);
-    grid->addWidget(Group("Guarantees", guaranteeBox), 3, 0);
+    grid->addWidget(Group("The wheel", Boxed(Scrolling(wheelBox, "scrWheel"))), 2, 0);
+    grid->addWidget(Group("Guarantees", Boxed(Scrolling(guaranteeBox, "scrGuarantees"))), 3, 0);
     grid->addWidget(Group("Chances per draw", chanceBox), 4, 0);
     grid->addWidget(
         Group("Coverage: how many of your numbers the best ticket holds, by draw", coverageBox), 2,
@@ -120,7 +127,7 @@ frmReport::frmReport(QWidget* owner) : QWidget(owner, Qt::Window) {
     grid->setColumnStretch(1, 3);
     grid->setRowStretch(3, 1);
     grid->setRowStretch(4, 1);
-    resize(980, 700);
+    resize(980, 640); // with its frame, within a 1366 x 768 screen
 
     connect(chkCounts, &QCheckBox::toggled, this, &frmReport::ShowTable);
     connect(cmdCancel, &QPushButton::clicked, job, &BackgroundJob::Cancel);

@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QShortcut>
 #include <QSpinBox>
 
@@ -116,6 +117,20 @@ QProgressBar* ProgressBar(BackgroundJob* job) {
     QObject::connect(job, &BackgroundJob::progressed, bar,
                      [bar](double fraction) { bar->setValue(static_cast<int>(fraction * 1000)); });
     return bar;
+}
+
+QScrollArea* Scrolling(QLayout* contents, const char* name) {
+    auto* inside = new QWidget;
+    contents->setContentsMargins(0, 0, 0, 0);
+    inside->setLayout(contents);
+    auto* area = new QScrollArea;
+    area->setObjectName(name);
+    area->setFrameShape(QFrame::NoFrame);
+    area->setWidgetResizable(true);
+    area->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff); // the sentences wrap instead
+    area->setWidget(inside);
+    area->setFocusPolicy(Qt::NoFocus);
+    return area;
 }
 
 } // namespace quorvex::ui

@@ -8,6 +8,7 @@
 
 class QHBoxLayout;
 class QProgressBar;
+class QScrollArea;
 class QLabel;
 class QPushButton;
 class QSpinBox;
@@ -38,5 +39,9 @@ QPushButton* Button(const QString& caption, const char* name);
 
 // A bar ("barProgress") that follows the job's progress.
 QProgressBar* ProgressBar(BackgroundJob* job);
+
+// What a layout holds, scrolled when it is taller than the room it is given
+// (long sentences under a game of many balls), with no frame of its own.
+QScrollArea* Scrolling(QLayout* contents, const char* name);
 
 } // namespace quorvex::ui

@@ -68,7 +68,7 @@ private slots:
         ModalAnswerer refused(1);
         Press(&dialog, QDialogButtonBox::Ok);
         QCOMPARE(refused.text,
-                 "Not a game ..!\nA game draws 1 to 20 balls, and no more than it has.");
+                 "Not a game ..!\nA game draws 1 to 20 balls, and no more than\nit has.");
         QVERIFY(dialog.isVisible());
         QCOMPARE(ui::CurrentGame().name, "6 of 49");
     }

@@ -1,7 +1,11 @@
 // The windows beside the main one, all alike: in front and with the keyboard
 // when opened, laid out for any user, closed by their button, Escape or Ctrl+W.
 
+#include "ballChart.h"
+#include "frmMessage.h"
 #include "main_window.h"
+
+#include <random>
 
 using namespace quorvex;
 
@@ -34,6 +38,176 @@ private slots:
                 QTest::keySequence(opened, keys);
             }
             QTRY_VERIFY2(!window->findChild<QWidget*>(name), name);
+        }
+    }
+
+    // A label's text fits it: a line no wider than the label, a wrapped text no
+    // taller, unless a scroll area holds it.
+    static void CheckLabelsFit(QWidget* opened) {
+        for (QLabel* label : opened->findChildren<QLabel*>()) {
+            if (!label->isVisibleTo(opened) || label->text().isEmpty() ||
+                Qt::mightBeRichText(label->text())) {
+                continue;
+            }
+            bool scrolls = false;
+            for (QWidget* above = label->parentWidget(); above; above = above->parentWidget()) {
+                scrolls = scrolls || qobject_cast<QAbstractScrollArea*>(above) != nullptr;
+            }
+            const QString name =
+                opened->objectName() + "/" + label->objectName() + ": " + label->text().left(60);
+            if (label->wordWrap()) {
+                QVERIFY2(scrolls || label->heightForWidth(label->width()) <= label->height() + 1,
+                         qPrintable(name));
+                continue;
+            }
+            QString shown = label->text(); // less the mnemonics' marks, which are not drawn
+            if (label->buddy()) {
+                shown.replace("&&", "\x01").remove('&').replace('\x01', '&');
+            }
+            for (const QString& line : shown.split('\n')) {
+                QVERIFY2(label->fontMetrics().horizontalAdvance(line) <=
+                             label->contentsRect().width() + 1,
+                         qPrintable(name + " (" + line + ")"));
+            }
+        }
+    }
+    // Fits a 1366 x 768 screen with a title bar and the desktop's panel.
+    static void CheckFitsSmallScreen(QWidget* opened) {
+        const QSize size = opened->frameGeometry().size();
+        QVERIFY2(size.width() <= 1366 && size.height() + 32 + 40 <= 768,
+                 qPrintable(opened->objectName() +
+                            QString(" is %1 x %2").arg(size.width()).arg(size.height())));
+    }
+
+    // Every window and notice on a 1366 x 768 screen, under the widest game.
+    void everyWindowFitsASmallScreen() {
+        PlayGame(80, 20);
+        Develop(RingWheel(12), {1, 5, 9, 13, 17, 21, 25, 29, 33, 37, 41, 45});
+        CheckFitsSmallScreen(window);
+        CheckLabelsFit(window);
+        QTemporaryDir folder;
+        QByteArray history;
+        for (int d = 1; d <= 30; ++d) {
+            QStringList numbers;
+            for (int i = 0; i < 20; ++i) {
+                numbers << QString::number((d + i * 4) % 80 + 1);
+            }
+            history += numbers.join(' ').toUtf8() + "\n";
+        }
+        QVERIFY(window->OpenPastDraws(WriteIn(folder, "k.txt", history)));
+        const std::pair<const char*, const char*> windows[] = {
+            {"", "frmPastDraws"},         {"mnuReport", "frmReport"}, {"mnuDraw", "frmDraw"},
+            {"mnuTickets", "frmTickets"}, {"mnuBuild", "frmBuild"},   {"mnuGuide", "frmGuide"},
+            {"mnuAbout", "frmAbout"}};
+        for (const auto& [action, name] : windows) {
+            QWidget* opened = *action ? Opened(action, name) : window->findChild<QWidget*>(name);
+            QVERIFY2(opened, name);
+            CheckLaidOut(opened);
+            CheckFitsSmallScreen(opened);
+            CheckLabelsFit(opened);
+        }
+        // A notice and the Game dialog.
+        ModalAnswerer notice(1, [](QDialog* dialog) { CheckLabelsFit(dialog); });
+        ui::ShowMessage(window,
+                        "Cannot open the past draws ..!|a-very-long-file-name-of-past-"
+                        "draws-2026-12-08.txt|no draw of 20 numbers 1-80 in it",
+                        "OK");
+        QCOMPARE(notice.seen, 1);
+        ModalAnswerer game(2, [](QDialog* dialog) {
+            CheckFitsSmallScreen(dialog);
+            CheckLabelsFit(dialog);
+        });
+        Action("mnuGame")->trigger();
+        QCOMPARE(game.seen, 1);
+    }
+
+    // Every window open, the game changed through every preset and two games of
+    // the player's own in a seeded order: each window shows the new game's
+    // figures, or nothing, and nothing reaches outside a game's balls.
+    void everyWindowFollowsEveryGame() {
+        QTemporaryDir folder;
+        PlayGame(90, 5);
+        Develop(RingWheel(8), {2, 9, 17, 26, 33, 41, 45, 49});
+        QByteArray history = "Date;Ball 1;Ball 2;Ball 3;Ball 4;Ball 5;Ball 6\n";
+        for (int d = 1; d <= 28; ++d) {
+            // Balls up to 90, six a line: a draw of 5 of 90 (its sixth unread), of
+            // 6 of 90, and under 49 balls a line skipped.
+            history += QString("%1/10/2026 %2 %3 %4 %5 %6 %7\n")
+                           .arg(d, 2, 10, QChar('0'))
+                           .arg(d)
+                           .arg(d + 28)
+                           .arg(d + 56)
+                           .arg(85 + d % 5)
+                           .arg(90)
+                           .arg(d % 2 == 0 ? 2 : 41)
+                           .toUtf8();
+        }
+        for (int d = 1; d <= 20; ++d) {
+            history += QString("%1/11/2026 %2 %3 %4 %5 %6 %7\n")
+                           .arg(d, 2, 10, QChar('0'))
+                           .arg(d)
+                           .arg(d + 20)
+                           .arg(d % 7 + 42)
+                           .arg(d % 3 + 11 == d ? 35 : d % 3 + 11)
+                           .arg(40)
+                           .arg(48 - d % 2)
+                           .toUtf8();
+        }
+        {
+            ModalAnswerer answer(1);
+            QVERIFY(window->OpenPastDraws(WriteIn(folder, "mixed.txt", history)));
+        }
+        QWidget* past = window->findChild<QWidget*>("frmPastDraws");
+        QWidget* report = Opened("mnuReport", "frmReport");
+        QWidget* draw = Opened("mnuDraw", "frmDraw");
+        In<QLineEdit>(draw, "txtDrawn")->setText("2 9 17 26 33");
+        In<QPushButton>(draw, "cmdCheck")->click();
+        QWidget* tickets = Opened("mnuTickets", "frmTickets");
+        QWidget* build = Opened("mnuBuild", "frmBuild");
+        QVERIFY(past && report && draw && tickets && build);
+
+        std::vector<Game> games = StandardGames();
+        games.push_back({"Pick 3 | Friday", 12, 3, 50, {0, 0, 100, 1000}});
+        games.push_back({"Keno 20 of 70", 70, 20, 100000000000000, {}});
+        std::mt19937 random(28);
+        std::shuffle(games.begin(), games.end(), random);
+        games.push_back(games.front()); // and back to the first
+        for (const Game& game : games) {
+            const QString name = QString::fromStdString(game.name);
+            {
+                ModalAnswerer notices(
+                    1); // past draws says what it skipped, or that none is of the game
+                ui::SetCurrentGame(game);
+                emit window->gameChanged();
+            }
+            QCOMPARE(ui::CurrentGame(), game);
+            const QString shown = "Game: " + ui::GameText(game);
+            QVERIFY2(In<QLabel>(draw, "lblGame")->text() == shown + ".", qPrintable(name));
+            QVERIFY2(In<QLabel>(tickets, "lblSummary")->text().contains(" a draw of " + name + "."),
+                     qPrintable(name));
+            QVERIFY2(In<QLabel>(past, "lblSource")->text().startsWith(shown + ". From mixed.txt"),
+                     qPrintable(name));
+            auto* rows = In<QTableView>(past, "tblDraws")->model();
+            for (int row = 0; row < rows->rowCount(); ++row) {
+                const QStringList numbers =
+                    rows->index(row, 1).data().toString().remove('[').remove(']').split(' ');
+                QVERIFY2(numbers.size() == game.drawn, qPrintable(name));
+                for (const QString& number : numbers) {
+                    QVERIFY2(number.toInt() >= 1 && number.toInt() <= game.balls,
+                             qPrintable(name + ": " + number));
+                }
+            }
+            const auto& times = In<ui::BallChart>(past, "chtNumbers")->TimesDrawn();
+            QVERIFY2(times.empty() == (rows->rowCount() == 0), qPrintable(name));
+            QVERIFY2(times.empty() || times.size() == static_cast<std::size_t>(game.balls) + 1,
+                     qPrintable(name));
+            QTRY_VERIFY2(
+                In<QLabel>(report, "lblCost")
+                    ->text()
+                    .startsWith("Cost a draw: 8 tickets \u00D7 " + ui::MoneyString(game.price)),
+                qPrintable(name));
+            QTRY_VERIFY2(!In<QLabel>(past, "lblSummary")->text().isEmpty() || rows->rowCount() == 0,
+                         qPrintable(name));
         }
     }
 };
