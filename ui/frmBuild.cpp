@@ -247,10 +247,20 @@ void frmBuild::ShowGoal() {
                 ? "Lower bound: " + Count(*summary.lowerBound) +
                       (summary.boundKind == BoundKind::Schoenheim ? " (Schönheim)" : " (counting)")
                 : QString("Lower bound: none known");
-        bounds += summary.bestKnown ? QString("   Best known: %1 (%2)")
-                                          .arg(Count(summary.bestKnown->size),
-                                               FromUtf8(summary.bestKnown->source))
-                                    : QString("   Best known: none in the library");
+        if (summary.bestKnown) {
+            bounds += QString("   Best known: %1 (%2)")
+                          .arg(Count(summary.bestKnown->size), FromUtf8(summary.bestKnown->source));
+        } else if (summary.design) {
+            // A design for another goal that keeps this one: said as what it is.
+            bounds += QString("   Best known: none listed for this goal; a %1-ticket design for "
+                              "\u201C%2 if %3\u201D keeps it (%4)")
+                          .arg(Count(summary.design->size))
+                          .arg(summary.design->goal.atLeast)
+                          .arg(summary.design->goal.drawn)
+                          .arg(FromUtf8(summary.design->source));
+        } else {
+            bounds += QString("   Best known: none listed for this goal");
+        }
     }
     lblBounds->setText(bounds);
 }
@@ -276,11 +286,17 @@ void frmBuild::ShowChances() {
         costs << "This wheel: " + FromUtf8(CostText(built.size(), game.price));
     }
     if (design) {
-        costs << "the best known: " + FromUtf8(CostText(known.size(), game.price));
+        costs << (design->goal == goal ? "the best known: " : "the library's design: ") +
+                     FromUtf8(CostText(known.size(), game.price));
     }
-    lblCost->setText(costs.isEmpty()
-                         ? QString()
-                         : costs.join("; ") + QString(" a draw of %1.").arg(FromUtf8(game.name)));
+    QString cost = costs.join("; ");
+    if (!cost.isEmpty()) {
+        cost[0] = cost[0].toUpper(); // a sentence, whichever part comes first
+        cost += QString(" a draw of %1.").arg(FromUtf8(game.name));
+    }
+    lblCost->setText(cost);
+    tblChances->horizontalHeaderItem(2)->setText(design && design->goal != goal ? "Library design"
+                                                                                : "Best known");
     tblChances->setRowCount(0);
     tblChances->setColumnHidden(2, design == nullptr);
     using Both = std::array<std::vector<Chance>, 2>;
@@ -411,9 +427,10 @@ void frmBuild::ShowWork(bool running) {
     cmdUse->setEnabled(!built.empty());
     cmdSave->setEnabled(!built.empty());
     const KnownWheel* design = goalOk ? Summary(Goal()).design : nullptr;
-    // Offered until a wheel as small or smaller is built for the goal.
+    // Offered until a smaller wheel is built for the goal: one as small may still be the
+    // one the player would rather play, with its credit.
     cmdBestKnown->setEnabled(design && !running &&
-                             (built.empty() || design->tickets.size() < built.size()));
+                             (built.empty() || design->tickets.size() <= built.size()));
     cmdBestKnown->setToolTip(design
                                  ? QString("The %1-ticket design from the %2")
                                        .arg(Count(design->tickets.size()), FromUtf8(design->source))

@@ -249,9 +249,21 @@ void frmPastDraws::Recount() {
     cmdCancel->show();
 }
 
-// The date and the numbers as wide as they need, the figures sharing the rest.
+// The date and the numbers as wide as they need, the figures sharing the rest;
+// when the figures' headings would not fit that way (20 of 80 has 19 winning
+// levels), every column as wide as it needs, and the table scrolls.
 void frmPastDraws::FitColumns() {
     QHeaderView* header = tblDraws->horizontalHeader();
+    header->setStretchLastSection(false);
+    header->setSectionResizeMode(QHeaderView::ResizeToContents);
+    int needed = 0;
+    for (int column = 0; column < header->count(); ++column) {
+        needed += header->sectionSize(column);
+    }
+    if (needed > tblDraws->viewport()->width()) {
+        header->setStretchLastSection(true);
+        return;
+    }
     header->setSectionResizeMode(QHeaderView::Stretch);
     for (int column : {kDate, kDrawn}) {
         header->setSectionResizeMode(column, QHeaderView::ResizeToContents);

@@ -116,7 +116,9 @@ frmReport::frmReport(QWidget* owner) : QWidget(owner, Qt::Window) {
     grid->addWidget(lblGame, 0, 0, 1, 2);
     grid->addWidget(lblStale, 1, 0, 1, 2);
     grid->addWidget(Group("The wheel", Boxed(Scrolling(wheelBox, "scrWheel"))), 2, 0);
-    grid->addWidget(Group("Guarantees", Boxed(Scrolling(guaranteeBox, "scrGuarantees"))), 3, 0);
+    QScrollArea* guarantees = Scrolling(guaranteeBox, "scrGuarantees");
+    guarantees->setMinimumHeight(lblGuarantees->fontMetrics().lineSpacing() * 8); // 1 to 8 drawn
+    grid->addWidget(Group("Guarantees", Boxed(guarantees)), 3, 0);
     grid->addWidget(Group("Chances per draw", chanceBox), 4, 0);
     grid->addWidget(
         Group("Coverage: how many of your numbers the best ticket holds, by draw", coverageBox), 2,

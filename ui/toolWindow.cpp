@@ -130,6 +130,8 @@ QScrollArea* Scrolling(QLayout* contents, const char* name) {
     area->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff); // the sentences wrap instead
     area->setWidget(inside);
     area->setFocusPolicy(Qt::NoFocus);
+    area->viewport()->setBackgroundRole(QPalette::Window); // as the box around it, not a page
+    inside->setBackgroundRole(QPalette::Window);
     return area;
 }
 

@@ -49,6 +49,8 @@ private slots:
 
         QTest::keyClick(In<QSpinBox>(build, "spnAtLeast"), Qt::Key_Return); // Enter builds
         QTRY_VERIFY(Enabled(build, "cmdUse"));
+        // As small as the best known: the player may still take the design, with its credit.
+        QVERIFY2(Enabled(build, "cmdBestKnown"), "Use the best known after a wheel of 14");
         const QString result = In<QLabel>(build, "lblResult")->text();
         const QString guarantee = "Whenever 3 of your 8 numbers are drawn, at least one ticket "
                                   "holds all 3 of them.";
@@ -88,6 +90,26 @@ private slots:
 
         QWidget* report = Opened("mnuReport", "frmReport");
         QTRY_VERIFY(In<QLabel>(report, "lblGuarantees")->text().contains(guarantee));
+    }
+
+    // What the library knows, said once and as what it is: a record for this
+    // goal, a size published with no design, or a design for another goal that keeps it.
+    void saysWhatTheLibraryKnows() {
+        QWidget* build = Opened("mnuBuild", "frmBuild");
+        auto* bounds = In<QLabel>(build, "lblBounds");
+        auto* chances = In<QTableWidget>(build, "tblChances");
+        SetGoal(build, 12, 4, 3, 5);
+        QVERIFY2(bounds->text().endsWith("Best known: none listed for this goal; a 57-ticket "
+                                         "design for \u201C3 if 3\u201D keeps it (La Jolla "
+                                         "Covering Repository)"),
+                 qPrintable(bounds->text()));
+        QCOMPARE(In<QLabel>(build, "lblCost")->text(),
+                 "The library's design: 57 tickets \u00D7 1.00 = 57.00 a draw of 6 of 49.");
+        QCOMPARE(chances->horizontalHeaderItem(2)->text(), "Library design");
+        SetGoal(build, 49, 6, 3, 6);
+        QVERIFY2(bounds->text().endsWith("Best known: 163 (published record)"),
+                 qPrintable(bounds->text()));
+        QCOMPARE(chances->horizontalHeaderItem(2)->text(), "Best known");
     }
 
     // Changing N, k, t or m takes away the result, its method and its credit.
