@@ -153,6 +153,11 @@ private slots:
             In<QLabel>(report, "lblCost")
                 ->text()
                 .startsWith("Cost a draw: 2 tickets \u00D7 0.50 = 1.00. Expected prize a draw: "));
+        // A wheel of more numbers than the game's balls: no chances, and no expected prize.
+        PlayGame(10, 3, 50, {0, 0, 0, 100});
+        QTRY_COMPARE(In<QLabel>(report, "lblCost")->text(),
+                     "Cost a draw: 2 tickets \u00D7 0.50 = 1.00.");
+        QCOMPARE(chances->rowCount(), 0);
     }
 
     // "One draw in" keeps one decimal below 100 and none from there on.
