@@ -101,13 +101,11 @@ TEST(PastDraws, TallyEveryTicketOnEveryDraw) {
     // Sums that no 64 bits hold: the dearest ticket, a prize of a thousand billion.
     const Game dear{"6 of 49", 49, 6, 100000000000000, {0, 0, 0, 0, 0, 0, 100000000000000}};
     LineList six;
-    for (int n = 1; n <= 6; ++n) {
-        six.push(static_cast<Number>(n));
-    }
-    six.endLine();
-    std::vector<PastDraw> same(200000, PastDraw{1, "", 0, {1, 2, 3, 4, 5, 6}});
+    six.push(1), six.push(2), six.push(3), six.push(4), six.push(5), six.push(6), six.endLine();
     Progress progress;
-    const auto dearTally = TallyPastDraws(six, same, dear, progress);
+    const auto dearTally =
+        TallyPastDraws(six, std::vector(200000, PastDraw{1, "", 0, {1, 2, 3, 4, 5, 6}}), dear,
+                       progress);
     ASSERT_TRUE(dearTally);
     EXPECT_EQ(MoneyText(dearTally->cost), "200000000000000000.00");
     EXPECT_EQ(MoneyText(dearTally->prizes), "200000000000000000.00");

@@ -2,8 +2,7 @@
 // changes the game with past draws open: the tallies, the balls' counts and the
 // fairness test must never reach outside their tables, and must agree with a
 // plain count of each draw as the counting game reads it (its first M numbers
-// that are balls of it, each once). Then the history read again under the new
-// game must count as it did when read under it.
+// that are balls of it, each once).
 //
 // Input: P and M of the game read under, of the game counted under, a byte for
 // the tickets, then the text.
@@ -95,14 +94,5 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Check(counted == times, "how often each ball came out");
     const Fairness fairness = TestFairness(counted, history.draws.size(), countUnder.drawn);
     Check(fairness.p >= 0 && fairness.p <= 1, "a chance");
-    Check(!FairnessSentence(fairness).empty(), "the sentence");
-
-    // Read again under the new game, as the window does: what it reads is all of the game.
-    const DrawHistory again = ParseHistory(text, countUnder.balls, countUnder.drawn);
-    for (const PastDraw& draw : again.draws) {
-        Check(AsDrawn(draw, countUnder).size() == static_cast<std::size_t>(countUnder.drawn) &&
-                  draw.numbers.size() == static_cast<std::size_t>(countUnder.drawn),
-              "a draw read again is one of the game");
-    }
     return 0;
 }

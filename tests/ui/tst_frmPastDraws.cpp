@@ -51,7 +51,7 @@ private slots:
         QTRY_VERIFY(!summary->text().isEmpty());
         // Every draw's first row in date order: 3 of the player's numbers, 3 on a ticket.
         const auto cell = [rows](int row, int column) {
-            return rows->model()->index(row, column).data().toString();
+            return Cell(rows, row, column);
         };
         QCOMPARE(cell(0, 1), "[01] [02] [03] 20 30 40");
         QCOMPARE(cell(0, 2), "3");
@@ -109,15 +109,10 @@ private slots:
         PlayGame(90, 5);
         Develop(RingWheel(7), {3, 17, 22, 36, 41, 48, 49});
         QByteArray text = "Date;Ball 1;Ball 2;Ball 3;Ball 4;Ball 5\n";
-        for (int d = 1; d <= 28; ++d) {
-            text += QString("%1/11/2026 %2 %3 %4 %5 %6\n")
-                        .arg(d, 2, 10, QChar('0'))
-                        .arg(d)
-                        .arg(d + 28)
-                        .arg(d + 56)
-                        .arg(85 + d % 5)
-                        .arg(90)
-                        .toUtf8();
+        for (int d = 1; d <= 28; ++d) { // balls past 49 in every draw; 89 on the 4th, 9th...
+            text +=
+                QString::asprintf("2026-11-%02d %d %d %d %d 90\n", d, d, d + 28, d + 56, 85 + d % 5)
+                    .toUtf8();
         }
         const QString history = WriteIn(folder, "h590.txt", text);
         QCOMPARE(OpenForNotice(history, true), "");
@@ -141,19 +136,12 @@ private slots:
         QVERIFY2(source->text().startsWith("Game: 6 of 49, 1.00 a ticket. From h590.txt: 0 draws"),
                  qPrintable(source->text()));
 
-        // Under 5 of 50 the draws with every ball up to 50 stay, the rest are skipped and said.
-        ModalAnswerer skipped(1);
-        PlayGame(50, 5);
-        QCOMPARE(skipped.text,
-                 "Cannot read the past draws ..!\nh590.txt\nno draw of 5 numbers 1-50 in it");
-        QCOMPARE(rows->model()->rowCount(), 0);
-
         // Back under 5 of 90, everything is as it was.
         PlayGame(90, 5);
         QCOMPARE(rows->model()->rowCount(), 28);
         QCOMPARE(chart->TimesDrawn().size(), 91u);
         QCOMPARE(chart->TimesDrawn()[90], 28u);
-        QCOMPARE(chart->TimesDrawn()[89], 5u); // the 4th, 9th, 14th, 19th and 24th
+        QCOMPARE(chart->TimesDrawn()[89], 5u);
         QTRY_VERIFY(!In<QLabel>(past, "lblSummary")->text().isEmpty());
         CheckLaidOut(past);
     }
@@ -167,7 +155,7 @@ private slots:
         QWidget* past = window->findChild<QWidget*>("frmPastDraws");
         auto* rows = In<QTableView>(past, "tblDraws");
         const auto cell = [rows](int row, int column) {
-            return rows->model()->index(row, column).data().toString();
+            return Cell(rows, row, column);
         };
         QTRY_COMPARE(cell(0, 2), "3");
         PlayGame(90, 5);

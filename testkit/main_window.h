@@ -73,6 +73,10 @@ struct MainWindow {
     template <class T> static T* In(QWidget* window, const char* name) {
         return window->findChild<T*>(name);
     }
+    // What a table shows in a cell.
+    static QString Cell(QAbstractItemView* view, int row, int column) {
+        return view->model()->index(row, column).data().toString();
+    }
     static QString Accessible(QObject* object, QAccessible::Text text = QAccessible::Name) {
         return QAccessible::queryAccessibleInterface(object)->text(text);
     }
@@ -145,6 +149,43 @@ struct MainWindow {
                      qPrintable(child->objectName()));
             placed << (isControl(child) ? place : QRect());
         }
+    }
+    // A label's text fits it: a line no wider than the label, a wrapped text no
+    // taller, unless a scroll area holds it.
+    static void CheckLabelsFit(QWidget* opened) {
+        for (QLabel* label : opened->findChildren<QLabel*>()) {
+            if (!label->isVisibleTo(opened) || label->text().isEmpty() ||
+                Qt::mightBeRichText(label->text())) {
+                continue;
+            }
+            bool scrolls = false;
+            for (QWidget* above = label->parentWidget(); above; above = above->parentWidget()) {
+                scrolls = scrolls || qobject_cast<QAbstractScrollArea*>(above) != nullptr;
+            }
+            const QString name =
+                opened->objectName() + "/" + label->objectName() + ": " + label->text().left(60);
+            if (label->wordWrap()) {
+                QVERIFY2(scrolls || label->heightForWidth(label->width()) <= label->height() + 1,
+                         qPrintable(name));
+                continue;
+            }
+            QString shown = label->text(); // less the mnemonics' marks, which are not drawn
+            if (label->buddy()) {
+                shown.replace("&&", "\x01").remove('&').replace('\x01', '&');
+            }
+            for (const QString& line : shown.split('\n')) {
+                QVERIFY2(label->fontMetrics().horizontalAdvance(line) <=
+                             label->contentsRect().width() + 1,
+                         qPrintable(name + " (" + line + ")"));
+            }
+        }
+    }
+    // Fits a 1366 x 768 screen with a title bar and the desktop's panel.
+    static void CheckFitsSmallScreen(QWidget* opened) {
+        const QSize size = opened->frameGeometry().size();
+        QVERIFY2(size.width() <= 1366 && size.height() + 32 + 40 <= 768,
+                 qPrintable(opened->objectName() +
+                            QString(" is %1 x %2").arg(size.width()).arg(size.height())));
     }
     // Answers a file dialog as a user would: picks the file and accepts.
     static void PickFile(QDialog* dialog, const QString& path) {
