@@ -19,12 +19,12 @@ TEST(GroupWheel, KeepsTheGuaranteeWithTheTicketsItsGroupsGive) {
         WheelGoal goal;
         std::size_t tickets; // the smallest grouping's
     } cases[] = {
-        {{17, 5, 1, 7}, 4}, // disjoint: ceil(17 / 5)
+        {{17, 5, 1, 7}, 4},                      // disjoint: ceil(17 / 5)
         {{11, 4, 1, 8}, 3},  {{10, 3, 2, 6}, 4}, // 4 groups of 3: 6 drawn put 2 in one
-        {{12, 4, 2, 4}, 3},                       // 3 groups of 4: 4 drawn put 2 in one
-        {{9, 3, 3, 3}, 84},                       // every ticket: groups of 1
-        {{14, 6, 3, 5}, 35},                      // 7 groups of 2, three a ticket
-        {{20, 10, 2, 3}, 2},                      // two halves: 3 drawn put 2 in one
+        {{12, 4, 2, 4}, 3},                      // 3 groups of 4: 4 drawn put 2 in one
+        {{9, 3, 3, 3}, 84},                      // every ticket: groups of 1
+        {{14, 6, 3, 5}, 35},                     // 7 groups of 2, three a ticket
+        {{20, 10, 2, 3}, 2},                     // two halves: 3 drawn put 2 in one
     };
     for (const auto& [goal, tickets] : cases) {
         SCOPED_TRACE(testing::PrintToString(goal));

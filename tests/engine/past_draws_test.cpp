@@ -103,9 +103,8 @@ TEST(PastDraws, TallyEveryTicketOnEveryDraw) {
     LineList six;
     six.push(1), six.push(2), six.push(3), six.push(4), six.push(5), six.push(6), six.endLine();
     Progress progress;
-    const auto dearTally =
-        TallyPastDraws(six, std::vector(200000, PastDraw{1, "", 0, {1, 2, 3, 4, 5, 6}}), dear,
-                       progress);
+    const auto dearTally = TallyPastDraws(
+        six, std::vector(200000, PastDraw{1, "", 0, {1, 2, 3, 4, 5, 6}}), dear, progress);
     ASSERT_TRUE(dearTally);
     EXPECT_EQ(MoneyText(dearTally->cost), "200000000000000000.00");
     EXPECT_EQ(MoneyText(dearTally->prizes), "200000000000000000.00");

@@ -35,7 +35,8 @@ Game GameOf(std::uint8_t balls, std::uint8_t drawn) {
 LineList TicketsOf(std::uint8_t seed, const Game& game) {
     LineList tickets;
     const int width = seed % std::min(game.balls, 14) + 1;
-    for (int start = 1; start + width - 1 <= game.balls && start <= 1 + 3 * (seed % 5); start += 3) {
+    for (int start = 1; start + width - 1 <= game.balls && start <= 1 + 3 * (seed % 5);
+         start += 3) {
         for (int n = start; n < start + width; ++n) {
             tickets.push(static_cast<Number>(n));
         }
