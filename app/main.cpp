@@ -1,5 +1,6 @@
 // Start-up: the application's names, its command line, the main window, a wheel named at start.
 #include "frmAccess.h"
+#include "mDichiarazioni.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -19,6 +20,7 @@ int main(int argc, char* argv[]) {
     arguments.addPositionalArgument("file", "A wheel to open and acquire at start.", "[FILE]");
     arguments.process(app);
 
+    quorvex::ResetState();
     quorvex::ui::frmAccess window;
     QObject::connect(&app, &QGuiApplication::commitDataRequest, &window,
                      &quorvex::ui::frmAccess::commitData);

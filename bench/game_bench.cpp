@@ -54,15 +54,6 @@ std::optional<std::string> ReadText(const char* path) {
     return std::move(file.text);
 }
 
-// The chances of the wheel on its own numbers in the game.
-std::optional<std::vector<Chance>> WheelChances(const LineList& lines, int numbers,
-                                                const Game& game) {
-    Progress progress;
-    const auto table =
-        ComputeCoverage(WheelSetsOf(lines, numbers), CasesToCount(numbers, game.drawn), progress);
-    return ChancesPerDraw(*table, game.balls, game.drawn, ProfileWheel(lines).longestDistinct);
-}
-
 // Lines of numbers 1..P as written: the player's own tickets.
 std::optional<LineList> ReadTickets(std::string_view text, int balls) {
     LineList tickets;
@@ -105,7 +96,8 @@ int ChancesMain(int argc, char* argv[]) {
     if (HeldWheelNumbers() > game.balls) {
         return GameUsage("the wheel has more numbers than the game has balls");
     }
-    const auto chances = WheelChances(HeldWheel(), HeldWheelNumbers(), game);
+    Progress progress;
+    const auto chances = WheelChances(HeldWheel(), HeldWheelNumbers(), game, progress);
     for (const Chance& chance : *chances) {
         const double p = chance.Probability();
         char oneIn[32] = "never";
@@ -145,7 +137,7 @@ int PastDrawsMain(int argc, char* argv[]) {
     }
     Progress progress;
     const auto tally = TallyPastDraws(*tickets, history.draws, game, progress);
-    const auto chances = WheelChances(own.lines, own.numbers, game);
+    const auto chances = WheelChances(own.lines, own.numbers, game, progress);
     for (const Observed& row : ObservedAgainstExpected(*tally, *chances)) {
         std::printf("t=%d observed=%llu expected=%.2f%s\n", row.atLeast,
                     static_cast<unsigned long long>(row.observed), row.expected,

@@ -8,8 +8,8 @@
 //   quorvex-bench --build N K T M ... (wheel_builder_bench.cpp)
 //   quorvex-bench WHEEL --chances M P, TICKETS --past-draws HISTORY --game M P (game_bench.cpp)
 
-#include "application_state.h"
 #include "game_bench.h"
+#include "mDichiarazioni.h"
 #include "operations.h"
 #include "report_output.h"
 #include "wheel_builder_bench.h"
@@ -134,7 +134,7 @@ struct Run {
 
 // One whole sequence from a fresh state.
 Run RunOnce(std::string_view text, const Options& options) {
-    ResetApplicationState();
+    ResetState();
     Run run;
     auto start = Clock::now();
     run.acquired = AcquireMatrix(text);
@@ -151,7 +151,7 @@ Run RunOnce(std::string_view text, const Options& options) {
     run.keysMs = Milliseconds(start);
 
     start = Clock::now();
-    run.developNotice = DevelopSystem().notice;
+    run.developNotice = DevelopSystem().Notice();
     run.developMs = Milliseconds(start);
 
     start = Clock::now();
@@ -286,8 +286,8 @@ int main(int argc, char* argv[]) {
     }
     std::fprintf(stderr, "status: %s\n", run.acquired.statusText.c_str());
     std::fprintf(stderr, "generate: %s\n", run.developNotice.c_str());
-    if (!run.listed.notice.empty()) {
-        std::fprintf(stderr, "view: %s\n", run.listed.notice.c_str());
+    if (run.listed.refusal) {
+        std::fprintf(stderr, "view: %s\n", run.listed.refusal->reason.c_str());
     }
 
     double writeMs = 0;

@@ -12,7 +12,7 @@
 #include "bench_arguments.h"
 #include "best_known.h"
 #include "combinations.h"
-#include "wheel_search.h"
+#include "portfolio.h"
 #include "wheel_text.h"
 
 #include <chrono>

@@ -3,9 +3,9 @@
 // widget tree, clicked as a user would. Every test starts from the state the
 // program starts with.
 
-#include "application_state.h"
 #include "frmAccess.h"
 #include "gameSettings.h"
+#include "mDichiarazioni.h"
 #include "modalAnswerer.h"
 #include "operations.h"
 
@@ -35,7 +35,7 @@ struct MainWindow {
     quorvex::ui::DialogWatchdog watchdog;
 
     void Open() {
-        quorvex::ResetApplicationState();
+        quorvex::ResetState();
         QStandardPaths::setTestModeEnabled(true); // the player's own settings stay untouched
         QSettings().remove("games");              // and every session plays 6 of 49
         watchdog.closed = 0;

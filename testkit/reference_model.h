@@ -170,8 +170,8 @@ struct Model {
     }
 
     quorvex::ListOutcome List() const {
-        return listing ? quorvex::ListOutcome{*listing, ""}
-                       : quorvex::ListOutcome{"", "Sorry! No lines reduced ..!"};
+        return listing ? quorvex::ListOutcome{*listing, std::nullopt}
+                       : quorvex::ListOutcome{"", quorvex::Refusal{"Sorry! No lines reduced ..!"}};
     }
 };
 

@@ -1,6 +1,8 @@
 // The main window's handlers: each calls the engine and shows its outcome; the exit question.
 #include "frmAccess.h"
 
+#include "frmBuild.h"
+
 #include "design.h"
 #include "frmMessage.h"
 #include "mainForm.h"
@@ -126,7 +128,7 @@ void frmAccess::cmdNumero_Click(int n) {
 
 void frmAccess::cmdSviluppa_Click() {
     const DevelopOutcome outcome = DevelopSystem();
-    ShowNotice(outcome.notice);
+    ShowNotice(outcome.Notice());
     if (outcome.developed) {
         UpdateActions();
         emit systemChanged();
@@ -135,8 +137,8 @@ void frmAccess::cmdSviluppa_Click() {
 
 void frmAccess::cmdVisualizza_Click() {
     const ListOutcome outcome = ListSystem();
-    if (!outcome.notice.empty()) {
-        ShowNotice(outcome.notice);
+    if (outcome.refusal) {
+        ShowRefusal(this, *outcome.refusal);
         return;
     }
     ReplaceText(QString::fromLatin1(outcome.listing)); // the box takes CR LF as one line break
@@ -203,9 +205,9 @@ void frmAccess::closeEvent(QCloseEvent* event) {
     for (auto it = windows.rbegin(); it != windows.rend(); ++it) {
         if (auto* message = qobject_cast<frmMessage*>(*it)) {
             message->Unload();
+        } else if (auto* build = qobject_cast<frmBuild*>(*it)) {
+            build->CloseWithMain(); // asks nothing more: the exit was confirmed
         } else if (*it != this && (*it)->isVisible()) {
-            (*it)->setProperty("closingWithMain",
-                               true); // asks nothing more: the exit was confirmed
             (*it)->close();
         }
     }

@@ -14,6 +14,7 @@
 #include "report_text.h"
 #include "textFile.h"
 #include "toolWindow.h"
+#include "wheelLibrary.h"
 #include "wheel_text.h"
 
 #include <QCheckBox>
@@ -39,53 +40,12 @@ namespace quorvex::ui {
 
 namespace {
 
-// The time limit, in seconds: one second to ten minutes.
-constexpr int kShortestTime = 1;
-constexpr int kLongestTime = 600;
-
 GoalSummary Summary(const WheelGoal& goal) {
     return SummarizeGoal(goal, Library(), HeldWheel(), HeldWheelNumbers(),
                          std::thread::hardware_concurrency());
 }
 
-// The chances per draw of a wheel in a game; none when it has more numbers than the game balls.
-std::optional<std::vector<Chance>> WheelChances(const std::vector<Ticket>& tickets, int numbers,
-                                                int perTicket, const Game& game,
-                                                Progress& progress) {
-    if (tickets.empty() || numbers > game.balls) {
-        return std::vector<Chance>{};
-    }
-    LineList lines;
-    for (const Ticket& ticket : tickets) {
-        for (int x : ticket) {
-            lines.push(static_cast<Number>(x));
-        }
-        lines.endLine();
-    }
-    const auto table =
-        ComputeCoverage(WheelSetsOf(lines, numbers), CasesToCount(numbers, game.drawn), progress);
-    if (!table) {
-        return std::nullopt;
-    }
-    return ChancesPerDraw(*table, game.balls, game.drawn, perTicket);
-}
-
-// A chance as the table shows it: a lower bound says so.
-QString ChanceText(const Chance& chance) {
-    return (chance.exact ? QString() : QString("\u2265")) +
-           Percent(chance.draws, chance.allDraws, 2);
-}
-
 } // namespace
-
-const WheelLibrary& Library() {
-    static const WheelLibrary library = [] {
-        QFile file(":/quorvex/best_known.txt");
-        file.open(QIODevice::ReadOnly);
-        return ParseWheelLibrary(file.readAll().toStdString());
-    }();
-    return library;
-}
 
 frmBuild::frmBuild(QWidget* owner) : QWidget(owner, Qt::Window) {
     SetUpToolWindow(this, "frmBuild", "Build a wheel");
@@ -93,23 +53,18 @@ frmBuild::frmBuild(QWidget* owner) : QWidget(owner, Qt::Window) {
     chanceJob = new BackgroundJob(this);
     progressTimer = new QTimer(this);
 
-    // The player's numbers are the natural N once at least two are picked.
-    const int numbers = PickedCount() >= 2 ? PickedCount() : 10;
-    spnNumbers = Spin("spnNumbers", "Numbers in the wheel", 2, kHighestNumber, numbers);
-    spnPerTicket =
-        Spin("spnPerTicket", "Numbers a ticket", 1, kHighestNumber, std::min(6, numbers));
-    spnAtLeast =
-        Spin("spnAtLeast", "Numbers guaranteed", 1, kMaxDrawn, std::min(3, spnPerTicket->value()));
-    spnDrawn = Spin("spnDrawn", "Numbers drawn", 1, kMaxDrawn, std::min(4, numbers));
+    const WheelGoal first = FirstGoal(PickedCount());
+    spnNumbers = Spin("spnNumbers", "Numbers in the wheel", 2, kHighestNumber, first.numbers);
+    spnPerTicket = Spin("spnPerTicket", "Numbers a ticket", 1, kHighestNumber, first.perTicket);
+    spnAtLeast = Spin("spnAtLeast", "Numbers guaranteed", 1, kMaxDrawn, first.atLeast);
+    spnDrawn = Spin("spnDrawn", "Numbers drawn", 1, kMaxDrawn, first.drawn);
     // Any time can be typed; one outside the limits is brought to the nearest (KeepTime).
     spnSeconds = Spin("spnSeconds", "Time limit in seconds", 0, 99999, 10);
     spnSeconds->setSuffix(" s");
-    lblTimeNote = new QLabel;
-    lblTimeNote->setObjectName("lblTimeNote");
-    chkStart = new QCheckBox("Start from the &held wheel");
-    chkStart->setObjectName("chkStart");
-    lblStartNote = new QLabel;
-    lblStartNote->setObjectName("lblStartNote");
+    lblTimeNote = Named<QLabel>("lblTimeNote");
+    chkStart = Named<QCheckBox>("chkStart");
+    chkStart->setText("Start from the &held wheel");
+    lblStartNote = Named<QLabel>("lblStartNote");
     lblStartNote->setStyleSheet("color: #707070;");
 
     auto* guarantee = new QHBoxLayout;
@@ -160,9 +115,7 @@ frmBuild::frmBuild(QWidget* owner) : QWidget(owner, Qt::Window) {
     tblChances->setHorizontalHeaderLabels({"Best ticket", "This wheel", "Best known"});
     tblChances->verticalHeader()->hide();
     lblCost = WrappingLabel("lblCost");
-    txtWheel = new QPlainTextEdit;
-    txtWheel->setObjectName("txtWheel");
-    txtWheel->setAccessibleName("Built wheel");
+    txtWheel = Named<QPlainTextEdit>("txtWheel", "Built wheel");
     txtWheel->setReadOnly(true);
     txtWheel->setLineWrapMode(QPlainTextEdit::NoWrap);
     txtWheel->setFont(DesignFont("DejaVu Sans Mono", 10));
@@ -229,7 +182,7 @@ void frmBuild::GameChosen() {
 // What the engine says of the goal on screen; a goal that cannot be built is
 // refused here, before anything runs.
 void frmBuild::ShowGoal() {
-    const GoalSummary summary = Summary(Goal());
+    summary = Summary(Goal());
     chkStart->setEnabled(!summary.heldUnfit);
     if (summary.heldUnfit) {
         chkStart->setChecked(false);
@@ -279,22 +232,9 @@ void frmBuild::ClearResult() {
 void frmBuild::ShowChances() {
     const Game game = CurrentGame();
     const WheelGoal goal = Goal();
-    const KnownWheel* design = lblProblem->text().isEmpty() ? Summary(goal).design : nullptr;
+    const KnownWheel* design = summary.Design();
     const std::vector<Ticket> known = design ? design->tickets : std::vector<Ticket>{};
-    QStringList costs;
-    if (!built.empty()) {
-        costs << "This wheel: " + FromUtf8(CostText(built.size(), game.price));
-    }
-    if (design) {
-        costs << (design->goal == goal ? "the best known: " : "the library's design: ") +
-                     FromUtf8(CostText(known.size(), game.price));
-    }
-    QString cost = costs.join("; ");
-    if (!cost.isEmpty()) {
-        cost[0] = cost[0].toUpper(); // a sentence, whichever part comes first
-        cost += QString(" a draw of %1.").arg(FromUtf8(game.name));
-    }
-    lblCost->setText(cost);
+    lblCost->setText(FromUtf8(CostsSentence(built.size(), design, goal, game)));
     tblChances->horizontalHeaderItem(2)->setText(design && design->goal != goal ? "Library design"
                                                                                 : "Best known");
     tblChances->setRowCount(0);
@@ -303,46 +243,25 @@ void frmBuild::ShowChances() {
     const std::vector<Ticket> wheel = built;
     chanceJob->Start<Both>(
         [wheel, known, goal, game](Progress& progress) -> std::optional<Both> {
-            auto mine = WheelChances(wheel, goal.numbers, goal.perTicket, game, progress);
-            auto best = WheelChances(known, goal.numbers, goal.perTicket, game, progress);
+            auto mine = WheelChances(LinesOf(wheel), goal.numbers, game, progress);
+            auto best = WheelChances(LinesOf(known), goal.numbers, game, progress);
             if (!mine || !best) {
                 return std::nullopt;
             }
             return Both{std::move(*mine), std::move(*best)};
         },
-        [this](const Both& chances) {
-            const std::size_t rows = std::max(chances[0].size(), chances[1].size());
-            tblChances->setRowCount(static_cast<int>(rows));
-            for (std::size_t row = 0; row < rows; ++row) {
-                QStringList cells{QString("%1 or more").arg(row + 1), "", ""};
-                for (std::size_t wheel = 0; wheel < 2; ++wheel) {
-                    if (row < chances[wheel].size()) {
-                        cells[static_cast<int>(wheel) + 1] = ChanceText(chances[wheel][row]);
-                    }
-                }
-                for (int column = 0; column < 3; ++column) {
-                    auto* cell = new QTableWidgetItem(cells[column]);
-                    cell->setTextAlignment(Qt::AlignCenter);
-                    tblChances->setItem(static_cast<int>(row), column, cell);
-                }
-            }
-            FitTable(tblChances);
-        });
+        [this](const Both& chances) { ShowChancesSideBySide(tblChances, chances); });
 }
 
 // A time outside the limits is brought to the nearest one, and the window says so.
 void frmBuild::KeepTime() {
-    const int typed = spnSeconds->value();
-    const int kept = std::clamp(typed, kShortestTime, kLongestTime);
-    spnSeconds->setValue(kept);
-    lblTimeNote->setText(typed > kLongestTime    ? QString("set to 10 min, the longest")
-                         : typed < kShortestTime ? QString("set to 1 s, the shortest")
-                                                 : QString());
+    const TimeLimit kept = KeptTimeLimit(spnSeconds->value());
+    spnSeconds->setValue(kept.seconds);
+    lblTimeNote->setText(FromUtf8(kept.note));
 }
 
 void frmBuild::cmdBuild_Click() {
     KeepTime();
-    const GoalSummary summary = Summary(Goal());
     if (summary.refusal) {
         return;
     }
@@ -351,10 +270,8 @@ void frmBuild::cmdBuild_Click() {
     request.seconds = spnSeconds->value();
     request.seed = static_cast<std::uint64_t>(QDateTime::currentMSecsSinceEpoch());
     request.threads = summary.searches;
-    heldSize = 0;
     if (chkStart->isChecked()) {
         request.start = TicketsOf(HeldWheel());
-        heldSize = request.start.size();
     }
     ClearResult();
     lblBest->setText("Searching...");
@@ -387,10 +304,9 @@ void frmBuild::BuildFinished(const BuildOutcome& outcome) {
     }
     built = outcome.tickets;
     ShowChances();
-    const bool shrunk = heldSize == 0 || built.size() < heldSize;
     ShowResult(QString("<b>%1 tickets.</b>").arg(Count(built.size())), outcome.guarantee,
-               shrunk ? "Built by " + FromUtf8(outcome.method).toHtmlEscaped() + "."
-                      : QString("No smaller wheel found in the time."));
+               outcome.shrunk ? "Built by " + FromUtf8(outcome.method).toHtmlEscaped() + "."
+                              : QString("No smaller wheel found in the time."));
     ShowWork(false);
 }
 
@@ -411,14 +327,13 @@ void frmBuild::ShowResult(const QString& heading, int guarantee, const QString& 
 }
 
 void frmBuild::ShowWork(bool running) {
-    const bool goalOk = lblProblem->text().isEmpty();
-    cmdBuild->setEnabled(!running && goalOk);
+    cmdBuild->setEnabled(!running && !summary.refusal);
     cmdStop->setEnabled(running);
     barProgress->setVisible(running);
     for (QSpinBox* spin : {spnNumbers, spnPerTicket, spnAtLeast, spnDrawn, spnSeconds}) {
         spin->setEnabled(!running);
     }
-    chkStart->setEnabled(!running && lblStartNote->text().isEmpty());
+    chkStart->setEnabled(!running && !summary.heldUnfit);
     if (running) {
         progressTimer->start(200);
     } else {
@@ -426,11 +341,8 @@ void frmBuild::ShowWork(bool running) {
     }
     cmdUse->setEnabled(!built.empty());
     cmdSave->setEnabled(!built.empty());
-    const KnownWheel* design = goalOk ? Summary(Goal()).design : nullptr;
-    // Offered until a smaller wheel is built for the goal: one as small may still be the
-    // one the player would rather play, with its credit.
-    cmdBestKnown->setEnabled(design && !running &&
-                             (built.empty() || design->tickets.size() <= built.size()));
+    const KnownWheel* design = summary.Design();
+    cmdBestKnown->setEnabled(!running && OffersDesign(summary, built.size()));
     cmdBestKnown->setToolTip(design
                                  ? QString("The %1-ticket design from the %2")
                                        .arg(Count(design->tickets.size()), FromUtf8(design->source))
@@ -438,13 +350,7 @@ void frmBuild::ShowWork(bool running) {
 }
 
 void frmBuild::cmdSave_Click() {
-    const WheelGoal goal = Goal();
-    const QString path = SaveFileName(this, "Save wheel",
-                                      QString("wheel-%1-%2-%3if%4.txt")
-                                          .arg(goal.numbers)
-                                          .arg(goal.perTicket)
-                                          .arg(goal.atLeast)
-                                          .arg(goal.drawn),
+    const QString path = SaveFileName(this, "Save wheel", FromUtf8(WheelFileName(Goal())),
                                       "Text files (*.txt);;All files (*)")
                              .path;
     if (path.isEmpty()) {
@@ -457,7 +363,7 @@ void frmBuild::cmdSave_Click() {
 
 // The library's design takes the result's place, with its credit, and is used.
 void frmBuild::cmdBestKnown_Click() {
-    const KnownWheel* design = Summary(Goal()).design;
+    const KnownWheel* design = summary.Design();
     if (design == nullptr) {
         return;
     }
@@ -470,9 +376,14 @@ void frmBuild::cmdBestKnown_Click() {
     emit useWheel(FromUtf8(WheelText(built)));
 }
 
+void frmBuild::CloseWithMain() {
+    closingWithMain = true;
+    close();
+}
+
 // A search under way is stopped only once the player says so.
 void frmBuild::closeEvent(QCloseEvent* event) {
-    if (job->Running() && !property("closingWithMain").toBool() &&
+    if (job->Running() && !closingWithMain &&
         ShowMessage(this, "A search is running ..!|Stop it and close the window?", "NO,YES") != 2) {
         event->ignore();
         return;

@@ -1,14 +1,15 @@
 #pragma once
 // Build a wheel: the player names N, k and the guarantee "t if m", the window
 // shows what the engine says of that goal (SummarizeGoal), the search
-// (wheel_search.h) runs in the background for the time limit, and the window
+// (portfolio.h) runs in the background for the time limit, and the window
 // shows the smallest wheel it found, how it was built, beside the lower bound
 // and the best known size. Only what belongs to the goal on screen is shown:
 // a new goal clears the last result. Use this wheel hands the wheel to the
 // main window, which acquires it.
 
 #include "backgroundJob.h"
-#include "wheel_search.h"
+#include "goal_summary.h"
+#include "portfolio.h"
 
 #include <QWidget>
 
@@ -21,15 +22,7 @@ class QSpinBox;
 class QTableWidget;
 class QTimer;
 
-namespace quorvex {
-struct KnownWheel;
-struct WheelLibrary;
-} // namespace quorvex
-
 namespace quorvex::ui {
-
-// The library of best known wheels shipped with the program, read once.
-const WheelLibrary& Library();
 
 class frmBuild : public QWidget {
     Q_OBJECT
@@ -39,6 +32,8 @@ public:
     // The main window acquired a wheel or dropped one; another game was chosen.
     void WheelChanged();
     void GameChosen();
+    // The main window is closing, its exit confirmed: a search under way stops, asking nothing.
+    void CloseWithMain();
 
 signals:
     // The wheel's text, one ticket a line, for the main window to acquire.
@@ -48,6 +43,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    bool closingWithMain = false;
     WheelGoal Goal() const;
     void GoalChanged();
     void ShowGoal();
@@ -66,7 +62,7 @@ private:
     BackgroundJob* chanceJob; // the chances of the wheel shown and of the best known
     QTimer* progressTimer;
     std::vector<Ticket> built; // the wheel shown, always for the goal on screen
-    std::size_t heldSize = 0;  // the held wheel's lines, when the search starts from it
+    GoalSummary summary;       // what the engine says of the goal on screen
 
     QSpinBox* spnNumbers;
     QSpinBox* spnPerTicket;

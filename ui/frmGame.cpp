@@ -5,6 +5,7 @@
 #include "design.h"
 #include "frmMessage.h"
 #include "gameSettings.h"
+#include "refusalNotice.h"
 #include "toolWindow.h"
 
 #include <QComboBox>
@@ -42,12 +43,8 @@ Money MoneyOf(const QDoubleSpinBox* amount) {
 frmGame::frmGame(QWidget* owner) : QDialog(owner) {
     setObjectName("frmGame");
     setWindowTitle("Game - Quorvex");
-    cboGame = new QComboBox;
-    cboGame->setObjectName("cboGame");
-    cboGame->setAccessibleName("Games");
-    txtName = new QLineEdit;
-    txtName->setObjectName("txtName");
-    txtName->setAccessibleName("Name of the game");
+    cboGame = Named<QComboBox>("cboGame", "Games");
+    txtName = Named<QLineEdit>("txtName", "Name of the game");
     spnBalls = Spin("spnBalls", "Balls in the game", 2, kMaxBalls, 49);
     spnDrawn = Spin("spnDrawn", "Balls drawn", 1, kMostDrawn, 6);
     dblPrice = Amount("dblPrice", "Price of a ticket");
@@ -168,7 +165,7 @@ void frmGame::cboGame_Activated(int index) {
 bool frmGame::Refused(const Game& game) {
     const auto refusal = GameProblem(game);
     if (refusal) {
-        ShowMessage(this, "Not a game ..!|" + refusal->reason, "OK");
+        ShowRefusal(this, "Not a game ..!", *refusal);
     }
     return refusal.has_value();
 }

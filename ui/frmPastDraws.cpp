@@ -231,15 +231,12 @@ void frmPastDraws::Recount() {
     job->Start<Counted>(
         [tickets, draws, playing](Progress& progress) -> std::optional<Counted> {
             const OwnWheel own = AsOwnWheel(tickets);
-            const auto table = ComputeCoverage(WheelSetsOf(own.lines, own.numbers),
-                                               CasesToCount(own.numbers, playing.drawn), progress);
+            auto chances = WheelChances(own.lines, own.numbers, playing, progress);
             auto tally = TallyPastDraws(tickets, draws, playing, progress);
-            if (!table || !tally) {
+            if (!chances || !tally) {
                 return std::nullopt;
             }
-            return Counted{std::move(*tally),
-                           ChancesPerDraw(*table, playing.balls, playing.drawn,
-                                          ProfileWheel(own.lines).longestDistinct)};
+            return Counted{std::move(*tally), std::move(*chances)};
         },
         [this](const Counted& result) {
             counted = result;

@@ -263,9 +263,9 @@ void frmReport::ShowChances() {
     const Game game = CurrentGame();
     // The player's numbers are balls of the game: a wheel of more numbers has no chances in it.
     const bool fits = numbers <= game.balls;
-    ShowChancesTable(tblChances, table && fits ? ChancesPerDraw(*table, game.balls, game.drawn,
-                                                                profile.longestDistinct)
-                                               : std::vector<Chance>{});
+    ShowChancesTable(tblChances, table
+                                     ? ChancesInGame(*table, numbers, game, profile.longestDistinct)
+                                     : std::vector<Chance>{});
     tblChances->setToolTip(fits ? QString()
                                 : QString("This wheel has %1 numbers, more than the %2 balls of "
                                           "the game.")

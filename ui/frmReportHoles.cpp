@@ -29,14 +29,9 @@ constexpr char kHolesPrompt[] =
 } // namespace
 
 QLayout* frmReport::HolesBox() {
-    spnHoleSize = new QSpinBox;
-    spnHoleSize->setObjectName("spnHoleSize");
-    spnHoleSize->setAccessibleName("Numbers drawn");
-    spnHoleBelow = new QSpinBox;
-    spnHoleBelow->setObjectName("spnHoleBelow");
-    spnHoleBelow->setAccessibleName("Numbers on one ticket");
-    cmdHoles = new QPushButton("&List holes");
-    cmdHoles->setObjectName("cmdHoles");
+    spnHoleSize = Named<QSpinBox>("spnHoleSize", "Numbers drawn");
+    spnHoleBelow = Named<QSpinBox>("spnHoleBelow", "Numbers on one ticket");
+    cmdHoles = Button("&List holes", "cmdHoles");
     auto* holeQuery = new QHBoxLayout;
     holeQuery->addWidget(Buddy("Draws of", spnHoleSize));
     holeQuery->addWidget(spnHoleSize);
@@ -48,15 +43,11 @@ QLayout* frmReport::HolesBox() {
     // Room for the sentence about the holes from the start, so that nothing moves when it comes.
     lblHoles->setFixedHeight(3 * lblHoles->fontMetrics().lineSpacing());
     lblHoles->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    txtHoles = new QPlainTextEdit;
-    txtHoles->setObjectName("txtHoles");
-    txtHoles->setAccessibleName("Holes");
+    txtHoles = Named<QPlainTextEdit>("txtHoles", "Holes");
     txtHoles->setReadOnly(true);
     txtHoles->setFont(DesignFont("DejaVu Sans Mono", 9));
-    cmdCopyHoles = new QPushButton("&Copy holes");
-    cmdCopyHoles->setObjectName("cmdCopyHoles");
-    cmdSaveHoles = new QPushButton("&Save holes...");
-    cmdSaveHoles->setObjectName("cmdSaveHoles");
+    cmdCopyHoles = Button("&Copy holes", "cmdCopyHoles");
+    cmdSaveHoles = Button("&Save holes...", "cmdSaveHoles");
     auto* holeOutput = new QHBoxLayout;
     holeOutput->addStretch();
     holeOutput->addWidget(cmdCopyHoles);

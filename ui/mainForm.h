@@ -17,20 +17,25 @@ class QWidget;
 
 namespace quorvex::ui {
 
+// The designed names, and what a user sees by each. The frames, named Frame0
+// to Frame13 as designed: 2 the keypad, 8 and 13 the SELECTED and BASE
+// counters in it, 5 the RESET / GENERATE row with 11 round RESET and 9 round
+// GENERATE, 6 the wheel box with 7 round the clear button, 0 round VIEW and
+// 12 round ACQUIRE, 1 the status line.
 struct MainForm {
     QWidget* designArea = nullptr;            // the designed area, of fixed size
-    std::array<QPushButton*, 50> cmdNumero{}; // keys 1..49
+    std::array<QPushButton*, 50> cmdNumero{}; // the keys 1..49 of the keypad
     QButtonGroup* keyGroup = nullptr;         // the keys, each by its number
-    QPlainTextEdit* txtLista = nullptr;
-    QLabel* lblSito = nullptr;
-    QLabel* lblStatus = nullptr;
-    QLabel* lblSelezionati = nullptr;
-    QLabel* lblBase = nullptr;
-    QPushButton* cmdReset = nullptr;
-    QPushButton* cmdSviluppa = nullptr;
-    QPushButton* cmdAcquire = nullptr;
-    QPushButton* cmdClear = nullptr;
-    QPushButton* cmdVisualizza = nullptr;
+    QPlainTextEdit* txtLista = nullptr;       // the wheel box: a wheel pasted, or the tickets
+    QLabel* lblSito = nullptr;                // the maker's web page, a link above the keypad
+    QLabel* lblStatus = nullptr;              // the status line: "IN MEMORY: 8 NUMBERS - ..."
+    QLabel* lblSelezionati = nullptr;         // SELECTED: how many keys are picked
+    QLabel* lblBase = nullptr;                // BASE: how many of them are base numbers
+    QPushButton* cmdReset = nullptr;          // RESET: frees every key
+    QPushButton* cmdSviluppa = nullptr;       // GENERATE: develops the wheel onto the keys
+    QPushButton* cmdAcquire = nullptr;        // ACQUIRE: holds the wheel in the box
+    QPushButton* cmdClear = nullptr;          // the cross: empties the box
+    QPushButton* cmdVisualizza = nullptr;     // VIEW: lists the tickets in the box
 };
 
 // Builds the form inside `window`, whose font the form's widgets inherit.

@@ -53,6 +53,10 @@ void ShowRefusal(QWidget* owner, const Refusal& refusal) {
     ShowMessage(owner, refusal.reason, "OK");
 }
 
+void ShowRefusal(QWidget* owner, std::string_view heading, const Refusal& refusal) {
+    ShowNotice(owner, heading, refusal);
+}
+
 void ShowFileRefusal(QWidget* owner, const QString& what, const QString& path,
                      const Refusal& refusal) {
     ShowNotice(owner, ("Cannot " + what + " ..!|" + ShortFileName(path)).toStdString(), refusal);

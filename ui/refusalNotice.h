@@ -24,8 +24,9 @@ void ShowRefusal(QWidget* owner, std::string_view heading, const Refusal& refusa
 void ShowRefusal(QWidget* owner, std::string_view heading, const Refusal& refusal, QLineEdit* box,
                  const QByteArray& text);
 
-// The refusal's reason alone, as a notice.
+// The refusal's reason alone, as a notice; or under a heading ("Not a game ..!").
 void ShowRefusal(QWidget* owner, const Refusal& refusal);
+void ShowRefusal(QWidget* owner, std::string_view heading, const Refusal& refusal);
 
 // "Cannot save the tickets ..!|tickets.txt|reason".
 void ShowFileRefusal(QWidget* owner, const QString& what, const QString& path,

@@ -139,4 +139,26 @@ void ShowChancesTable(QTableWidget* table, const std::vector<Chance>& chances) {
     FitTable(table);
 }
 
+void ShowChancesSideBySide(QTableWidget* table, const std::array<std::vector<Chance>, 2>& chances) {
+    const std::size_t rows = std::max(chances[0].size(), chances[1].size());
+    table->setRowCount(static_cast<int>(rows));
+    for (std::size_t row = 0; row < rows; ++row) {
+        QStringList cells{QString("%1 or more").arg(row + 1), "", ""};
+        for (std::size_t wheel = 0; wheel < 2; ++wheel) {
+            if (row < chances[wheel].size()) {
+                const Chance& chance = chances[wheel][row];
+                cells[static_cast<int>(wheel) + 1] =
+                    (chance.exact ? QString() : QString("\u2265")) +
+                    Percent(chance.draws, chance.allDraws, 2);
+            }
+        }
+        for (int column = 0; column < 3; ++column) {
+            auto* cell = new QTableWidgetItem(cells[column]);
+            cell->setTextAlignment(Qt::AlignCenter);
+            table->setItem(static_cast<int>(row), column, cell);
+        }
+    }
+    FitTable(table);
+}
+
 } // namespace quorvex::ui

@@ -9,6 +9,7 @@
 #include <QString>
 #include <QTableWidget>
 
+#include <array>
 #include <cstdint>
 #include <vector>
 
@@ -18,6 +19,9 @@ QTableWidget* ReportTable(const char* name, const char* accessibleName);
 // No table (nothing counted yet) leaves it empty.
 void ShowCoverageTable(QTableWidget* table, const CoverageTable* coverage, bool exactCounts);
 void ShowChancesTable(QTableWidget* table, const std::vector<Chance>& chances);
+// Two wheels' chances side by side: "1 or more", then each wheel's chance (a
+// lower bound marked ≥), a wheel with fewer rows leaving its cells blank.
+void ShowChancesSideBySide(QTableWidget* table, const std::array<std::vector<Chance>, 2>& chances);
 void FitTable(QTableWidget* table);
 
 // A share as a percentage, never rounded to 0% or 100% unless it is exactly that.

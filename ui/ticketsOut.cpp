@@ -49,8 +49,8 @@ bool RequireTickets(QWidget* owner) {
 
 std::optional<Refusal> SaveTickets(const QString& path, bool withHeader) {
     const ListOutcome listed = ListSystem();
-    if (!listed.notice.empty()) {
-        return Refusal{listed.notice};
+    if (listed.refusal) {
+        return listed.refusal;
     }
     QByteArray bytes;
     if (withHeader) { // a separate choice: a header makes the file no wheel to open again
@@ -113,12 +113,12 @@ void PreviewTickets(QWidget* owner) {
     }
     QPrintPreviewDialog preview(&printer, owner);
     preview.setWindowTitle("Print tickets - Quorvex");
-    QObject::connect(
-        &preview, &QPrintPreviewDialog::paintRequested, owner, [owner](QPrinter* pages) {
-            if (const auto refusal = PrintTickets(pages)) {
-                ShowMessage(owner, "Cannot print the tickets ..!|" + refusal->reason, "OK");
-            }
-        });
+    QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, owner,
+                     [owner](QPrinter* pages) {
+                         if (const auto refusal = PrintTickets(pages)) {
+                             ShowRefusal(owner, "Cannot print the tickets ..!", *refusal);
+                         }
+                     });
     preview.exec();
 }
 

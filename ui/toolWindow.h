@@ -35,6 +35,13 @@ QLabel* WrappingLabel(const char* name);
 QLabel* Buddy(const QString& text, QWidget* buddy);
 
 QSpinBox* Spin(const char* name, const char* accessibleName, int low, int high, int value);
+// Any other widget with its name and, for a control, the name a screen reader reads out.
+template <class Widget> Widget* Named(const char* name, const QString& accessibleName = {}) {
+    auto* widget = new Widget;
+    widget->setObjectName(name);
+    widget->setAccessibleName(accessibleName);
+    return widget;
+}
 QPushButton* Button(const QString& caption, const char* name);
 
 // A bar ("barProgress") that follows the job's progress.

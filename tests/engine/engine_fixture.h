@@ -1,6 +1,6 @@
 #pragma once
 
-#include "application_state.h"
+#include "mDichiarazioni.h"
 #include "operations.h"
 
 #include <gtest/gtest.h>
@@ -11,7 +11,7 @@
 // Every engine test starts from the state the program starts with.
 class EngineTest : public ::testing::Test {
 protected:
-    void SetUp() override { quorvex::ResetApplicationState(); }
+    void SetUp() override { quorvex::ResetState(); }
 };
 
 // Clicks each key the given number of times.

@@ -8,8 +8,8 @@
 // 400 lines, some spoiled or empty; then 60 actions, mostly keys among the first
 // thirteen, so that the picks often match the wheel.
 
-#include "application_state.h"
 #include "fuzz_check.h"
+#include "mDichiarazioni.h"
 #include "reference_model.h"
 
 #include <cstdint>
@@ -33,7 +33,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (size < 2) {
         return 0;
     }
-    ResetApplicationState();
+    ResetState();
     reference::Model model;
     const std::size_t textSize = std::min<std::size_t>(data[0] | data[1] << 8, size - 2);
     const std::string_view text(reinterpret_cast<const char*>(data) + 2, textSize);
@@ -50,11 +50,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                   "key click");
         } else if (action < 160) {
             const DevelopOutcome developed = DevelopSystem();
-            Check(developed.notice == model.Develop() &&
-                      developed.developed == (developed.notice == kWellDoneNotice),
+            Check(developed.Notice() == model.Develop() &&
+                      developed.developed == !developed.refusal,
                   "GENERATE");
         } else if (action < 176) {
-            Check(ListSystem().listing == model.List().listing, "VIEW");
+            Check(ListSystem().listing == model.List().listing &&
+                      ListSystem().refusal == model.List().refusal,
+                  "VIEW");
         } else if (action < 192) {
             ResetKeys();
             model.Reset();

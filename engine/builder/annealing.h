@@ -11,7 +11,7 @@
 // smallest wheel and drops a ticket picked at random.
 
 #include "best_found.h"
-#include "search_wheel.h"
+#include "wheel_under_search.h"
 
 #include <cstdint>
 #include <string>

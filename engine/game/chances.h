@@ -13,8 +13,11 @@
 // do, and the chance is a lower bound.
 
 #include "coverage.h"
+#include "game.h"
+#include "line_list.h"
 
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 namespace quorvex {
@@ -38,5 +41,15 @@ int CasesToCount(int numbers, int drawn);
 // the wheel's cases up to CasesToCount(N, drawn).
 std::vector<Chance> ChancesPerDraw(const CoverageTable& table, int balls, int drawn,
                                    int longestLine);
+
+// The chances of a wheel of N numbers in the game: none when N is more than
+// the game's balls, as the player's numbers are balls of the game.
+std::vector<Chance> ChancesInGame(const CoverageTable& table, int numbers, const Game& game,
+                                  int longestLine);
+
+// The same from the wheel's lines on 1..N, its table counted first; nothing
+// when cancelled.
+std::optional<std::vector<Chance>> WheelChances(const LineList& lines, int numbers,
+                                                const Game& game, Progress& progress);
 
 } // namespace quorvex

@@ -31,6 +31,7 @@ struct BuildOutcome {
     int guarantee = 0;              // t' of "t' if m" for the tickets, as the report counts it
     std::string method;             // how it was built, in a player's words
     std::optional<Refusal> refusal; // why there are no tickets
+    bool shrunk = true;             // built anew, or smaller than the held wheel it started from
 };
 
 // Why the start tickets cannot start a search for the goal, or nothing.

@@ -80,16 +80,19 @@ inline constexpr std::string_view kGenerateFirst =
 std::vector<Number> KeyMapping();
 
 struct DevelopOutcome {
-    bool developed = false; // new tickets replaced the old ones
-    std::string notice;     // the one notice, "Well Done ..!" or why nothing was developed
+    bool developed = false;         // new tickets replaced the old ones
+    std::optional<Refusal> refusal; // why nothing was developed
+
+    // The one notice GENERATE shows: "Well Done ..!", or the refusal's reason.
+    std::string Notice() const { return refusal ? refusal->reason : std::string(kWellDoneNotice); }
 };
 
 // GENERATE: develops the held matrix onto the picked keys.
 DevelopOutcome DevelopSystem();
 
 struct ListOutcome {
-    std::string listing; // every developed line followed by CR LF
-    std::string notice;  // instead of a listing, when nothing was developed
+    std::string listing;            // every developed line followed by CR LF
+    std::optional<Refusal> refusal; // instead of a listing, when nothing was developed
 };
 
 // VIEW: the developed system as text.

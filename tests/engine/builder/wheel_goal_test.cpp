@@ -64,7 +64,7 @@ TEST_F(EngineTest, GoalSummaryTellsWhyTheHeldWheelCannotStart) {
         {"4 3 2 1\n1 2 3 5\n", ""},
     };
     for (const auto& [wheel, reason] : held) {
-        ResetApplicationState();
+        ResetState();
         AcquireMatrix(wheel);
         const GoalSummary summary =
             SummarizeGoal(goal, library, HeldWheel(), HeldWheelNumbers(), 8);
@@ -79,6 +79,40 @@ TEST_F(EngineTest, GoalSummaryTellsWhyTheHeldWheelCannotStart) {
     EXPECT_EQ(summary.design->credit, "C(5,4,3)");
     EXPECT_EQ(SummarizeGoal({5, 4, 3, 3}, library, {}, 0, 8).searches, 2);
     EXPECT_TRUE(SummarizeGoal({5, 6, 3, 3}, library, {}, 0, 8).refusal);
+
+    // The 4-ticket design is offered until a smaller wheel is built, and said as what it is.
+    const std::pair<std::size_t, bool> offered[] = {{0, true}, {5, true}, {4, true}, {3, false}};
+    for (const auto& [built, offers] : offered) {
+        EXPECT_EQ(OffersDesign(summary, built), offers) << built << " tickets built";
+    }
+    EXPECT_FALSE(OffersDesign(SummarizeGoal({5, 6, 3, 3}, library, {}, 0, 8), 0));
+    const Game game = StandardGames()[0];
+    EXPECT_EQ(CostsSentence(0, nullptr, goal, game), "");
+    EXPECT_EQ(CostsSentence(0, summary.design, goal, game),
+              "The library's design: 4 tickets \u00D7 1.00 = 4.00 a draw of 6 of 49.");
+    EXPECT_EQ(CostsSentence(3, summary.design, {5, 4, 3, 3}, game),
+              "This wheel: 3 tickets \u00D7 1.00 = 3.00; the best known: 4 tickets \u00D7 1.00 = "
+              "4.00 a draw of 6 of 49.");
+}
+
+TEST(WheelGoal, TheWindowStartsFromAGoalThatFitsThePicks) {
+    const std::pair<int, WheelGoal> firsts[] = {{0, {10, 6, 3, 4}},
+                                                {1, {10, 6, 3, 4}},
+                                                {2, {2, 2, 2, 2}},
+                                                {5, {5, 5, 3, 4}},
+                                                {49, {49, 6, 3, 4}}};
+    for (const auto& [picked, goal] : firsts) {
+        EXPECT_EQ(FirstGoal(picked), goal) << picked << " picked";
+    }
+    EXPECT_EQ(WheelFileName({8, 4, 3, 3}), "wheel-8-4-3if3.txt");
+    const std::tuple<int, int, const char*> times[] = {{0, 1, "set to 1 s, the shortest"},
+                                                       {1, 1, ""},
+                                                       {600, 600, ""},
+                                                       {601, 600, "set to 10 min, the longest"}};
+    for (const auto& [typed, kept, note] : times) {
+        EXPECT_EQ(KeptTimeLimit(typed).seconds, kept) << typed << " s typed";
+        EXPECT_EQ(KeptTimeLimit(typed).note, note) << typed << " s typed";
+    }
 }
 
 } // namespace

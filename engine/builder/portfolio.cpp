@@ -1,5 +1,5 @@
 // The portfolio: which methods run for a goal, for how long, on how many threads.
-#include "wheel_search.h"
+#include "portfolio.h"
 
 #include "annealing.h"
 #include "group_wheel.h"
@@ -39,6 +39,11 @@ constexpr std::size_t kOrbitBestTrials = 3;
 // The set-up of the orbits may take this much of the time, and this memory.
 constexpr double kOrbitSetUpShare = 0.25;
 constexpr double kOrbitBytes = 256.0 * (1 << 20);
+// The largest group whose orbits are searched: a larger one makes orbits of
+// more tickets than a good wheel can spare.
+constexpr int kLargestOrbitGroup = 160;
+// Searches side by side at most, whatever the request.
+constexpr int kMostThreads = 64;
 // Sets visited a second in the orbits' set-up, roughly, on one core.
 constexpr double kOrbitVisitsPerSecond = 1.5e7;
 
@@ -115,7 +120,7 @@ std::vector<PermutationGroup> GroupsThatFit(const WheelGoal& goal, std::size_t w
                                             double seconds) {
     std::vector<PermutationGroup> groups;
     OrbitCost total;
-    const int largest = static_cast<int>(std::min<std::size_t>(wheelSize / 2, 160));
+    const int largest = static_cast<int>(std::min<std::size_t>(wheelSize / 2, kLargestOrbitGroup));
     for (PermutationGroup& group : GroupsFor(goal.numbers, largest)) {
         const OrbitCost cost = EstimateOrbits(goal, group);
         if (total.bytes + cost.bytes <= kOrbitBytes &&
@@ -332,7 +337,7 @@ BuildOutcome BuildWheel(const BuildRequest& request, Progress& progress) {
             ? request.maxSteps
             : static_cast<std::uint64_t>(
                   std::clamp(request.seconds, 0.001, SearchBudget::kLongestSeconds) * 1000));
-    const int threads = std::clamp(request.threads, 1, 64);
+    const int threads = std::clamp(request.threads, 1, kMostThreads);
     std::vector<BestFound> found(static_cast<std::size_t>(threads));
     std::vector<std::thread> running;
     for (int i = 0; i < threads; ++i) {
@@ -362,6 +367,7 @@ BuildOutcome BuildWheel(const BuildRequest& request, Progress& progress) {
     progress.SetPhase("Checking the wheel");
     outcome.tickets = CompleteWheel(request.goal, best->tickets);
     outcome.method = best->method;
+    outcome.shrunk = request.start.empty() || outcome.tickets.size() < request.start.size();
     outcome.guarantee = CheckedGuarantee(request.goal, outcome.tickets);
     if (outcome.guarantee < request.goal.atLeast) {
         outcome.refusal = Refusal{"The wheel found does not keep the guarantee."};

@@ -40,4 +40,8 @@ extern std::size_t gSystemLineCount;
 extern std::vector<Number> gSystemPicks;
 extern int gSystemBaseCount;
 
+// Everything above as the program starts: no message, every key free, no wheel
+// held, nothing developed. At start-up, and between the sessions a test runs.
+void ResetState();
+
 } // namespace quorvex

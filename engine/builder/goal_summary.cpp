@@ -1,7 +1,7 @@
 // A goal summed up for the Build a wheel window: bounds, known wheels, the held wheel's fitness.
 #include "goal_summary.h"
 
-#include "wheel_search.h"
+#include "portfolio.h"
 
 #include <algorithm>
 
@@ -43,6 +43,37 @@ GoalSummary SummarizeGoal(const WheelGoal& goal, const WheelLibrary& library, co
     summary.bestKnown = library.Find(goal);
     summary.design = library.DesignFor(goal);
     return summary;
+}
+
+std::string CostsSentence(std::size_t built, const KnownWheel* design, const WheelGoal& goal,
+                          const Game& game) {
+    std::string costs;
+    if (built > 0) {
+        costs = "This wheel: " + CostText(built, game.price);
+    }
+    if (design) {
+        // A sentence, whichever part comes first.
+        const char* name = design->goal == goal ? "best known: " : "library's design: ";
+        costs += (costs.empty() ? std::string("The ") : std::string("; the ")) + name +
+                 CostText(design->tickets.size(), game.price);
+    }
+    return costs.empty() ? costs : costs + " a draw of " + game.name + ".";
+}
+
+TimeLimit KeptTimeLimit(int typed) {
+    constexpr int kShortest = 1, kLongest = 600;
+    if (typed > kLongest) {
+        return {kLongest, "set to 10 min, the longest"};
+    }
+    if (typed < kShortest) {
+        return {kShortest, "set to 1 s, the shortest"};
+    }
+    return {typed, {}};
+}
+
+bool OffersDesign(const GoalSummary& summary, std::size_t built) {
+    return !summary.refusal && summary.design != nullptr &&
+           (built == 0 || summary.design->tickets.size() <= built);
 }
 
 } // namespace quorvex

@@ -4,7 +4,7 @@
 // tickets meeting a draw in t-1 numbers are found at once, and how many
 // tickets use each number.
 
-#include "draw_cover.h"
+#include "draw_counts.h"
 #include "search_budget.h"
 
 #include <array>

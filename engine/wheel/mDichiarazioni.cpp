@@ -1,4 +1,4 @@
-// The application state, as the program starts.
+// The application state, as the program starts, and put back so.
 #include "mDichiarazioni.h"
 
 namespace quorvex {
@@ -19,5 +19,21 @@ LineList gSystemLines;
 std::size_t gSystemLineCount = 0;
 std::vector<Number> gSystemPicks;
 int gSystemBaseCount = 0;
+
+void ResetState() {
+    gMessageText.clear();
+    gMessageButtons.clear();
+    gMessageResult = 0;
+    gKeyState.fill(kFree);
+    gSelectedCount = 0;
+    gKeyColor = 0;
+    gMatrixLines.clear();
+    gMatrixNumberCount = 0;
+    gMatrixLineCount = 0;
+    gSystemLines.clear();
+    gSystemLineCount = 0;
+    gSystemPicks.clear();
+    gSystemBaseCount = 0;
+}
 
 } // namespace quorvex

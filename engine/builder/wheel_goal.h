@@ -9,6 +9,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <string>
 
 namespace quorvex {
 
@@ -34,5 +35,12 @@ std::optional<std::uint64_t> SchoenheimBound(int numbers, int perTicket, int atL
 
 // A size no wheel for the goal can go below, or nothing where none is known.
 std::optional<std::uint64_t> LowerBound(const WheelGoal& goal);
+
+// The goal Build a wheel starts from: the player's picked numbers once there
+// are two or more (else 10), 6 a ticket, "3 if 4", as far as they fit.
+WheelGoal FirstGoal(int picked);
+
+// The name a wheel for the goal is offered under: "wheel-8-4-3if3.txt".
+std::string WheelFileName(const WheelGoal& goal);
 
 } // namespace quorvex

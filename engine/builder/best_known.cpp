@@ -72,16 +72,14 @@ bool CoversEveryT(const KnownWheel& wheel, const std::vector<search::Set>& ticke
 // Whether a design's tickets are all different and keep the guarantee it claims.
 bool KeepsItsWord(const KnownWheel& wheel) {
     std::vector<search::Set> sets;
-    LineList lines;
     for (const Ticket& ticket : wheel.tickets) {
         search::Set set = 0;
         for (int x : ticket) {
             set |= search::Bit(x - 1);
-            lines.push(static_cast<Number>(x));
         }
         sets.push_back(set);
-        lines.endLine();
     }
+    const LineList lines = LinesOf(wheel.tickets);
     std::sort(sets.begin(), sets.end());
     if (std::adjacent_find(sets.begin(), sets.end()) != sets.end()) {
         return false;

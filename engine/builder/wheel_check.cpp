@@ -2,7 +2,7 @@
 #include "wheel_check.h"
 
 #include "coverage.h"
-#include "search_wheel.h"
+#include "wheel_under_search.h"
 
 #include <algorithm>
 
@@ -59,15 +59,8 @@ std::vector<Ticket> CompleteWheel(const WheelGoal& goal, const std::vector<Set>&
 namespace quorvex {
 
 int CheckedGuarantee(const WheelGoal& goal, const std::vector<Ticket>& tickets) {
-    LineList lines;
-    for (const Ticket& ticket : tickets) {
-        for (int x : ticket) {
-            lines.push(static_cast<Number>(x));
-        }
-        lines.endLine();
-    }
     Progress own; // the user's Stop must not stop the check
-    return ComputeCoverage(WheelSetsOf(lines, goal.numbers), goal.drawn, own)
+    return ComputeCoverage(WheelSetsOf(LinesOf(tickets), goal.numbers), goal.drawn, own)
         ->Guarantee(goal.drawn);
 }
 

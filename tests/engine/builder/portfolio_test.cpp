@@ -4,8 +4,8 @@
 // every phase.
 
 #include "built_wheel.h"
+#include "portfolio.h"
 #include "printing.h"
-#include "wheel_search.h"
 
 #include <algorithm>
 #include <chrono>

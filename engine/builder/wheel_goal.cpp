@@ -1,6 +1,8 @@
 // A goal's refusals and its lower bounds.
 #include "wheel_goal.h"
 
+#include <algorithm>
+
 #include "combinations.h"
 #include "line_list.h"
 
@@ -62,6 +64,17 @@ std::optional<std::uint64_t> LowerBound(const WheelGoal& goal) {
         reach += Binomial(k, j) * Binomial(n - k, m - j);
     }
     return (Binomial(n, m) + reach - 1) / reach;
+}
+
+WheelGoal FirstGoal(int picked) {
+    const int numbers = picked >= 2 ? std::min(picked, kHighestNumber) : 10;
+    const int perTicket = std::min(6, numbers);
+    return {numbers, perTicket, std::min(3, perTicket), std::min(4, numbers)};
+}
+
+std::string WheelFileName(const WheelGoal& goal) {
+    return "wheel-" + std::to_string(goal.numbers) + "-" + std::to_string(goal.perTicket) + "-" +
+           std::to_string(goal.atLeast) + "if" + std::to_string(goal.drawn) + ".txt";
 }
 
 } // namespace quorvex

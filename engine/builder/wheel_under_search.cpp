@@ -1,5 +1,5 @@
 // A wheel under search: its tickets, their draw counts, their index and their numbers' uses.
-#include "search_wheel.h"
+#include "wheel_under_search.h"
 
 #include <algorithm>
 

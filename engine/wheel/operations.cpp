@@ -125,12 +125,13 @@ DevelopOutcome DevelopSystem() {
     const int need = gMatrixNumberCount;
     const int have = gSelectedCount;
     if (gMatrixLineCount < 1) {
-        return {false, std::string(kAcquireFirstNotice)};
+        return {false, Refusal{std::string(kAcquireFirstNotice)}};
     }
     if (!PicksMatchWheel()) {
-        return {false, have < need
-                           ? "Select another " + std::to_string(need - have) + " numbers ..!"
-                           : "Unselect " + std::to_string(have - need) + " numbers ..!"};
+        return {false,
+                Refusal{have < need
+                            ? "Select another " + std::to_string(need - have) + " numbers ..!"
+                            : "Unselect " + std::to_string(have - need) + " numbers ..!"}};
     }
 
     const std::vector<Number> picks = KeyMapping();
@@ -144,12 +145,12 @@ DevelopOutcome DevelopSystem() {
     gSystemLineCount = gMatrixLineCount;
     gSystemBaseCount = CountKeys(kBase);
     gSystemPicks = picks;
-    return {true, std::string(kWellDoneNotice)};
+    return {true, std::nullopt};
 }
 
 ListOutcome ListSystem() {
-    if (const auto nothing = NothingDeveloped()) {
-        return {{}, nothing->reason};
+    if (auto nothing = NothingDeveloped()) {
+        return {{}, std::move(nothing)};
     }
     // Two digits and a space or line end per number, plus the CR of each CR LF.
     std::string listing(3 * gSystemLines.numberCount() + gSystemLines.size(), '\0');

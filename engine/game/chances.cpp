@@ -2,6 +2,7 @@
 #include "chances.h"
 
 #include "combinations.h"
+#include "wheel_profile.h"
 
 #include <algorithm>
 
@@ -36,6 +37,27 @@ std::vector<Chance> ChancesPerDraw(const CoverageTable& table, int balls, int dr
         chances.push_back(chance);
     }
     return chances;
+}
+
+std::vector<Chance> ChancesInGame(const CoverageTable& table, int numbers, const Game& game,
+                                  int longestLine) {
+    if (numbers > game.balls) {
+        return {};
+    }
+    return ChancesPerDraw(table, game.balls, game.drawn, longestLine);
+}
+
+std::optional<std::vector<Chance>> WheelChances(const LineList& lines, int numbers,
+                                                const Game& game, Progress& progress) {
+    if (lines.empty() || numbers > game.balls) {
+        return std::vector<Chance>{};
+    }
+    const auto table =
+        ComputeCoverage(WheelSetsOf(lines, numbers), CasesToCount(numbers, game.drawn), progress);
+    if (!table) {
+        return std::nullopt;
+    }
+    return ChancesInGame(*table, numbers, game, ProfileWheel(lines).longestDistinct);
 }
 
 } // namespace quorvex

@@ -2,6 +2,7 @@
 // develops; a notice instead of "Well Done ..!" must leave nothing developed.
 
 #include "engine_fixture.h"
+#include "printing.h"
 #include "ticket_header.h"
 
 using namespace quorvex;
@@ -34,11 +35,11 @@ TEST_F(EngineTest, GenerateGivesItsNoticeAndListing) {
     };
     for (const auto& [name, matrix, selected, base, notice, listing] : examples) {
         SCOPED_TRACE(name);
-        ResetApplicationState();
+        ResetState();
         AcquireMatrix(matrix);
         PickKeys(selected, base);
         const DevelopOutcome outcome = DevelopSystem();
-        EXPECT_EQ(outcome.notice, notice);
+        EXPECT_EQ(outcome.Notice(), notice);
         const bool developed = notice == kWell;
         EXPECT_EQ(outcome.developed, developed);
         EXPECT_EQ(PicksMatchWheel(), developed);
@@ -47,7 +48,7 @@ TEST_F(EngineTest, GenerateGivesItsNoticeAndListing) {
         EXPECT_EQ(DevelopedTickets().size(), developed ? HeldWheel().size() : 0u);
         EXPECT_EQ(ListSystem().listing, developed ? listing : "");
         EXPECT_EQ(ListSystem().listing, developed ? listing : "") << "twice must not differ";
-        EXPECT_EQ(ListSystem().notice, developed ? "" : "Sorry! No lines reduced ..!");
+        EXPECT_EQ(Reason(ListSystem().refusal), developed ? "" : "Sorry! No lines reduced ..!");
     }
 }
 
@@ -58,7 +59,7 @@ TEST_F(EngineTest, TicketsHeaderTellsWhatGenerateUsed) {
     EXPECT_TRUE(TicketsHeader("today", game).empty());
     AcquireMatrix(kFourLines);
     PickKeys({5, 20, 33}, {10});
-    ASSERT_EQ(DevelopSystem().notice, kWell);
+    ASSERT_EQ(DevelopSystem().Notice(), kWell);
     EXPECT_EQ(ResetKeys().color, kFreeKeyColor);
     PickKeys({1});
     AcquireMatrix("1");
@@ -67,7 +68,7 @@ TEST_F(EngineTest, TicketsHeaderTellsWhatGenerateUsed) {
     EXPECT_EQ(header[0], "Quorvex - 7 December 2026");
     EXPECT_EQ(header[1], "Your numbers: 10* 05 20 33 (* base)");
     EXPECT_EQ(header[2], "4 numbers; 5 of 35: 4 tickets \u00D7 2.50 = 10.00");
-    ASSERT_EQ(DevelopSystem().notice, kWell);
+    ASSERT_EQ(DevelopSystem().Notice(), kWell);
     EXPECT_EQ(TicketsHeader("d", game)[1], "Your numbers: 01");
     EXPECT_EQ(TicketsHeader("d", game)[2], "1 number; 5 of 35: 1 ticket \u00D7 2.50 = 2.50");
 }
