@@ -117,7 +117,8 @@ frmReport::frmReport(QWidget* owner) : QWidget(owner, Qt::Window) {
     grid->addWidget(lblStale, 1, 0, 1, 2);
     grid->addWidget(Group("The wheel", Boxed(Scrolling(wheelBox, "scrWheel"))), 2, 0);
     QScrollArea* guarantees = Scrolling(guaranteeBox, "scrGuarantees");
-    guarantees->setMinimumHeight(lblGuarantees->fontMetrics().lineSpacing() * 8); // 1 to 8 drawn
+    // Six sentences, wrapped, before it scrolls: a draw of 6 needs no more.
+    guarantees->setMinimumHeight(lblGuarantees->fontMetrics().lineSpacing() * 12);
     grid->addWidget(Group("Guarantees", Boxed(guarantees)), 3, 0);
     grid->addWidget(Group("Chances per draw", chanceBox), 4, 0);
     grid->addWidget(
@@ -127,9 +128,9 @@ frmReport::frmReport(QWidget* owner) : QWidget(owner, Qt::Window) {
     grid->addLayout(work, 5, 0, 1, 2);
     grid->setColumnStretch(0, 2);
     grid->setColumnStretch(1, 3);
-    grid->setRowStretch(3, 1);
+    grid->setRowStretch(3, 3); // room first for the guarantees, a sentence a draw size
     grid->setRowStretch(4, 1);
-    resize(980, 640); // with its frame, within a 1366 x 768 screen
+    resize(980, 690); // with its frame, within a 1366 x 768 screen
 
     connect(chkCounts, &QCheckBox::toggled, this, &frmReport::ShowTable);
     connect(cmdCancel, &QPushButton::clicked, job, &BackgroundJob::Cancel);
