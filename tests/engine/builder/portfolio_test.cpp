@@ -188,21 +188,27 @@ TEST(WheelBuild, StopKeepsTheBestWheelSoFar) {
 TEST(WheelBuild, StopIsHeardInEveryPhase) {
     const struct {
         WheelGoal goal;
-        const char* phase;
+        const char* phase; // "": whichever, a quarter of a second in (wide tickets)
     } cases[] = {{{20, 6, 5, 5}, "A first wheel"},
                  {{24, 6, 3, 6}, "Split wheels"},
                  {{20, 6, 5, 5}, "Orbit search"},
                  {{20, 6, 5, 5}, "Polishing"},
-                 {{49, 6, 3, 6}, "Split wheels"}};
+                 {{49, 6, 3, 6}, "Split wheels"},
+                 {{44, 12, 3, 7}, ""},
+                 {{36, 14, 2, 8}, ""},
+                 {{38, 8, 4, 8}, ""}};
     for (const auto& [goal, phase] : cases) {
-        SCOPED_TRACE(phase);
+        SCOPED_TRACE(testing::PrintToString(goal) + ", " + phase);
         BuildRequest request;
         request.goal = goal;
         request.seconds = 3;
         Progress progress;
         Stopwatch sinceStop;
         std::thread stopper([&] {
-            while (std::string(progress.Phase()) != phase && progress.Fraction() < 1) {
+            if (*phase == '\0') {
+                std::this_thread::sleep_for(std::chrono::milliseconds(250));
+            }
+            while (*phase && std::string(progress.Phase()) != phase && progress.Fraction() < 1) {
                 std::this_thread::sleep_for(std::chrono::milliseconds(1));
             }
             sinceStop.Start();
@@ -210,8 +216,7 @@ TEST(WheelBuild, StopIsHeardInEveryPhase) {
         });
         BuildWheel(request, progress);
         stopper.join();
-        const double late = sinceStop.Seconds();
-        EXPECT_LT(late, 1.0) << "seconds after Stop";
+        EXPECT_LT(sinceStop.Seconds(), 1.0 * kSlowdown) << "seconds after Stop";
     }
 }
 
@@ -233,24 +238,5 @@ TEST(WheelBuild, KeepsTheTimeLimit) {
         EXPECT_FALSE(built.tickets.empty())
             << testing::PrintToString(goal) << ": " << Reason(built.refusal);
         EXPECT_EQ(built.guarantee >= goal.atLeast, true) << testing::PrintToString(goal);
-    }
-}
-
-// Stop on a wide goal, a quarter of a second in, is heard at once.
-TEST(WheelBuild, StopIsHeardOnWideTickets) {
-    for (const WheelGoal& goal : {WheelGoal{44, 12, 3, 7}, {36, 14, 2, 8}, {38, 8, 4, 8}}) {
-        BuildRequest request;
-        request.goal = goal;
-        request.seconds = 600;
-        Progress progress;
-        Stopwatch sinceStop;
-        std::thread stopper([&] {
-            std::this_thread::sleep_for(std::chrono::milliseconds(250));
-            sinceStop.Start();
-            progress.Cancel();
-        });
-        BuildWheel(request, progress);
-        stopper.join();
-        EXPECT_LT(sinceStop.Seconds(), 1.0 * kSlowdown) << testing::PrintToString(goal);
     }
 }

@@ -3,6 +3,7 @@
 
 #include "brute_force.h"
 #include "chances.h"
+#include "ticket.h"
 #include "wheel_profile.h"
 
 #include <gtest/gtest.h>
@@ -10,17 +11,6 @@
 using namespace quorvex;
 
 namespace {
-
-LineList Lines(const brute::Rows& rows) {
-    LineList lines;
-    for (const auto& row : rows) {
-        for (int n : row) {
-            lines.push(static_cast<Number>(n));
-        }
-        lines.endLine();
-    }
-    return lines;
-}
 
 TEST(Chances, MatchEveryDrawOfSmallGames) {
     const brute::Rows covering{{1, 2, 3, 4}, {1, 2, 3, 5}, {1, 2, 4, 5}, {1, 3, 4, 5}}; // C(5,4,3)
@@ -38,7 +28,7 @@ TEST(Chances, MatchEveryDrawOfSmallGames) {
     };
     for (const auto& [name, wheel, numbers, balls, drawn] : games) {
         SCOPED_TRACE(name);
-        const LineList lines = Lines(wheel);
+        const LineList lines = LinesOf(wheel);
         Progress progress;
         const auto table =
             ComputeCoverage(WheelSetsOf(lines, numbers), CasesToCount(numbers, drawn), progress);
@@ -72,7 +62,7 @@ TEST(Chances, SayWhenTheyAreLowerBounds) {
     for (int i = 1; i <= 12; ++i) {
         wheel.push_back({i, i % 12 + 1, (i + 1) % 12 + 1, (i + 4) % 12 + 1});
     }
-    const LineList lines = Lines(wheel);
+    const LineList lines = LinesOf(wheel);
     Progress progress;
     const auto table = ComputeCoverage(WheelSetsOf(lines, 12), CasesToCount(12, 10), progress);
     ASSERT_EQ(table->drawn, 8);
