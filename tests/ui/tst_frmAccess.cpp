@@ -130,7 +130,8 @@ private slots:
         // The clear button is read out by what it does, not its glyph.
         QCOMPARE(Accessible(Button("cmdClear"), QAccessible::Name), "Clear the text");
         CheckLaidOut(window);
-        QCOMPARE(Label("lblSelezionati") + Label("lblBase"), "00");
+        QCOMPARE(Label("lblSelezionati"), "0");
+        QCOMPARE(Label("lblBase"), "0");
         QCOMPARE(Accessible(window->findChild<QLabel*>("lblBase")), "Base numbers: 0");
         QCOMPARE(Label("lblStatus"), "NO WHEEL IN MEMORY..!");
         Acquire(RingWheel(49)); // the widest status line there is in practice fits too
@@ -175,7 +176,8 @@ private slots:
             QCOMPARE(Key(n)->styleSheet(), QString());
         }
         QCOMPARE(Accessible(Key(2), QAccessible::Description), "free");
-        QCOMPARE(Label("lblSelezionati") + Label("lblBase"), "00");
+        QCOMPARE(Label("lblSelezionati"), "0");
+        QCOMPARE(Label("lblBase"), "0");
     }
 
     // Each button shows what its engine operation gives back, and nothing more.

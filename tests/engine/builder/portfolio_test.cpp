@@ -111,7 +111,8 @@ TEST(WheelBuild, GoesBelowThePublishedLottoWheel) {
 TEST(WheelBuild, BringsInEveryNumberWithoutGrowing) {
     for (const WheelGoal& goal : {WheelGoal{12, 3, 1, 4}, {11, 6, 2, 8}, {10, 4, 2, 5}}) {
         EXPECT_EQ(Build(goal, 7, 20000).tickets.size(),
-                  static_cast<std::size_t>((goal.numbers + goal.perTicket - 1) / goal.perTicket));
+                  static_cast<std::size_t>((goal.numbers + goal.perTicket - 1) / goal.perTicket))
+            << testing::PrintToString(goal);
     }
 }
 
@@ -119,7 +120,8 @@ TEST(WheelBuild, BringsInEveryNumberWithoutGrowing) {
 TEST(WheelBuild, SearchesSideBySideKeepTheSmallest) {
     for (std::uint64_t seed : {1, 2, 3, 4}) {
         EXPECT_LE(Build({13, 4, 3, 3}, seed, 20000, {}, 2).tickets.size(),
-                  Build({13, 4, 3, 3}, seed, 20000).tickets.size());
+                  Build({13, 4, 3, 3}, seed, 20000).tickets.size())
+            << "seed " << seed;
     }
 }
 
