@@ -5,8 +5,8 @@
 cmake_minimum_required(VERSION 3.25)
 set(uses_wheel wheel)
 set(uses_game wheel game)
-set(uses_builder wheel game builder)
-set(wings wheel game builder)
+set(uses_wheel_builder wheel game wheel_builder)
+set(wings wheel game wheel_builder)
 
 foreach(wing IN LISTS wings)
   file(GLOB headers RELATIVE ${ENGINE}/${wing} ${ENGINE}/${wing}/*.h)
