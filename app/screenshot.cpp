@@ -7,6 +7,7 @@
 
 #include "frmAccess.h"
 #include "modalAnswerer.h"
+#include "test_run.h"
 
 #include <QApplication>
 #include <QDate>
@@ -147,7 +148,7 @@ int main(int argc, char* argv[]) {
         return 2;
     }
     QApplication app(argc, argv);
-    QStandardPaths::setTestModeEnabled(true); // the pictures touch no one's own settings
+    SetUpTestRun(); // the pictures touch no one's own settings
     QSettings().clear();
     const QString output = argv[1];
     auto picture = [&output](const char* suffix) {

@@ -10,6 +10,7 @@
 
 #include "game_bench.h"
 #include "mDichiarazioni.h"
+#include "mapped_file.h"
 #include "operations.h"
 #include "report_output.h"
 #include "wheel_builder_bench.h"
@@ -21,11 +22,6 @@
 #include <cstring>
 #include <string>
 #include <vector>
-
-#include <fcntl.h>
-#include <sys/mman.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 using namespace quorvex;
 
@@ -68,45 +64,6 @@ bool ParseKeys(const char* text, std::vector<int>& keys) {
         }
     }
 }
-
-// The file's bytes, mapped rather than copied: a copy would cost more in fresh
-// pages than the whole development does.
-class MappedFile {
-public:
-    explicit MappedFile(const char* path) {
-        const int fd = open(path, O_RDONLY);
-        struct stat status {};
-        if (fd < 0 || fstat(fd, &status) != 0) {
-            if (fd >= 0) {
-                close(fd);
-            }
-            return;
-        }
-        size_ = static_cast<std::size_t>(status.st_size);
-        ok_ = true;
-        if (size_ > 0) {
-            void* data = mmap(nullptr, size_, PROT_READ, MAP_PRIVATE | MAP_POPULATE, fd, 0);
-            ok_ = data != MAP_FAILED;
-            data_ = ok_ ? static_cast<const char*>(data) : nullptr;
-        }
-        close(fd);
-    }
-    ~MappedFile() {
-        if (data_) {
-            munmap(const_cast<char*>(data_), size_);
-        }
-    }
-    MappedFile(const MappedFile&) = delete;
-    MappedFile& operator=(const MappedFile&) = delete;
-
-    bool ok() const { return ok_; }
-    std::string_view text() const { return data_ ? std::string_view(data_, size_) : ""; }
-
-private:
-    const char* data_ = nullptr;
-    std::size_t size_ = 0;
-    bool ok_ = false;
-};
 
 bool WriteFile(const char* path, const std::string& bytes) {
     const bool toStdout = std::string(path) == "-";

@@ -8,6 +8,7 @@
 #include "mDichiarazioni.h"
 #include "modalAnswerer.h"
 #include "operations.h"
+#include "test_run.h"
 
 #include <QAbstractButton>
 #include <QAbstractItemView>
@@ -36,8 +37,8 @@ struct MainWindow {
 
     void Open() {
         quorvex::ResetState();
-        QStandardPaths::setTestModeEnabled(true); // the player's own settings stay untouched
-        QSettings().remove("games");              // and every session plays 6 of 49
+        SetUpTestRun();              // the player's own settings stay untouched
+        QSettings().remove("games"); // and every session plays 6 of 49
         watchdog.closed = 0;
         window = new quorvex::ui::frmAccess;
         window->show();

@@ -5,6 +5,8 @@
 // its buttons, or Enter on the focused one. If that button is missing the
 // dialog is closed anyway, so that nothing can hang on it.
 
+#include "mDichiarazioni.h"
+
 #include <QApplication>
 #include <QDialog>
 #include <QKeyEvent>
@@ -27,7 +29,8 @@ public:
     }
 
     int seen = 0;         // dialogs answered
-    QString text;         // the message shown
+    QString text;         // the message shown, in the lines its width gave it
+    QString notice;       // the message as said, its own lines only (the font decides the rest)
     QStringList captions; // the visible buttons, left to right
 
 private:
@@ -44,6 +47,7 @@ private:
         ++seen;
         if (auto* message = dialog->findChild<QLabel*>("lblMessage")) {
             text = message->text();
+            notice = QString::fromStdString(gMessageText).replace('|', '\n');
         }
         for (int i = 1; i <= 3; ++i) {
             if (QPushButton* b = Button(dialog, i); b && b->isVisible()) {

@@ -63,6 +63,9 @@ frmAccess::frmAccess(QWidget* parent)
     adjustSize();
 
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        // The frame counts in the centring: Windows knows it once the native window
+        // exists (X11 only once a window manager frames it, so there it is left out).
+        create();
         QRect frame = frameGeometry();
         frame.moveCenter(screen->availableGeometry().center());
         move(frame.topLeft());

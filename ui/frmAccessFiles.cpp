@@ -26,7 +26,7 @@ void frmAccess::mnuOpen_Click() {
 }
 
 bool frmAccess::OpenWheelFile(const QString& path) {
-    const WheelFileText file = ReadWheelFile(QFile::encodeName(path).toStdString());
+    const WheelFileText file = ReadWheelFile(FilePath(path));
     if (file.refusal) {
         ShowFileRefusal(this, "open the wheel", path, *file.refusal);
         return false;

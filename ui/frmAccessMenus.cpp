@@ -162,7 +162,7 @@ void frmAccess::mnuPastDraws_Click() {
 }
 
 bool frmAccess::OpenPastDraws(const QString& path) {
-    const WheelFileText file = ReadWheelFile(QFile::encodeName(path).toStdString());
+    const WheelFileText file = ReadWheelFile(FilePath(path));
     const Game game = CurrentGame();
     const DrawHistory history =
         file.refusal ? DrawHistory{} : ParseHistory(file.text, game.balls, game.drawn);

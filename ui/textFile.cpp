@@ -2,6 +2,7 @@
 #include "textFile.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -22,6 +23,14 @@ std::optional<Refusal> SaveText(const QString& path, const QByteArray& bytes) {
     return Refusal{file.error() == QFileDevice::NoError || file.errorString() == "Unknown error"
                        ? std::string("not all of it could be written: is the disk full?")
                        : file.errorString().toStdString()};
+}
+
+std::filesystem::path FilePath(const QString& path) {
+#ifdef Q_OS_WIN
+    return std::filesystem::path(path.toStdWString());
+#else
+    return std::filesystem::path(QFile::encodeName(path).toStdString());
+#endif
 }
 
 QString ShortFileName(const QString& path) {

@@ -6,6 +6,7 @@
 #include <QByteArray>
 #include <QString>
 
+#include <filesystem>
 #include <optional>
 
 class QWidget;
@@ -16,6 +17,10 @@ namespace quorvex::ui {
 // written, so a failure leaves any file already there untouched. Returns why
 // it failed, or nothing.
 std::optional<Refusal> SaveText(const QString& path, const QByteArray& bytes);
+
+// A file name from a dialog or the command line, as the engine opens it: the
+// system's own spelling (UTF-16 on Windows, the locale's bytes elsewhere).
+std::filesystem::path FilePath(const QString& path);
 
 // A file's name as a notice can show it on one line.
 QString ShortFileName(const QString& path);

@@ -135,7 +135,12 @@ WheelFileText ReadWheelFile(const std::filesystem::path& path) {
         return {{}, Refusal{"is larger than 256 MB"}};
     }
     // C streams, unlike iostreams, tell a failed read from the end of the file.
+    // Windows spells file names in UTF-16, and its C library opens them so.
+#ifdef _WIN32
+    std::FILE* in = _wfopen(path.c_str(), L"rb");
+#else
     std::FILE* in = std::fopen(path.c_str(), "rb");
+#endif
     if (!in) {
         return {{}, Refusal{std::string("cannot be read: ") + std::strerror(errno)}};
     }

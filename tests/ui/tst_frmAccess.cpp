@@ -126,7 +126,10 @@ private slots:
         QVERIFY(!window->windowIcon().isNull());
         const QPoint offCentre =
             window->frameGeometry().center() - window->screen()->availableGeometry().center();
-        QVERIFY(offCentre.manhattanLength() <= 4); // opened in the middle of the screen
+        QVERIFY2(offCentre.manhattanLength() <= 4, // opened in the middle of the screen
+                 qPrintable(QString("the window's frame is %1, %2 off the screen's centre")
+                                .arg(offCentre.x())
+                                .arg(offCentre.y())));
         // The clear button is read out by what it does, not its glyph.
         QCOMPARE(Accessible(Button("cmdClear"), QAccessible::Name), "Clear the text");
         CheckLaidOut(window);

@@ -15,8 +15,10 @@
 #include <QTextBrowser>
 
 #include <csignal>
+#ifdef Q_OS_UNIX
 #include <sys/resource.h>
 #include <unistd.h>
+#endif
 
 using namespace quorvex;
 
@@ -159,6 +161,7 @@ private slots:
                                             "4 numbers; 6 of 49: 2 tickets \u00D7 1.00 = 2.00", "",
                                             "01 02 03", "01 04", ""}));
 
+#ifdef Q_OS_UNIX // a full disk and a locked folder, as Unix lets a test make them
         Write("tickets.txt", "kept");
         // A full disk, as root meets one too: no file may grow past 4 bytes.
         std::signal(SIGXFSZ, SIG_IGN);
@@ -173,13 +176,14 @@ private slots:
         QCOMPARE(QDir(folder.path()).entryList({"tickets*"}, QDir::Files),
                  QStringList{"tickets.txt"});
 
-        QVERIFY(!Reason(ui::SaveTickets(folder.filePath("no/such/folder.txt"), false)).isEmpty());
         if (geteuid() != 0) { // root writes anywhere: the full disk above stands in for this then
             QDir(folder.path()).mkdir("locked");
             QFile::setPermissions(folder.filePath("locked"), QFile::ReadOwner | QFile::ExeOwner);
             QVERIFY(
                 !Reason(ui::SaveTickets(folder.filePath("locked/tickets.txt"), false)).isEmpty());
         }
+#endif
+        QVERIFY(!Reason(ui::SaveTickets(folder.filePath("no/such/folder.txt"), false)).isEmpty());
         // Save as... says why, under the file's name.
         ModalAnswerer pick(
             1, [&](QDialog* dialog) { PickFile(dialog, folder.filePath("no/such/folder.txt")); });
@@ -202,6 +206,9 @@ private slots:
         QCOMPARE(Reason(ui::PrintTickets(&printer)), "");
         QProcess pdftotext;
         pdftotext.start("pdftotext", {"-layout", printer.outputFileName(), "-"});
+        if (!pdftotext.waitForStarted()) { // Linux's poppler-utils: not under Wine
+            QSKIP("no pdftotext here to read the printed pages back");
+        }
         QVERIFY(pdftotext.waitForFinished());
         const QString text = QString::fromUtf8(pdftotext.readAllStandardOutput());
         QVERIFY(text.contains("Your numbers: 03* 01 02 04"));

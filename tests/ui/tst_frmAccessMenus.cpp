@@ -23,7 +23,7 @@ using namespace quorvex;
 class tst_Menus : public QObject, private MainWindow {
     Q_OBJECT
 private slots:
-    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+    void initTestCase() { SetUpTestRun(); }
     void init() {
         QSettings().clear();
         Open();

@@ -26,7 +26,7 @@ class tst_Build : public QObject, private MainWindow {
     }
 
 private slots:
-    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+    void initTestCase() { SetUpTestRun(); }
     void init() { Open(); }
     void cleanup() { Close(); }
 

@@ -21,7 +21,7 @@ class tst_PastDraws : public QObject, private MainWindow {
         [&] {
             QCOMPARE(opened, opens);
         }();
-        return answer.text;
+        return answer.notice;
     }
 
 private slots:
@@ -40,8 +40,8 @@ private slots:
                                         "2026-12-12 11 12 13 14 15 16\n"
                                         "2026-12-16 1 1 2 3 4 5\n");
         QCOMPARE(OpenForNotice(history, true),
-                 "3 draws read; 1 header line passed over; 2\nlines skipped:\nline 4: 60 is not a "
-                 "number 1-49\n"
+                 "3 draws read; 1 header line passed over; 2 lines skipped:\n"
+                 "line 4: 60 is not a number 1-49\n"
                  "line 6: 1 appears twice");
         QWidget* past = window->findChild<QWidget*>("frmPastDraws");
         QVERIFY(past && past->isVisible());
