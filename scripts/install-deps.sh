@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build, the program and its tests need,
-# only those that are missing. Extra groups: fuzz, bench.
+# only those that are missing. Extra groups: fuzz, bench, windows.
 set -euo pipefail
 
 packages=(
@@ -16,6 +16,12 @@ for group in "$@"; do
   case "$group" in
     fuzz) packages+=(clang libclang-rt-dev) ;;
     bench) packages+=(time) ;;
+    # The Windows build: Qt's sources come through apt-get source (scripts/build-qt-windows.sh),
+    # the host tools of the same Qt, the MinGW-w64 cross compiler, GoogleTest's sources,
+    # the installer compiler and Wine to run what was built.
+    windows) packages+=(dpkg-dev qt6-base-dev-tools g++-mingw-w64-x86-64-posix mingw-w64-tools
+                        googletest nsis wine64 fonts-open-sans fonts-dejavu-core xvfb xauth x11-utils
+                        xdotool time) ;;
     *) echo "install-deps.sh: unknown group '$group'" >&2; exit 2 ;;
   esac
 done

@@ -1,0 +1,35 @@
+# Sourced by the Wine tests: the wine commands, quiet, and a prefix of the test's own
+# unless WINEPREFIX names one; the display comes from with_xvfb.sh.
+wine=/usr/lib/wine/wine64
+wineserver=/usr/lib/wine/wineserver
+export WINEDEBUG=-all
+if [ -z "${WINEPREFIX:-}" ]; then
+  export WINEPREFIX=$(mktemp -d)/wine
+  own_prefix=1
+fi
+
+# A Linux path as Windows programs under Wine see it: Z:\tmp\x.txt.
+windows_path() {
+  local path=$1
+  echo "Z:${path//\//\\}"
+}
+
+# Waits for a window captioned $1 (at most $2 seconds, default 30); prints its xwininfo line.
+wait_for_window() {
+  local line= tries=$(( ${2:-30} * 10 ))
+  for _ in $(seq "$tries"); do
+    line=$(xwininfo -root -tree 2>/dev/null | grep -F "\"$1\"" | head -1 || true)
+    [ -n "$line" ] && break
+    sleep 0.1
+  done
+  [ -n "$line" ] || { echo "no window captioned '$1' appeared" >&2; return 1; }
+  echo "$line"
+}
+
+# Ends every program of the prefix, and the prefix if it is the test's own.
+wine_cleanup() {
+  "$wineserver" -k 2>/dev/null || true
+  if [ -n "${own_prefix:-}" ]; then
+    rm -rf "$(dirname "$WINEPREFIX")"
+  fi
+}
