@@ -121,7 +121,7 @@ bench-windows: build windows
 # The worked example under Wine, as docs/screenshot-windows.png.
 screenshot-windows: windows
 	$(WINE_ENV) bash tests/app/with_xvfb.sh 1280x1024x24 $(WINE) \
-	  $(WINDOWS_BUILD)/app/quorvex-screenshot.exe docs/screenshot-windows.png \
+	  $(WINDOWS_BUILD)/quorvex-screenshot.exe docs/screenshot-windows.png \
 	  tests/data/wheels/C_10_6_5.txt
 
 clean:

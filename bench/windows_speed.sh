@@ -7,7 +7,7 @@
 #   windows_speed.sh LINUX_BUILD WINDOWS_BUILD
 set -euo pipefail
 linux=$1/bench/quorvex-bench
-windows=$2/bench/quorvex-bench.exe
+windows=$2/quorvex-bench.exe # Qt puts Windows programs at the top of the build
 wine=/usr/lib/wine/wine64
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
