@@ -110,6 +110,8 @@ windows:
 # windows' (offscreen), the program's window, the installer and what the programs import.
 test-windows: windows
 	@$(WINE_ENV) $(WINE) wineboot -i >/dev/null 2>&1; $(WINE_ENV) /usr/lib/wine/wineserver -w
+	@# One server for the whole run: two tests starting one at once can lose the race.
+	@$(WINE_ENV) /usr/lib/wine/wineserver -p 30
 	$(WINE_ENV) INSIDE_XVFB=1 bash tests/app/with_xvfb.sh 1280x1024x24 \
 	  ctest --test-dir $(WINDOWS_BUILD) --output-on-failure -j $(JOBS)
 
