@@ -10,21 +10,11 @@ work=$(mktemp -d)
 pid=
 trap 'kill $pid 2>/dev/null || true; rm -rf "$work"' EXIT
 
-# Waits for a window captioned $1; prints its xwininfo line.
-window() {
-  local line=
-  for _ in $(seq 100); do
-    line=$(xwininfo -root -tree 2>/dev/null | grep -F "\"$1\"" | head -1 || true)
-    [ -n "$line" ] && break
-    sleep 0.1
-  done
-  [ -n "$line" ] || { echo "no window captioned '$1' appeared" >&2; exit 1; }
-  echo "$line"
-}
+. "$(dirname "$0")/wait_for_window.sh"
 
 QT_QPA_PLATFORM=xcb "$binary" &
 pid=$!
-line=$(window " Quorvex® - by Velmora")
+line=$(wait_for_window " Quorvex® - by Velmora")
 size=$(echo "$line" | grep -oE '[0-9]+x[0-9]+\+' | head -1 | tr -d +)
 echo "window: $line"
 # The designed 519 x 445 area, and the menu bar above it.
@@ -36,5 +26,5 @@ kill $pid; wait $pid 2>/dev/null || true
 printf '1 2\n2 x\n' > "$work/not-a-wheel.txt"
 QT_QPA_PLATFORM=xcb "$binary" "$work/not-a-wheel.txt" &
 pid=$!
-window " Quorvex® - MESSAGE" >/dev/null
+wait_for_window " Quorvex® - MESSAGE" >/dev/null
 echo "ok: window $size; 'quorvex FILE' acquires the file"

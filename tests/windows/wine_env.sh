@@ -14,17 +14,8 @@ windows_path() {
   echo "Z:${path//\//\\}"
 }
 
-# Waits for a window captioned $1 (at most $2 seconds, default 30); prints its xwininfo line.
-wait_for_window() {
-  local line= tries=$(( ${2:-30} * 10 ))
-  for _ in $(seq "$tries"); do
-    line=$(xwininfo -root -tree 2>/dev/null | grep -F "\"$1\"" | head -1 || true)
-    [ -n "$line" ] && break
-    sleep 0.1
-  done
-  [ -n "$line" ] || { echo "no window captioned '$1' appeared" >&2; return 1; }
-  echo "$line"
-}
+. "$(dirname "${BASH_SOURCE[0]}")/../app/wait_for_window.sh"
+
 
 # Ends every program of the prefix, and the prefix if it is the test's own.
 wine_cleanup() {
