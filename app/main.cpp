@@ -1,4 +1,5 @@
 // Start-up: the application's names, its command line, the main window, a wheel named at start.
+#include "design.h"
 #include "frmAccess.h"
 #include "mDichiarazioni.h"
 
@@ -20,6 +21,7 @@ int main(int argc, char* argv[]) {
     arguments.addPositionalArgument("file", "A wheel to open and acquire at start.", "[FILE]");
     arguments.process(app);
 
+    quorvex::ui::UseDesignedApplicationFont();
     quorvex::ResetState();
     quorvex::ui::frmAccess window;
     QObject::connect(&app, &QGuiApplication::commitDataRequest, &window,

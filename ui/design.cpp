@@ -1,6 +1,7 @@
 // The designs' fonts, with the free look-alikes that stand in for them.
 #include "design.h"
 
+#include <QApplication>
 #include <QDirIterator>
 #include <QFontDatabase>
 #include <QStringList>
@@ -37,6 +38,12 @@ QFont DesignFont(std::string_view family, double pointSize, int weight, bool und
     font.setWeight(static_cast<QFont::Weight>(weight));
     font.setUnderline(underline);
     return font;
+}
+
+void UseDesignedApplicationFont() {
+#ifdef _WIN32
+    QApplication::setFont(DesignFont("Segoe UI", 9));
+#endif
 }
 
 } // namespace quorvex::ui

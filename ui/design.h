@@ -33,6 +33,12 @@ inline QColor DesignColor(std::uint32_t bgr) {
 QFont DesignFont(std::string_view family, double pointSize, int weight = 400,
                  bool underline = false);
 
+// The font every window gets unless it asks for another. On Windows that is the
+// system's message font, Segoe UI 9 where the windows were measured; where it is
+// missing (Wine falls back to a wide serif) the look-alike stands in. Linux keeps
+// the desktop's own.
+void UseDesignedApplicationFont();
+
 // The maker's web page, and as the windows write it: without a trailing slash.
 constexpr char kHomepage[] = QUORVEX_HOMEPAGE;
 inline QString HomepageText() {

@@ -26,6 +26,17 @@ constexpr std::size_t kHolesListed = 1000;
 constexpr char kHolesPrompt[] =
     "Choose a draw size and how many numbers a ticket must hold, then List holes.";
 
+// A text box that asks for a few lines rather than a screenful: on Windows a window
+// is never shorter than what its wrapped labels' boxes would like, and the report
+// must fit a small screen.
+class HoleList : public QPlainTextEdit {
+public:
+    QSize sizeHint() const override {
+        return {QPlainTextEdit::sizeHint().width(),
+                fontMetrics().lineSpacing() * 6 + 2 * frameWidth()};
+    }
+};
+
 } // namespace
 
 QLayout* frmReport::HolesBox() {
@@ -43,7 +54,7 @@ QLayout* frmReport::HolesBox() {
     // Room for the sentence about the holes from the start, so that nothing moves when it comes.
     lblHoles->setFixedHeight(3 * lblHoles->fontMetrics().lineSpacing());
     lblHoles->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    txtHoles = Named<QPlainTextEdit>("txtHoles", "Holes");
+    txtHoles = Named<HoleList>("txtHoles", "Holes");
     txtHoles->setReadOnly(true);
     txtHoles->setFont(DesignFont("DejaVu Sans Mono", 9));
     cmdCopyHoles = Button("&Copy holes", "cmdCopyHoles");
