@@ -43,7 +43,7 @@ test-sanitize: deps
 # FUZZ_SECONDS (default 60) in turn.
 FUZZ_BUILD ?= build-fuzz
 FUZZ_SECONDS ?= 60
-FUZZ_TARGETS ?= engine decode draw coverage library history games
+FUZZ_TARGETS ?= engine decode draw coverage library history games play
 fuzz:
 	@bash scripts/install-deps.sh fuzz
 	cmake -S . -B $(FUZZ_BUILD) -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DQUORVEX_FUZZ=ON \

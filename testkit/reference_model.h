@@ -91,13 +91,14 @@ inline std::pair<Rows, std::string> Read(std::string_view text) {
 struct Model {
     std::optional<Rows> wheel;
     int numbers = 0;
-    std::array<int, 50> keys{}; // 0 Free, 1 Selected, 2 Base
+    std::array<int, 91> keys{}; // 0 Free, 1 Selected, 2 Base
+    int balls = 49;             // the keys 1..balls are in play
     std::optional<std::string> listing;
 
     int Count(int state) const {
         return static_cast<int>(std::count(keys.begin() + 1, keys.end(), state));
     }
-    int Picked() const { return 49 - Count(0); }
+    int Picked() const { return 90 - Count(0); }
 
     quorvex::AcquireOutcome Acquire(std::string_view text) {
         if (text.empty()) {
@@ -121,14 +122,26 @@ struct Model {
     }
 
     quorvex::KeyOutcome Click(int n) {
-        keys[n] = (keys[n] + 1) % 3;
         const std::uint32_t colors[] = {quorvex::kFreeKeyColor, quorvex::kSelectedKeyColor,
                                         quorvex::kBaseKeyColor};
+        if (n > balls) { // out of play: nothing happens
+            return {quorvex::kFree, colors[0], Picked(), Count(2)};
+        }
+        keys[n] = (keys[n] + 1) % 3;
         const int state = keys[n];
         return {static_cast<quorvex::KeyState>(state), colors[state], Picked(), Count(2)};
     }
 
     void Reset() { keys.fill(0); }
+
+    // Another game: the keys it cannot draw are freed.
+    quorvex::KeyOutcome Play(int newBalls) {
+        balls = newBalls;
+        for (int key = balls + 1; key <= 90; ++key) {
+            keys[key] = 0;
+        }
+        return {quorvex::kFree, quorvex::kFreeKeyColor, Picked(), Count(2)};
+    }
 
     std::string Develop() {
         if (!wheel) {
@@ -141,7 +154,7 @@ struct Model {
         }
         std::vector<int> mapping; // Base keys take the wheel's lowest numbers
         for (int state : {2, 1}) {
-            for (int key = 1; key <= 49; ++key) {
+            for (int key = 1; key <= 90; ++key) {
                 if (keys[key] == state) {
                     mapping.push_back(key);
                 }

@@ -103,12 +103,14 @@ void SortLineNumbers(std::span<Number> line) {
 template <std::size_t Width> void FillRecord(std::span<const Number> line, Number* record) {
     const std::size_t length = line.size();
     std::uint64_t bits = 0;
+    unsigned above63 = 0; // a key of a game over 63 balls has no bit of its own
     for (std::size_t k = 0; k < Width; ++k) {
         const Number n = k < length ? line[k] : 0;
         record[k] = n;
         bits |= (std::uint64_t{1} << (n & 63)) & ~std::uint64_t{1}; // 0 pads
+        above63 |= n & ~63u;
     }
-    if (static_cast<std::size_t>(std::popcount(bits)) != length) { // a repeat, or above 63
+    if (above63 != 0 || static_cast<std::size_t>(std::popcount(bits)) != length) { // or a repeat
         SortLineNumbers({record, length});
         return;
     }

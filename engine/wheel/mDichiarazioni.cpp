@@ -7,9 +7,10 @@ std::string gMessageText;
 std::string gMessageButtons;
 int gMessageResult = 0;
 
-std::array<KeyState, kHighestNumber + 1> gKeyState{};
+std::array<KeyState, kHighestKey + 1> gKeyState{};
 int gSelectedCount = 0;
 std::uint32_t gKeyColor = 0;
+int gKeyCount = kDesignedKeys;
 
 LineList gMatrixLines;
 int gMatrixNumberCount = 0;
@@ -27,6 +28,7 @@ void ResetState() {
     gKeyState.fill(kFree);
     gSelectedCount = 0;
     gKeyColor = 0;
+    gKeyCount = kDesignedKeys;
     gMatrixLines.clear();
     gMatrixNumberCount = 0;
     gMatrixLineCount = 0;

@@ -3,6 +3,7 @@
 // is the wheel the player pasted, the system is the tickets developed from it.
 // The engine operations read and write these; the windows go through them.
 
+#include "combinations.h"
 #include "mFunzioni.h"
 
 #include <array>
@@ -21,10 +22,16 @@ extern std::string gMessageText;
 extern std::string gMessageButtons;
 extern int gMessageResult;
 
-// Keypad: state of each key 1..49 (index 0 unused), keys not Free, last colour given.
-extern std::array<KeyState, kHighestNumber + 1> gKeyState;
+// The keypad has a key for every ball of the game: 49 as designed, up to 90.
+constexpr int kDesignedKeys = 49;
+constexpr int kHighestKey = kMaxBalls;
+
+// Keypad: state of each key 1..90 (index 0 unused), keys not Free, last colour given.
+// Only the keys 1..gKeyCount are in play; the ones above are always Free.
+extern std::array<KeyState, kHighestKey + 1> gKeyState;
 extern int gSelectedCount;
 extern std::uint32_t gKeyColor;
+extern int gKeyCount;
 
 // The held matrix; gMatrixLineCount == 0 means none is held.
 extern LineList gMatrixLines;
@@ -40,7 +47,7 @@ extern std::size_t gSystemLineCount;
 extern std::vector<Number> gSystemPicks;
 extern int gSystemBaseCount;
 
-// Everything above as the program starts: no message, every key free, no wheel
+// Everything above as the program starts: no message, the 49 keys free, no wheel
 // held, nothing developed. At start-up, and between the sessions a test runs.
 void ResetState();
 

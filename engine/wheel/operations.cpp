@@ -14,6 +14,29 @@ int CountKeys(KeyState state) {
     return static_cast<int>(std::count(gKeyState.begin() + 1, gKeyState.end(), state));
 }
 
+KeyOutcome Counts(KeyState state) {
+    gSelectedCount = kHighestKey - CountKeys(kFree);
+    return {state, KeyColor(state), gSelectedCount, CountKeys(kBase)};
+}
+
+std::vector<int> KeysWhere(int from, int to, bool (*wanted)(KeyState)) {
+    std::vector<int> keys;
+    for (int key = from; key <= to; ++key) {
+        if (wanted(gKeyState[static_cast<std::size_t>(key)])) {
+            keys.push_back(key);
+        }
+    }
+    return keys;
+}
+
+bool IsPicked(KeyState state) {
+    return state != kFree;
+}
+
+bool IsBase(KeyState state) {
+    return state == kBase;
+}
+
 void DropMatrix() {
     gMatrixLines.clear();
     gMatrixLineCount = 0;
@@ -56,20 +79,59 @@ AcquireOutcome AcquireMatrix(std::string_view text) {
 }
 
 KeyOutcome ClickKey(int n) {
-    if (n < 1 || n > kHighestNumber) {
+    if (n < 1 || n > gKeyCount) {
         return {kFree, KeyColor(kFree), gSelectedCount, CountKeys(kBase)};
     }
     KeyState& state = gKeyState[static_cast<std::size_t>(n)];
     state = state == kBase ? kFree : static_cast<KeyState>(state + 1);
     gKeyColor = KeyColor(state);
-    gSelectedCount = kHighestNumber - CountKeys(kFree);
-    return {state, gKeyColor, gSelectedCount, CountKeys(kBase)};
+    return Counts(state);
 }
 
 KeyOutcome ResetKeys() {
     gKeyState.fill(kFree);
     gSelectedCount = 0;
     return {kFree, KeyColor(kFree), 0, 0};
+}
+
+int KeyCount() {
+    return gKeyCount;
+}
+
+std::vector<int> PickedKeysAbove(int balls) {
+    return KeysWhere(std::clamp(balls, 1, kHighestKey) + 1, kHighestKey, IsPicked);
+}
+
+KeyOutcome SetKeyCount(int balls) {
+    gKeyCount = std::clamp(balls, 1, kHighestKey);
+    std::fill(gKeyState.begin() + gKeyCount + 1, gKeyState.end(), kFree);
+    return Counts(kFree);
+}
+
+KeyOutcome SetKeys(const std::vector<int>& picked, const std::vector<int>& base) {
+    gKeyState.fill(kFree);
+    const auto inPlay = [](int key) {
+        return key >= 1 && key <= gKeyCount;
+    };
+    for (int key : picked) {
+        if (inPlay(key)) {
+            gKeyState[static_cast<std::size_t>(key)] = kSelected;
+        }
+    }
+    for (int key : base) {
+        if (inPlay(key) && gKeyState[static_cast<std::size_t>(key)] == kSelected) {
+            gKeyState[static_cast<std::size_t>(key)] = kBase;
+        }
+    }
+    return Counts(kFree);
+}
+
+std::vector<int> PickedKeys() {
+    return KeysWhere(1, kHighestKey, IsPicked);
+}
+
+std::vector<int> BaseKeys() {
+    return KeysWhere(1, kHighestKey, IsBase);
 }
 
 bool PicksMatchWheel() {
@@ -112,7 +174,7 @@ std::optional<Refusal> NothingDeveloped() {
 std::vector<Number> KeyMapping() {
     std::vector<Number> picks;
     for (KeyState wanted : {kBase, kSelected}) {
-        for (int key = 1; key <= kHighestNumber; ++key) {
+        for (int key = 1; key <= gKeyCount; ++key) {
             if (gKeyState[static_cast<std::size_t>(key)] == wanted) {
                 picks.push_back(static_cast<Number>(key));
             }

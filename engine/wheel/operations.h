@@ -45,11 +45,31 @@ struct KeyOutcome {
     int baseCount = 0;
 };
 
-// A click on key n (1..49) moves it Free -> Selected -> Base -> Free.
+// A click on key n (1..the keys in play) moves it Free -> Selected -> Base -> Free.
+// A key out of play stays Free.
 KeyOutcome ClickKey(int n);
 
 // RESET: every key Free. What each key and both counters show now.
 KeyOutcome ResetKeys();
+
+// The keys in play: 1..KeyCount(), the balls of the game played.
+int KeyCount();
+
+// The keys picked (Selected or Base) above `balls` (clamped to 1..90),
+// ascending: what a game of that many balls cannot draw.
+std::vector<int> PickedKeysAbove(int balls);
+
+// Plays a game of `balls` (clamped to 1..90): the keys above it are freed.
+// What both counters show now.
+KeyOutcome SetKeyCount(int balls);
+
+// Every key Free, then `picked` Selected and of them `base` Base; keys out of
+// play, and base keys not picked, are left Free. What both counters show now.
+KeyOutcome SetKeys(const std::vector<int>& picked, const std::vector<int>& base);
+
+// The picked keys ascending, and which of them are Base.
+std::vector<int> PickedKeys();
+std::vector<int> BaseKeys();
 
 // Whether the keys picked are as many as the held wheel's numbers, as GENERATE needs.
 bool PicksMatchWheel();

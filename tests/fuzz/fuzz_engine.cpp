@@ -6,12 +6,14 @@
 // player makes them (corpus/engine/session-*): wheels pasted with blanks, tabs,
 // commas and either line end, of one line length or mixed, with repeats, up to
 // 400 lines, some spoiled or empty; then 60 actions, mostly keys among the first
-// thirteen, so that the picks often match the wheel.
+// thirteen, so that the picks often match the wheel, now and then a game of
+// another size (35 to 90 balls).
 
 #include "fuzz_check.h"
 #include "mDichiarazioni.h"
 #include "reference_model.h"
 
+#include <array>
 #include <cstdint>
 
 using namespace quorvex;
@@ -42,7 +44,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (std::size_t i = 2 + textSize; i < size; ++i) {
         const std::uint8_t action = data[i];
         if (action < 147) {
-            const int key = action % kHighestNumber + 1;
+            const int key = action % kHighestKey + 1;
             const KeyOutcome got = ClickKey(key);
             const KeyOutcome want = model.Click(key);
             Check(got.color == want.color && got.selectedCount == want.selectedCount &&
@@ -62,8 +64,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             model.Reset();
         } else if (action < 208) {
             CheckAcquire(model.List().listing, model); // VIEW, then ACQUIRE what the box shows
-        } else {
+        } else if (action < 224) {
             CheckAcquire(text, model);
+        } else { // another game, of fewer or more balls
+            const int balls = std::array{35, 49, 50, 80, 90}[action % 5];
+            const KeyOutcome got = SetKeyCount(balls);
+            const KeyOutcome want = model.Play(balls);
+            Check(got.selectedCount == want.selectedCount && got.baseCount == want.baseCount &&
+                      KeyCount() == balls,
+                  "another game");
         }
     }
     return 0;

@@ -3,6 +3,7 @@
 
 #include "engine_fixture.h"
 #include "printing.h"
+#include "reference_model.h"
 #include "ticket_header.h"
 
 using namespace quorvex;
@@ -71,6 +72,60 @@ TEST_F(EngineTest, TicketsHeaderTellsWhatGenerateUsed) {
     ASSERT_EQ(DevelopSystem().Notice(), kWell);
     EXPECT_EQ(TicketsHeader("d", game)[1], "Your numbers: 01");
     EXPECT_EQ(TicketsHeader("d", game)[2], "1 number; 5 of 35: 1 ticket \u00D7 2.50 = 2.50");
+}
+
+} // namespace
+
+namespace {
+
+// Developing onto keys of a game up to 90 balls gives what the plain model gives,
+// base keys above 49 and a wheel of 49 numbers onto 49 of 90 keys included.
+TEST_F(EngineTest, DevelopsOntoKeysUpTo90AsTheModelDoes) {
+    std::string fortyNine; // every number once, then seven lines of seven
+    for (int line = 0; line < 7; ++line) {
+        for (int i = 1; i <= 7; ++i) {
+            fortyNine += std::to_string(line * 7 + i) + (i == 7 ? "\n" : " ");
+        }
+    }
+    fortyNine += "1 9 17 25 33 41 49\n7 13 19 25 31 37 43\n";
+    std::vector<int> highKeys; // 42..90
+    for (int key = 42; key <= 90; ++key) {
+        highKeys.push_back(key);
+    }
+    const struct {
+        const char* name;
+        int balls;
+        std::string wheel;
+        std::vector<int> selected, base;
+    } plays[] = {
+        {"AllAbove49", 90, kFourLines, {52, 67, 88}, {90}},
+        {"BaseAbove49", 90, "1 2 3\n2 3 4\n1 4 5", {3, 12, 49}, {77, 50}},
+        {"FiftyBalls", 50, "1 2\n2 3", {1, 50}, {25}},
+        {"TwentyOf80", 80, "1 2 3 4\n1 5 6 7\n2 5 8 9", {11, 23, 35, 47, 59, 71, 80}, {1, 60}},
+        {"FortyNineOntoNinety", 90, fortyNine, highKeys, {}},
+        // Lines of mixed lengths sort as padded records; 65 and 2 must not share a bit.
+        {"MixedLengthsAbove63", 90, "1 2 3 4 5\n1 2 3 4\n", {2, 65, 70, 80, 90}, {}},
+    };
+    for (const auto& [name, balls, wheel, selected, base] : plays) {
+        SCOPED_TRACE(name);
+        ResetState();
+        reference::Model model;
+        SetKeyCount(balls);
+        model.Play(balls);
+        AcquireMatrix(wheel);
+        model.Acquire(wheel);
+        PickKeys(selected, base);
+        for (int key : selected) {
+            model.Click(key);
+        }
+        for (int key : base) {
+            model.Click(key);
+            model.Click(key);
+        }
+        EXPECT_EQ(DevelopSystem().Notice(), model.Develop());
+        EXPECT_EQ(ListSystem().listing, model.List().listing);
+        EXPECT_FALSE(ListSystem().listing.empty());
+    }
 }
 
 } // namespace
