@@ -5,6 +5,7 @@
 //
 //   quorvex-bench MATRIX_FILE [--base 7,30] [--selected 3,12,41] [--repeat N] [--out FILE]
 //   quorvex-bench MATRIX_FILE --report M
+//   quorvex-bench --develop PLAY_FILE   (the tickets of a kept play, on stdout)
 //   quorvex-bench --build N K T M ... (wheel_builder_bench.cpp)
 //   quorvex-bench WHEEL --chances M P, TICKETS --past-draws HISTORY --game M P (game_bench.cpp)
 
@@ -12,6 +13,7 @@
 #include "mDichiarazioni.h"
 #include "mapped_file.h"
 #include "operations.h"
+#include "play.h"
 #include "report_output.h"
 #include "wheel_builder_bench.h"
 
@@ -40,7 +42,8 @@ int Usage(const char* why) {
     std::fprintf(stderr,
                  "quorvex-bench: %s\nusage: quorvex-bench MATRIX_FILE [--base 7,30] "
                  "[--selected 3,12,41] [--repeat N] [--out FILE|-]\n"
-                 "       quorvex-bench MATRIX_FILE --report M\n",
+                 "       quorvex-bench MATRIX_FILE --report M\n"
+                 "       quorvex-bench --develop PLAY_FILE\n",
                  why);
     return 2;
 }
@@ -51,7 +54,7 @@ bool ParseKeys(const char* text, std::vector<int>& keys) {
         if (*p == ',' || *p == '\0') {
             char* end = nullptr;
             const long key = std::strtol(item.c_str(), &end, 10);
-            if (item.empty() || *end != '\0' || key < 1 || key > kHighestNumber) {
+            if (item.empty() || *end != '\0' || key < 1 || key > kHighestKey) {
                 return false;
             }
             keys.push_back(static_cast<int>(key));
@@ -92,6 +95,7 @@ struct Run {
 // One whole sequence from a fresh state.
 Run RunOnce(std::string_view text, const Options& options) {
     ResetState();
+    SetKeyCount(kHighestKey); // every key a game can have
     Run run;
     auto start = Clock::now();
     run.acquired = AcquireMatrix(text);
@@ -171,9 +175,34 @@ double Median(std::vector<double> values) {
     return values.size() % 2 ? values[mid] : (values[mid - 1] + values[mid]) / 2;
 }
 
+// A play kept in a file, put on the keys and developed as GENERATE does: its
+// tickets as VIEW lists them, for scripts; a refusal goes to stderr.
+int DevelopPlay(const char* path) {
+    const MappedFile file(path);
+    if (!file.ok()) {
+        std::fprintf(stderr, "quorvex-bench: cannot read %s\n", path);
+        return 1;
+    }
+    const PlayReading read = ReadPlay(file.text());
+    if (read.refusal) {
+        std::fprintf(stderr, "quorvex-bench: %s: %s\n", path, read.refusal->reason.c_str());
+        return 1;
+    }
+    TakePlay(*read.play);
+    const DevelopOutcome developed = DevelopSystem();
+    if (developed.refusal) {
+        std::fprintf(stderr, "generate: %s\n", developed.Notice().c_str());
+        return 1;
+    }
+    return WriteFile("-", ListSystem().listing) ? 0 : 1;
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
+    if (argc == 3 && std::strcmp(argv[1], "--develop") == 0) {
+        return DevelopPlay(argv[2]);
+    }
     if (argc > 1 && std::strcmp(argv[1], "--build") == 0) {
         return BuildMain(argc, argv);
     }
@@ -189,11 +218,11 @@ int main(int argc, char* argv[]) {
         const bool hasValue = i + 1 < argc;
         if (arg == "--base" && hasValue) {
             if (!ParseKeys(argv[++i], options.base)) {
-                return Usage("--base takes keys 1-49 separated by commas");
+                return Usage("--base takes keys 1-90 separated by commas");
             }
         } else if (arg == "--selected" && hasValue) {
             if (!ParseKeys(argv[++i], options.selected)) {
-                return Usage("--selected takes keys 1-49 separated by commas");
+                return Usage("--selected takes keys 1-90 separated by commas");
             }
         } else if (arg == "--repeat" && hasValue) {
             options.repeat = std::atoi(argv[++i]);
