@@ -6,6 +6,7 @@
 // OUTPUT-tickets.png, OUTPUT-game.png, OUTPUT-pastdraws.png and OUTPUT-build.png)
 
 #include "frmAccess.h"
+#include "gameSettings.h"
 #include "modalAnswerer.h"
 #include "test_run.h"
 
@@ -123,7 +124,19 @@ void ShowPastDraws(quorvex::ui::frmAccess& window, const QString& path,
 
 // Builds the player's ten numbers into a wheel of 5 a ticket that holds 3 if 3
 // are drawn, then pictures the window and ends the program.
-void ShowBuild(QWidget& window, const QString& path, bool saved) {
+// The keypad of a game of 90 balls, ten keys a row, with picks above 49.
+bool ShowSlip(quorvex::ui::frmAccess& window, const QString& path) {
+    quorvex::ui::SetCurrentGame({"6 of 90", 90, 6, 100, {}});
+    window.FollowGame();
+    Click(window, "cmdReset");
+    for (int n : {8, 8, 15, 23, 42, 51, 51, 64, 77, 86, 90}) {
+        Click(window, QString("cmdNumero%1").arg(n));
+    }
+    return Save(window.grab(), path);
+}
+
+void ShowBuild(quorvex::ui::frmAccess& window, const QString& path, const QString& slip,
+               bool saved) {
     window.findChild<QAction*>("mnuBuild")->trigger();
     QWidget* build = window.findChild<QWidget*>("frmBuild");
     const std::pair<const char*, int> goal[] = {
@@ -133,9 +146,11 @@ void ShowBuild(QWidget& window, const QString& path, bool saved) {
     }
     Click(*build, "cmdBuild");
     When([build] { return build->findChild<QPushButton*>("cmdUse")->isEnabled(); },
-         [build, path, saved] {
-             QTimer::singleShot(200, build, [build, path, saved] {
-                 QApplication::exit(Save(build->grab(), path) && saved ? 0 : 1);
+         [&window, build, path, slip, saved] {
+             QTimer::singleShot(200, build, [&window, build, path, slip, saved] {
+                 const bool built = Save(build->grab(), path);
+                 build->close();
+                 QApplication::exit(ShowSlip(window, slip) && built && saved ? 0 : 1);
              });
          });
 }
@@ -213,7 +228,8 @@ int main(int argc, char* argv[]) {
                                  ShowTickets(window, picture("-tickets.png"));
                                  ShowGame(window, picture("-game.png"));
                                  ShowPastDraws(window, picture("-pastdraws.png"), [&, all] {
-                                     ShowBuild(window, picture("-build.png"), all);
+                                     ShowBuild(window, picture("-build.png"), picture("-slip.png"),
+                                               all);
                                  });
                              });
                      });

@@ -209,6 +209,7 @@ struct MainWindow {
                   std::vector<quorvex::Money> prizes = {}) const {
         quorvex::ui::SetCurrentGame({std::to_string(drawn) + " of " + std::to_string(balls), balls,
                                      drawn, price, std::move(prizes)});
+        window->FollowGame();
         emit window->gameChanged();
     }
     // Pastes a wheel and presses ACQUIRE.

@@ -5,6 +5,8 @@
 
 #include "design.h"
 #include "frmMessage.h"
+#include "gameSettings.h"
+#include "game_keys.h"
 #include "mainForm.h"
 #include "operations.h"
 #include "refusalNotice.h"
@@ -54,6 +56,7 @@ frmAccess::frmAccess(QWidget* parent)
     connect(txtLista, &QWidget::customContextMenuRequested, this, &frmAccess::txtLista_ContextMenu);
     connect(keyGroup, &QButtonGroup::idClicked, this, &frmAccess::cmdNumero_Click);
 
+    FollowGame();
     cmdNumero[1]->setFocus();
 
     BuildMenus();
@@ -79,7 +82,28 @@ void frmAccess::ShowNotice(std::string_view text) {
 void frmAccess::ShowKey(int n, KeyState state, std::uint32_t color) {
     static const char* const kStateNames[] = {"free", "selected", "base"};
     cmdNumero[n]->setStyleSheet(KeyStyleSheet(color));
-    cmdNumero[n]->setAccessibleDescription(kStateNames[state]);
+    if (cmdNumero[n]->isEnabled()) { // a key not drawn says so instead
+        cmdNumero[n]->setAccessibleDescription(kStateNames[state]);
+    }
+}
+
+void frmAccess::FollowGame() {
+    const Game game = CurrentGame();
+    const KeyOutcome outcome = SetKeyCount(game.balls);
+    LayOutKeypad(*this, KeyCount());
+    if (layout()) {
+        layout()->activate(); // the window takes the keypad's size at once
+    }
+    const QString notDrawn = FromUtf8(KeyNotDrawnText(game));
+    for (int n = 1; n <= kHighestKey; ++n) {
+        const bool drawn = n <= KeyCount();
+        cmdNumero[n]->setEnabled(drawn);
+        cmdNumero[n]->setToolTip(drawn ? QString() : notDrawn);
+        cmdNumero[n]->setAccessibleDescription(drawn ? QString() : notDrawn);
+        const KeyState state = StateOfKey(n);
+        ShowKey(n, state, KeyColor(state));
+    }
+    ShowCounts(outcome.selectedCount, outcome.baseCount);
 }
 
 void frmAccess::ShowCounts(int selected, int base) {
@@ -99,7 +123,7 @@ void frmAccess::ShowStatus(const QString& text) {
 
 void frmAccess::ResetAll() {
     const KeyOutcome outcome = ResetKeys();
-    for (int n = 1; n <= kHighestNumber; ++n) {
+    for (int n = 1; n <= kHighestKey; ++n) {
         ShowKey(n, outcome.state, outcome.color);
     }
     ShowCounts(outcome.selectedCount, outcome.baseCount);

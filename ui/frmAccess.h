@@ -5,21 +5,22 @@
 //
 //   ACQUIRE   AcquireMatrix(text of txtLista)  notice via frmMessage, then lblStatus
 //   key n     ClickKey(n)                      key colour, lblSelezionati, lblBase
+//   game      SetKeyCount(balls)               the keypad's layout, keys not drawn off
 //   RESET     ResetAll() -> ResetKeys()        every key and both counters
 //   GENERATE  DevelopSystem()                  one notice via frmMessage, new tickets
 //   VIEW      ListSystem()                     listing into txtLista, or a notice
 //   clear     (no engine call)                 empties txtLista
 //
-// The menu bar above the designed area adds files (a wheel in, the tickets
-// out to a file, the clipboard or a printer, past draws in), the game, and the
-// wheel report, draw check and past draws windows, which follow the state
-// through the signals below, and the Build a wheel window, whose wheel comes
-// back through UseWheelText().
+// The menu bar above the designed area adds files (a wheel in, a play kept
+// and opened, the tickets out to a file, the clipboard or a printer, past
+// draws in), the game, and the wheel report, draw check and past draws
+// windows, which follow the state through the signals below, and the Build a
+// wheel window, whose wheel comes back through UseWheelText().
 // The state lives in mDichiarazioni; the window keeps only its other windows
 // and the last draw checked, for the tickets window.
 // Its members are defined in three files: frmAccess.cpp (the handlers and the
 // exit question), frmAccessMenus.cpp (the menu bar and the windows it opens)
-// and frmAccessFiles.cpp (Open, Open Recent and dropped files).
+// and frmAccessFiles.cpp (Open, Open Recent, plays and dropped files).
 
 #include "mDichiarazioni.h"
 #include "mainForm.h"
@@ -57,11 +58,16 @@ public:
     // Frees every key and zeroes both counters.
     void ResetAll();
 
+    // Lays the keypad out for the game chosen: its keys in play, the ones it does
+    // not draw disabled and saying so, the keys above it freed.
+    void FollowGame();
+
     // Asks the exit question when the desktop session ends.
     void commitData(QSessionManager& manager);
 
-    // Puts a wheel file's text in the box and acquires it, as ACQUIRE does.
-    // A file that cannot be read changes nothing and gets a notice.
+    // Puts a wheel file's text in the box and acquires it, as ACQUIRE does; a
+    // play's file puts back its game, keys and wheel. A file that cannot be read,
+    // or a damaged play, changes nothing and gets a notice.
     bool OpenWheelFile(const QString& path);
     // Puts a wheel's text in the box as one undoable step and acquires it.
     void UseWheelText(const QString& text);
@@ -102,6 +108,9 @@ private:
     void cmdClear_Click();
     void lblSito_Click();
     void mnuOpen_Click();
+    void mnuOpenPlay_Click();
+    void mnuSavePlay_Click();
+    bool UsePlay(const QString& path, std::string_view text);
     void mnuSave_Click();
     void mnuCopy_Click();
     void mnuPrint_Click();

@@ -1,7 +1,10 @@
-// The main window's wheel files: the Open dialog, Open Recent and files dropped on it.
+// The main window's files: wheels and plays opened (the Open dialogs, Open Recent,
+// files dropped on it), plays saved.
 #include "frmAccess.h"
 
 #include "design.h"
+#include "gameSettings.h"
+#include "play.h"
 #include "recentWheels.h"
 #include "refusalNotice.h"
 #include "textFile.h"
@@ -25,15 +28,67 @@ void frmAccess::mnuOpen_Click() {
     }
 }
 
+void frmAccess::mnuOpenPlay_Click() {
+    const QString path = OpenFileName(this, "Open play", "Plays (*.txt);;All files (*)");
+    if (!path.isEmpty()) {
+        OpenWheelFile(path); // a play is told from a wheel by its first line
+    }
+}
+
+void frmAccess::mnuSavePlay_Click() {
+    const PlayOutcome kept = CurrentPlay(CurrentGame());
+    if (kept.refusal) {
+        ShowRefusal(this, *kept.refusal);
+        return;
+    }
+    const SaveChoice choice =
+        SaveFileName(this, "Save play as", "play.txt", "Plays (*.txt);;All files (*)");
+    if (choice.path.isEmpty()) {
+        return;
+    }
+    if (const auto refusal =
+            SaveText(choice.path, QByteArray::fromStdString(PlayText(kept.play)))) {
+        ShowFileRefusal(this, "save the play", choice.path, *refusal);
+        return;
+    }
+    AddRecentWheel(choice.path);
+}
+
 bool frmAccess::OpenWheelFile(const QString& path) {
     const WheelFileText file = ReadWheelFile(FilePath(path));
     if (file.refusal) {
         ShowFileRefusal(this, "open the wheel", path, *file.refusal);
         return false;
     }
+    if (LooksLikePlay(file.text)) {
+        return UsePlay(path, file.text);
+    }
     RememberFolder(path);
     AddRecentWheel(path);
     UseWheelText(FromUtf8(file.text));
+    return true;
+}
+
+// A play read back whole or not at all: its game, its keys, its wheel held and
+// shown in the box. The tickets developed before stay until GENERATE.
+bool frmAccess::UsePlay(const QString& path, std::string_view text) {
+    const PlayReading read = ReadPlay(text);
+    if (read.refusal) {
+        ShowFileRefusal(this, "open the play", path, *read.refusal);
+        return false;
+    }
+    RememberFolder(path);
+    AddRecentWheel(path);
+    SetCurrentGame(read.play->game);
+    const TakenPlay taken = TakePlay(*read.play);
+    FollowGame();
+    ReplaceText(FromUtf8(read.play->wheel));
+    txtLista->moveCursor(QTextCursor::Start);
+    ShowStatus(FromUtf8(taken.wheel.statusText));
+    UpdateActions();
+    emit gameChanged();
+    emit keysChanged();
+    emit wheelChanged();
     return true;
 }
 

@@ -37,6 +37,11 @@ void frmAccess::BuildMenus() {
         }
     });
     file->addSeparator();
+    AddAction(file, "mnuOpenPlay", "Open p&lay...", QKeySequence("Ctrl+Alt+O"),
+              &frmAccess::mnuOpenPlay_Click);
+    AddAction(file, "mnuSavePlay", "Save play &as...", QKeySequence("Ctrl+Alt+S"),
+              &frmAccess::mnuSavePlay_Click);
+    file->addSeparator();
     mnuSave = AddAction(file, "mnuSave", "&Save tickets as...", QKeySequence("Ctrl+S"),
                         &frmAccess::mnuSave_Click);
     mnuCopy = AddAction(file, "mnuCopy", "&Copy tickets", QKeySequence("Ctrl+Shift+C"),
@@ -147,7 +152,12 @@ void frmAccess::mnuTickets_Click() {
 void frmAccess::mnuGame_Click() {
     frmGame dialog(this);
     if (dialog.exec() == QDialog::Accepted) {
+        const int picked = PickedCount();
+        FollowGame(); // the dialog asked before keys the game does not draw are freed
         emit gameChanged();
+        if (PickedCount() != picked) {
+            emit keysChanged();
+        }
     }
 }
 

@@ -5,6 +5,8 @@
 #include "design.h"
 #include "frmMessage.h"
 #include "gameSettings.h"
+#include "game_keys.h"
+#include "operations.h"
 #include "refusalNotice.h"
 #include "toolWindow.h"
 
@@ -186,10 +188,15 @@ void frmGame::cmdForget_Click() {
     ShowGame(games.front());
 }
 
-// The game shown becomes the one every window counts with.
+// The game shown becomes the one every window counts with. Keys picked that it
+// does not draw are cleared only when the player says so; NO keeps the old game.
 void frmGame::accept() {
     const Game game = Chosen();
     if (Refused(game)) {
+        return;
+    }
+    const std::vector<int> notDrawn = PickedKeysAbove(game.balls);
+    if (!notDrawn.empty() && ShowMessage(this, ClearKeysQuestion(notDrawn, game), "NO,YES") != 2) {
         return;
     }
     SetCurrentGame(game);

@@ -10,12 +10,43 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
+#include <algorithm>
+
 namespace quorvex::ui {
 
 namespace {
 
 // The keypad grows from the design's key 1: 7 x 7 keys, 30 twips apart.
 constexpr int kKeyLeft = 150, kKeyTop = 240, kKeyWidth = 495, kKeyHeight = 465, kKeyGap = 30;
+// A betting slip's keypad: ten keys a row.
+constexpr int kSlipColumns = 10;
+
+// Where the form's parts stand, in twips, for the designed keypad.
+struct TwipRect {
+    int left, top, width, height;
+};
+constexpr TwipRect kDesignArea{0, 0, 7785, 6675};
+constexpr TwipRect kSiteLink{4260, 60, 3315, 225};
+constexpr TwipRect kKeypadFrame{180, 300, 3975, 4455};
+constexpr TwipRect kSelectedFrame{180, 3750, 2115, 555};
+constexpr TwipRect kBaseFrame{2400, 3750, 1395, 555};
+constexpr TwipRect kCommandFrame{180, 4770, 3975, 1095};
+constexpr TwipRect kTextFrame{4260, 300, 3315, 5565};
+constexpr TwipRect kStatusFrame{180, 5880, 7395, 675};
+constexpr TwipRect kStatusLine{180, 240, 7035, 315};
+
+// A part moved right by `right` and down by `down`, and grown by `wider` and `taller`.
+void PlaceAt(QWidget* widget, const TwipRect& at, int right = 0, int down = 0, int wider = 0,
+             int taller = 0) {
+    Place(widget, at.left + right, at.top + down, at.width + wider, at.height + taller);
+}
+
+void PlaceKey(QPushButton* key, int index, int columns) {
+    const int row = index / columns;
+    const int column = index % columns;
+    Place(key, kKeyLeft + column * (kKeyWidth + kKeyGap), kKeyTop + row * (kKeyHeight + kKeyGap),
+          kKeyWidth, kKeyHeight);
+}
 
 void SetColors(QWidget* widget, std::uint32_t text, std::uint32_t background = 0) {
     QPalette palette = widget->palette();
@@ -43,6 +74,10 @@ QGroupBox* AddFrame(QWidget* container, int index, int left, int top, int width,
     return frame;
 }
 
+QGroupBox* AddFrame(QWidget* container, int index, const TwipRect& at) {
+    return AddFrame(container, index, at.left, at.top, at.width, at.height);
+}
+
 QPushButton* AddButton(QWidget* container, const char* name, const char* caption,
                        const char* toolTip) {
     auto* button = new QPushButton(QString::fromUtf8(caption), container);
@@ -63,15 +98,13 @@ QLabel* AddCounter(QWidget* container, const char* name, int left) {
 void BuildKeypad(QGroupBox* keypadFrame, MainForm& form) {
     auto* keys = new QButtonGroup(form.designArea);
     const QFont keyFont = DesignFont("Segoe UI Semibold", 11.25, 600);
-    for (int n = 1; n <= kHighestNumber; ++n) {
-        const int row = (n - 1) / 7;
-        const int column = (n - 1) % 7;
+    for (int n = 1; n <= kHighestKey; ++n) {
         auto* key = new QPushButton(QString::number(n), keypadFrame);
         key->setObjectName(QString("cmdNumero%1").arg(n));
         key->setFont(keyFont);
         key->setAutoDefault(true);
-        Place(key, kKeyLeft + column * (kKeyWidth + kKeyGap),
-              kKeyTop + row * (kKeyHeight + kKeyGap), kKeyWidth, kKeyHeight);
+        PlaceKey(key, n - 1, 7);
+        key->setVisible(n <= kDesignedKeys); // the others for games of more balls
         key->setAccessibleName(QString::number(n));
         key->setAccessibleDescription("free");
         keys->addButton(key, n);
@@ -97,12 +130,36 @@ QString KeyStyleSheet(std::uint32_t color) {
         .arg(face.name(), face.darker(150).name());
 }
 
+void LayOutKeypad(MainForm& form, int balls) {
+    const bool slip = balls > kDesignedKeys;
+    const int columns = slip ? kSlipColumns : 7;
+    const int shown = slip ? std::min(balls, kHighestKey) : kDesignedKeys;
+    const int rows = (shown + columns - 1) / columns;
+    // What the slip adds: three more columns to the right, rows beyond seven below.
+    const int wider = (columns - 7) * (kKeyWidth + kKeyGap);
+    const int taller = std::max(0, rows - 7) * (kKeyHeight + kKeyGap);
+    for (int n = 1; n <= kHighestKey; ++n) {
+        PlaceKey(form.cmdNumero[n], n - 1, columns);
+        form.cmdNumero[n]->setVisible(n <= shown);
+    }
+    form.designArea->setFixedSize(Twips(kDesignArea.width + wider),
+                                  Twips(kDesignArea.height + taller));
+    PlaceAt(form.lblSito, kSiteLink, wider);
+    PlaceAt(form.Frame2, kKeypadFrame, 0, 0, wider, taller);
+    PlaceAt(form.Frame8, kSelectedFrame, 0, taller);
+    PlaceAt(form.Frame13, kBaseFrame, 0, taller);
+    PlaceAt(form.Frame5, kCommandFrame, 0, taller);
+    PlaceAt(form.Frame6, kTextFrame, wider);
+    PlaceAt(form.Frame1, kStatusFrame, 0, taller, wider);
+    PlaceAt(form.lblStatus, kStatusLine, 0, 0, wider);
+}
+
 MainForm BuildMainForm(QWidget* window) {
     MainForm form;
     // The designed area keeps its size; a menu bar goes above it.
     form.designArea = new QWidget(window);
     form.designArea->setObjectName("designArea");
-    form.designArea->setFixedSize(Twips(7785), Twips(6675));
+    form.designArea->setFixedSize(Twips(kDesignArea.width), Twips(kDesignArea.height));
 
     form.lblSito = AddLabel(form.designArea, "lblSito", "",
                             DesignFont("Segoe UI Semibold", 9, 600, true), Qt::AlignHCenter);
@@ -110,24 +167,24 @@ MainForm BuildMainForm(QWidget* window) {
     form.lblSito->setCursor(Qt::PointingHandCursor);
     form.lblSito->setAccessibleName("Maker's web page: " + form.lblSito->text());
     SetColors(form.lblSito, 0x00C00000);
-    Place(form.lblSito, 4260, 60, 3315, 225);
+    PlaceAt(form.lblSito, kSiteLink);
 
-    QGroupBox* keypadFrame = AddFrame(form.designArea, 2, 180, 300, 3975, 4455);
+    QGroupBox* keypadFrame = form.Frame2 = AddFrame(form.designArea, 2, kKeypadFrame);
     BuildKeypad(keypadFrame, form);
 
     const QFont captionFont = DesignFont("Segoe UI Semibold", 8.25, 600);
-    QGroupBox* selectedFrame = AddFrame(keypadFrame, 8, 180, 3750, 2115, 555);
+    QGroupBox* selectedFrame = form.Frame8 = AddFrame(keypadFrame, 8, kSelectedFrame);
     Place(AddLabel(selectedFrame, "Label1", "SELECTED", captionFont, Qt::AlignRight), 120, 240,
           1095, 255);
     form.lblSelezionati = AddCounter(selectedFrame, "lblSelezionati", 1530);
 
-    QGroupBox* baseFrame = AddFrame(keypadFrame, 13, 2400, 3750, 1395, 555);
+    QGroupBox* baseFrame = form.Frame13 = AddFrame(keypadFrame, 13, kBaseFrame);
     QLabel* baseCaption = AddLabel(baseFrame, "Label2", "BASE", captionFont, Qt::AlignRight);
     SetColors(baseCaption, 0x000000C0);
     Place(baseCaption, 120, 240, 465, 255);
     form.lblBase = AddCounter(baseFrame, "lblBase", 810);
 
-    QGroupBox* commandFrame = AddFrame(form.designArea, 5, 180, 4770, 3975, 1095);
+    QGroupBox* commandFrame = form.Frame5 = AddFrame(form.designArea, 5, kCommandFrame);
     form.cmdReset = AddButton(AddFrame(commandFrame, 11, 210, 150, 1545, 795), "cmdReset", "RESET",
                               "Cancella Numeri Tastiera");
     form.cmdReset->setFont(DesignFont("Segoe UI", 9));
@@ -137,7 +194,7 @@ MainForm BuildMainForm(QWidget* window) {
     form.cmdSviluppa->setFont(DesignFont("Segoe UI Semibold", 9.75, 600));
     Place(form.cmdSviluppa, 90, 180, 1635, 495);
 
-    QGroupBox* textFrame = AddFrame(form.designArea, 6, 4260, 300, 3315, 5565);
+    QGroupBox* textFrame = form.Frame6 = AddFrame(form.designArea, 6, kTextFrame);
     form.txtLista = new QPlainTextEdit(textFrame);
     form.txtLista->setObjectName("txtLista");
     form.txtLista->setFont(DesignFont("Segoe UI", 12));
@@ -163,13 +220,13 @@ MainForm BuildMainForm(QWidget* window) {
                                 "ACQUIRE", "Acquisisci la Matrice");
     Place(form.cmdAcquire, 60, 150, 975, 315);
 
-    QGroupBox* statusFrame = AddFrame(form.designArea, 1, 180, 5880, 7395, 675);
+    QGroupBox* statusFrame = form.Frame1 = AddFrame(form.designArea, 1, kStatusFrame);
     form.lblStatus =
         AddLabel(statusFrame, "lblStatus", "", DesignFont("Segoe UI", 9.75), Qt::AlignHCenter);
-    Place(form.lblStatus, 180, 240, 7035, 315);
+    PlaceAt(form.lblStatus, kStatusLine);
 
-    // Keys 1..49, then the commands in the order a user works through them.
-    QWidget* previous = form.cmdNumero[kHighestNumber];
+    // The keys, then the commands in the order a user works through them.
+    QWidget* previous = form.cmdNumero[kHighestKey];
     for (QWidget* next :
          std::initializer_list<QWidget*>{form.cmdSviluppa, form.cmdReset, form.txtLista,
                                          form.cmdAcquire, form.cmdClear, form.cmdVisualizza}) {

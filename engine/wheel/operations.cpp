@@ -126,6 +126,10 @@ KeyOutcome SetKeys(const std::vector<int>& picked, const std::vector<int>& base)
     return Counts(kFree);
 }
 
+KeyState StateOfKey(int n) {
+    return n >= 1 && n <= kHighestKey ? gKeyState[static_cast<std::size_t>(n)] : kFree;
+}
+
 std::vector<int> PickedKeys() {
     return KeysWhere(1, kHighestKey, IsPicked);
 }

@@ -67,6 +67,9 @@ KeyOutcome SetKeyCount(int balls);
 // play, and base keys not picked, are left Free. What both counters show now.
 KeyOutcome SetKeys(const std::vector<int>& picked, const std::vector<int>& base);
 
+// Key n's state (Free for a key that does not exist).
+KeyState StateOfKey(int n);
+
 // The picked keys ascending, and which of them are Base.
 std::vector<int> PickedKeys();
 std::vector<int> BaseKeys();

@@ -3,6 +3,7 @@
 
 #include "brute_force.h"
 #include "game.h"
+#include "game_keys.h"
 #include "printing.h"
 #include "prizes.h"
 
@@ -135,6 +136,19 @@ TEST(Prizes, NumbersTheGameCannotDrawWinNothing) {
         EXPECT_NEAR(ExpectedPrize(tickets, game), expected, 1e-9)
             << game.name << ", ticket " << ticket.size();
     }
+}
+
+} // namespace
+
+namespace {
+
+// The question names the keys as the player sees them, one or many.
+TEST(GameKeys, TheQuestionNamesTheKeysTheGameDoesNotDraw) {
+    const quorvex::Game game{"7 of 35", 35, 7, 100, {}};
+    EXPECT_EQ(quorvex::KeyNotDrawnText(game), "not drawn in 7 of 35");
+    EXPECT_EQ(quorvex::ClearKeysQuestion({52}, game), "Key 52 is not drawn in 7 of 35: clear it?");
+    EXPECT_EQ(quorvex::ClearKeysQuestion({36, 40, 49}, game),
+              "Keys 36, 40, 49 are not drawn in 7 of 35: clear them?");
 }
 
 } // namespace
