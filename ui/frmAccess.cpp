@@ -82,9 +82,9 @@ void frmAccess::ShowNotice(std::string_view text) {
 void frmAccess::ShowKey(int n, KeyState state, std::uint32_t color) {
     static const char* const kStateNames[] = {"free", "selected", "base"};
     cmdNumero[n]->setStyleSheet(KeyStyleSheet(color));
-    if (cmdNumero[n]->isEnabled()) { // a key not drawn says so instead
-        cmdNumero[n]->setAccessibleDescription(kStateNames[state]);
-    }
+    // A key the game does not draw says so instead, as its tooltip does.
+    cmdNumero[n]->setAccessibleDescription(cmdNumero[n]->isEnabled() ? kStateNames[state]
+                                                                     : cmdNumero[n]->toolTip());
 }
 
 void frmAccess::FollowGame() {
@@ -99,7 +99,6 @@ void frmAccess::FollowGame() {
         const bool drawn = n <= KeyCount();
         cmdNumero[n]->setEnabled(drawn);
         cmdNumero[n]->setToolTip(drawn ? QString() : notDrawn);
-        cmdNumero[n]->setAccessibleDescription(drawn ? QString() : notDrawn);
         const KeyState state = StateOfKey(n);
         ShowKey(n, state, KeyColor(state));
     }

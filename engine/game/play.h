@@ -17,13 +17,14 @@ struct PlayOutcome {
 // The game given, the keys picked and the held wheel, as a play to keep.
 PlayOutcome CurrentPlay(const Game& game);
 
-// Puts a play read back on the state: its balls in play, its keys picked, its
-// wheel held (the developed tickets stay until GENERATE). What both counters and
-// the status line show now.
+// What both counters and the status line show once a play is put back.
 struct TakenPlay {
     KeyOutcome keys;
     AcquireOutcome wheel;
 };
+
+// Puts a play read back on the state: its balls in play, its keys picked, its
+// wheel held (the developed tickets stay until GENERATE).
 TakenPlay TakePlay(const Play& play);
 
 } // namespace quorvex

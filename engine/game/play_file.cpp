@@ -13,6 +13,11 @@ namespace quorvex {
 namespace {
 
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+
+// How many bytes a UTF-8 byte order mark takes at the text's start.
+std::size_t MarkSize(std::string_view text) {
+    return text.starts_with(kByteOrderMark) ? kByteOrderMark.size() : 0;
+}
 // The fields in the order written, before the wheel.
 constexpr std::string_view kFields[] = {"game",   "balls",   "drawn", "price",
                                         "prizes", "numbers", "base",  "wheel"};
@@ -33,42 +38,35 @@ std::string_view Trimmed(std::string_view text) {
     return text;
 }
 
-bool AllDigits(std::string_view text) {
-    return !text.empty() &&
-           std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
-}
-
-// A whole number of at most three digits, or -1.
-int Small(std::string_view text) {
-    if (!AllDigits(text) || text.size() > 3) {
-        return -1;
+// The value of 1 to `most` digits, or nothing.
+std::optional<std::int64_t> Digits(std::string_view text, std::size_t most) {
+    if (text.empty() || text.size() > most ||
+        !std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; })) {
+        return std::nullopt;
     }
-    int value = 0;
+    std::int64_t value = 0;
     for (char c : text) {
         value = value * 10 + (c - '0');
     }
     return value;
 }
 
+// A whole number of at most three digits, or -1.
+int Small(std::string_view text) {
+    return static_cast<int>(Digits(text, 3).value_or(-1));
+}
+
 // "12", "12.5", "12.50" in hundredths.
 std::optional<Money> Amount(std::string_view text) {
     const std::size_t point = text.find('.');
-    const std::string_view whole = text.substr(0, point);
-    const std::string_view cents =
-        point == std::string_view::npos ? std::string_view() : text.substr(point + 1);
-    if (!AllDigits(whole) || whole.size() > kMostAmountDigits ||
-        (point != std::string_view::npos && (!AllDigits(cents) || cents.size() > 2))) {
+    const auto whole = Digits(text.substr(0, point), kMostAmountDigits);
+    const auto cents = point == std::string_view::npos ? std::optional<std::int64_t>(0)
+                                                       : Digits(text.substr(point + 1), 2);
+    if (!whole || !cents) {
         return std::nullopt;
     }
-    Money value = 0;
-    for (char c : whole) {
-        value = value * 10 + (c - '0');
-    }
-    value *= 100;
-    if (!cents.empty()) {
-        value += (cents[0] - '0') * 10 + (cents.size() == 2 ? cents[1] - '0' : 0);
-    }
-    return value;
+    const bool tenths = point != std::string_view::npos && text.size() - point == 2; // "12.5"
+    return *whole * 100 + *cents * (tenths ? 10 : 1);
 }
 
 std::vector<std::string_view> Words(std::string_view text) {
@@ -120,8 +118,9 @@ class Lines {
 public:
     explicit Lines(std::string_view text) : text(text) {}
 
+    // The next line; a line break that ends the text starts none.
     bool Next() {
-        if (at > text.size()) {
+        if (at > text.size() || (at == text.size() && number > 0)) {
             return false;
         }
         start = at;
@@ -177,23 +176,14 @@ std::string PlayText(const Play& play) {
     for (std::size_t i = 0; i < std::size(kFields); ++i) {
         text += std::string(kFields[i]) + ":" + (values[i].empty() ? "" : " ") + values[i] + "\r\n";
     }
-    for (std::size_t at = 0; at < play.wheel.size();) { // the wheel's lines, each CR LF
-        std::size_t end = play.wheel.find('\n', at);
-        std::string_view line = std::string_view(play.wheel).substr(at, end - at);
-        if (!line.empty() && line.back() == '\r') {
-            line.remove_suffix(1);
-        }
-        text += std::string(line) + "\r\n";
-        at = end == std::string::npos ? play.wheel.size() : end + 1;
+    for (Lines wheel(play.wheel); !play.wheel.empty() && wheel.Next();) { // each CR LF
+        text += std::string(wheel.line) + "\r\n";
     }
     return text;
 }
 
 bool LooksLikePlay(std::string_view text) {
-    if (text.starts_with(kByteOrderMark)) {
-        text.remove_prefix(kByteOrderMark.size());
-    }
-    return text.starts_with(kPlayFormatLine);
+    return text.substr(MarkSize(text)).starts_with(kPlayFormatLine);
 }
 
 namespace {
@@ -286,13 +276,7 @@ PlayReading ReadPlayAfterMark(std::string_view text) {
     // The wheel: ACQUIRE's own reading, its fault told by the play's line.
     const std::string_view wheel = lines.Rest();
     const std::size_t wheelStart = lines.RestStart();
-    ParsedMatrix parsed = ParseMatrix(wheel);
-    std::optional<Refusal> refusal =
-        parsed.refusal ? parsed.refusal : MatrixProblem(ListNumbers(parsed.lines));
-    if (!refusal && parsed.lines.empty()) {
-        refusal = Refusal{"the play has no wheel"};
-    }
-    if (refusal) {
+    if (const std::optional<Refusal> refusal = ReadWheel(wheel).refusal) {
         const auto before = wheel.substr(0, std::min(refusal->start, wheel.size()));
         const int line =
             lines.number + 1 + static_cast<int>(std::count(before.begin(), before.end(), '\n'));
@@ -310,7 +294,7 @@ PlayReading ReadPlayAfterMark(std::string_view text) {
 } // namespace
 
 PlayReading ReadPlay(std::string_view text) {
-    const std::size_t mark = text.starts_with(kByteOrderMark) ? kByteOrderMark.size() : 0;
+    const std::size_t mark = MarkSize(text);
     PlayReading reading = ReadPlayAfterMark(text.substr(mark));
     if (reading.refusal) {
         reading.refusal->start += mark; // the fault where it lies in the whole text

@@ -43,4 +43,14 @@ std::optional<Refusal> MatrixProblem(const std::vector<int>& list) {
     return std::nullopt;
 }
 
+WheelReading ReadWheel(std::string_view text) {
+    ParsedMatrix parsed = ParseMatrix(text);
+    WheelReading wheel{std::move(parsed.lines), {}, std::move(parsed.refusal)};
+    wheel.numbers = ListNumbers(wheel.lines); // one pass serves the count and the check
+    if (!wheel.refusal) {
+        wheel.refusal = MatrixProblem(wheel.numbers);
+    }
+    return wheel;
+}
+
 } // namespace quorvex

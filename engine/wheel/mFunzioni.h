@@ -9,6 +9,7 @@
 #include "refusal.h"
 
 #include <optional>
+#include <string_view>
 #include <vector>
 
 namespace quorvex {
@@ -19,5 +20,14 @@ std::vector<int> ListNumbers(const LineList& lines);
 // Why the distinct numbers of some lines (as ListNumbers gives them) are not
 // exactly 1..N, or nothing when they are.
 std::optional<Refusal> MatrixProblem(const std::vector<int>& numbers);
+
+// A wheel text read as ACQUIRE reads it: its lines, their distinct numbers, and
+// why it is no wheel (a token that is no number 1..49, a number missing), or nothing.
+struct WheelReading {
+    LineList lines;
+    std::vector<int> numbers;
+    std::optional<Refusal> refusal;
+};
+WheelReading ReadWheel(std::string_view text);
 
 } // namespace quorvex

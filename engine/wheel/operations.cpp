@@ -61,17 +61,14 @@ AcquireOutcome AcquireMatrix(std::string_view text) {
     if (text.empty()) {
         return {};
     }
-    ParsedMatrix parsed = ParseMatrix(text);
-    gMatrixLines = std::move(parsed.lines);
-    gMatrixLineCount = gMatrixLines.size();
-    const std::vector<int> numbers = ListNumbers(gMatrixLines); // one pass serves both
-    gMatrixNumberCount = static_cast<int>(numbers.size());
-
-    std::optional<Refusal> refusal = parsed.refusal ? parsed.refusal : MatrixProblem(numbers);
-    if (refusal) {
+    WheelReading wheel = ReadWheel(text);
+    if (wheel.refusal) {
         DropMatrix();
-        return {Acquisition::Invalid, std::string(kNoWheelStatus), std::move(refusal)};
+        return {Acquisition::Invalid, std::string(kNoWheelStatus), std::move(wheel.refusal)};
     }
+    gMatrixLines = std::move(wheel.lines);
+    gMatrixLineCount = gMatrixLines.size();
+    gMatrixNumberCount = static_cast<int>(wheel.numbers.size());
     return {Acquisition::Valid,
             "IN MEMORY: " + std::to_string(gMatrixNumberCount) + " NUMBERS - IN " +
                 std::to_string(gMatrixLineCount) + " LINES",
