@@ -107,18 +107,12 @@ windows:
 	@cmake --build $(WINDOWS_BUILD) --target windows_package
 
 # Every test of the Windows build under Wine, in one X server: the engine's, the
-# windows' (offscreen), the program's window, the installer and what the programs import.
+# windows' (on Windows' own platform), the program's window, the installer and what
+# the programs import.
 test-windows: windows
-	@# A server left from an earlier run (its services keep it alive) is stopped first.
-	@$(WINE_ENV) /usr/lib/wine/wineserver -k 2>/dev/null || true
-	@# One server for the whole run, its services started here, with no output of a
-	@# test's to hold open: two tests starting one at once could lose the race, and a
-	@# service started by a test keeps that test's output open until it ends.
-	@$(WINE_ENV) /usr/lib/wine/wineserver -p 30
-	@$(WINE_ENV) $(WINE) wineboot -i >/dev/null 2>&1 </dev/null
-	@status=0; $(WINE_ENV) INSIDE_XVFB=1 bash tests/app/with_xvfb.sh 1280x1024x24 \
-	  ctest --test-dir $(WINDOWS_BUILD) --output-on-failure -j $(JOBS) || status=$$?; \
-	  $(WINE_ENV) /usr/lib/wine/wineserver -k 2>/dev/null; exit $$status
+	$(WINE_ENV) WINE=$(WINE) INSIDE_XVFB=1 bash tests/app/with_xvfb.sh 1280x1024x24 \
+	  bash tests/windows/one_wine_server.sh \
+	  ctest --test-dir $(WINDOWS_BUILD) --output-on-failure -j $(JOBS)
 
 # The engine under Wine against the same engine on Linux, side by side on one
 # million-line wheel: times, their ratio, and the two outputs compared.
