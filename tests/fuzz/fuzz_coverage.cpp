@@ -8,6 +8,7 @@
 #include "chances.h"
 #include "coverage.h"
 #include "fuzz_check.h"
+#include "ticket.h"
 #include "wheel_profile.h"
 
 #include <algorithm>
@@ -25,17 +26,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const int drawn = data[1] % std::min(n, kMaxDrawn) + 1;
     const int m = data[2] % drawn + 1;
     const int t = data[3] % (m + 1);
-    LineList lines;
     brute::Rows rows;
     for (std::size_t at = 4; at < size;) {
         rows.emplace_back();
         const std::size_t length = data[at++] % 10 + 1;
         for (std::size_t i = 0; i < length && at < size; ++i) {
             rows.back().push_back(data[at++] % n + 1);
-            lines.push(static_cast<Number>(rows.back().back()));
         }
-        lines.endLine();
     }
+    const LineList lines = LinesOf(rows);
     Progress progress;
     const WheelSets wheel = WheelSetsOf(lines, n);
     const auto table = ComputeCoverage(wheel, drawn, progress);

@@ -13,7 +13,6 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QMenu>
-#include <QMenuBar>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -31,11 +30,6 @@ private slots:
     void cleanup() { Close(); }
 
     void editMenuActsOnTheBoxWhereverTheFocusIs() {
-        QStringList menus;
-        for (QAction* menu : window->menuBar()->actions()) {
-            menus << menu->text();
-        }
-        QCOMPARE(menus, (QStringList{"&File", "&Edit", "&Wheel", "&Help"}));
         for (const char* off : {"mnuUndo", "mnuRedo", "mnuCut", "mnuCopyText"}) { // nothing yet
             QVERIFY2(!Action(off)->isEnabled(), off);
         }

@@ -82,35 +82,22 @@ private slots:
     }
 
     // Every window open, the game changed through every preset and two games of
-    // the player's own in a seeded order: each window shows the new game's
-    // figures, or nothing, and nothing reaches outside a game's balls.
+    // the player's own in a seeded order: each window shows the new game's figures.
+    // (What past draws reads under each game is its own window's test.)
     void everyWindowFollowsEveryGame() {
         QTemporaryDir folder;
         PlayGame(90, 5);
         Develop(RingWheel(8), {2, 9, 17, 26, 33, 41, 45, 49});
-        // Six balls up to 90 a line: a draw of 5 of 90 (its sixth unread) and of 6 of 90;
-        // under fewer balls, the lines with the smaller balls only.
-        QByteArray history = "Date;Ball 1;Ball 2;Ball 3;Ball 4;Ball 5;Ball 6\n";
-        for (int d = 1; d <= 14; ++d) {
-            history += QString::asprintf("%02d/10/2026 %d %d %d %d 90 33\n", 2 * d, d, d + 28,
-                                         d + 56, 85 + d % 5)
-                           .toUtf8();
-            history += QString::asprintf("%02d/11/2026 %d %d %d %d %d %d\n", d, d, d + 1, d + 2,
-                                         d + 3, d + 4, d + 5)
-                           .toUtf8();
-        }
         {
             ModalAnswerer answer(1);
-            QVERIFY(window->OpenPastDraws(WriteIn(folder, "mixed.txt", history)));
+            QVERIFY(
+                window->OpenPastDraws(WriteIn(folder, "h.txt", "1 2 3 4 5 6\n7 8 9 10 11 12\n")));
         }
         QWidget* past = window->findChild<QWidget*>("frmPastDraws");
         QWidget* report = Opened("mnuReport", "frmReport");
         QWidget* draw = Opened("mnuDraw", "frmDraw");
-        In<QLineEdit>(draw, "txtDrawn")->setText("2 9 17 26 33");
-        In<QPushButton>(draw, "cmdCheck")->click();
         QWidget* tickets = Opened("mnuTickets", "frmTickets");
-        QWidget* build = Opened("mnuBuild", "frmBuild");
-        QVERIFY(past && report && draw && tickets && build);
+        QVERIFY(past && report && draw && tickets && Opened("mnuBuild", "frmBuild"));
 
         std::vector<Game> games = StandardGames();
         games.push_back({"Pick 3 | Friday", 12, 3, 50, {0, 0, 100, 1000}});
@@ -121,39 +108,21 @@ private slots:
         for (const Game& game : games) {
             const QString name = QString::fromStdString(game.name);
             {
-                ModalAnswerer notices(
-                    1); // past draws says what it skipped, or that none is of the game
+                ModalAnswerer notices(1); // past draws says what it skipped, or read none
                 ui::SetCurrentGame(game);
                 emit window->gameChanged();
             }
-            QCOMPARE(ui::CurrentGame(), game);
             const QString shown = "Game: " + ui::GameText(game);
             QVERIFY2(In<QLabel>(draw, "lblGame")->text() == shown + ".", qPrintable(name));
             QVERIFY2(In<QLabel>(tickets, "lblSummary")->text().contains(" a draw of " + name + "."),
                      qPrintable(name));
-            QVERIFY2(In<QLabel>(past, "lblSource")->text().startsWith(shown + ". From mixed.txt"),
-                     qPrintable(name));
-            auto* rows = In<QTableView>(past, "tblDraws")->model();
-            for (int row = 0; row < rows->rowCount(); ++row) {
-                const QStringList numbers =
-                    rows->index(row, 1).data().toString().remove('[').remove(']').split(' ');
-                QVERIFY2(numbers.size() == game.drawn, qPrintable(name));
-                for (const QString& number : numbers) {
-                    QVERIFY2(number.toInt() >= 1 && number.toInt() <= game.balls,
-                             qPrintable(name + ": " + number));
-                }
-            }
-            const auto& times = In<ui::BallChart>(past, "chtNumbers")->TimesDrawn();
-            QVERIFY2(times.empty() == (rows->rowCount() == 0), qPrintable(name));
-            QVERIFY2(times.empty() || times.size() == static_cast<std::size_t>(game.balls) + 1,
+            QVERIFY2(In<QLabel>(past, "lblSource")->text().startsWith(shown + ". From h.txt"),
                      qPrintable(name));
             QTRY_VERIFY2(
                 In<QLabel>(report, "lblCost")
                     ->text()
                     .startsWith("Cost a draw: 8 tickets \u00D7 " + ui::MoneyString(game.price)),
                 qPrintable(name));
-            QTRY_VERIFY2(!In<QLabel>(past, "lblSummary")->text().isEmpty() || rows->rowCount() == 0,
-                         qPrintable(name));
         }
     }
 };

@@ -6,6 +6,7 @@
 #include "game_keys.h"
 #include "printing.h"
 #include "prizes.h"
+#include "ticket.h"
 
 #include <gtest/gtest.h>
 
@@ -93,13 +94,7 @@ TEST(Game, AnyNameComesBack) {
 TEST(Prizes, ExpectedPrizeIsTheAverageOverEveryDraw) {
     const brute::Rows rows{
         {1, 2, 3}, {2, 3, 4, 5}, {1, 5, 9, 13, 17}, {1, 5, 9, 13, 17}, {7, 7, 8}};
-    LineList tickets;
-    for (const auto& row : rows) {
-        for (int n : row) {
-            tickets.push(static_cast<Number>(n));
-        }
-        tickets.endLine();
-    }
+    const LineList tickets = LinesOf(rows);
     const Game game{"5 of 20", 20, 5, 100, {0, 10, 50, 300, 2000, 100000}};
     double total = 0;
     const brute::Rows draws = brute::Cases(20, 5);
@@ -128,12 +123,7 @@ TEST(Prizes, NumbersTheGameCannotDrawWinNothing) {
         {{1, 50, 60}, {"2 of 49", 49, 2, 100, {0, 100, 1000}}, 100.0 * 48 / 1176},
     };
     for (const auto& [ticket, game, expected] : cases) {
-        LineList tickets;
-        for (int n : ticket) {
-            tickets.push(static_cast<Number>(n));
-        }
-        tickets.endLine();
-        EXPECT_NEAR(ExpectedPrize(tickets, game), expected, 1e-9)
+        EXPECT_NEAR(ExpectedPrize(LinesOf({ticket}), game), expected, 1e-9)
             << game.name << ", ticket " << ticket.size();
     }
 }

@@ -3,6 +3,7 @@
 
 #include "fairness.h"
 #include "past_draws.h"
+#include "ticket.h"
 #include "wheel_generator.h"
 
 #include <gtest/gtest.h>
@@ -43,13 +44,13 @@ TEST(PastDraws, TallyEveryTicketOnEveryDraw) {
         picks.resize(static_cast<std::size_t>(numbers));
         const bench::WheelRows wheel =
             bench::RandomWheel(random, count, {numbers, width, width, false});
-        LineList tickets;
-        for (const auto& row : wheel) {
-            for (int k : row) {
-                tickets.push(static_cast<Number>(picks[static_cast<std::size_t>(k - 1)]));
+        bench::WheelRows onPicks = wheel;
+        for (auto& row : onPicks) {
+            for (int& k : row) {
+                k = picks[static_cast<std::size_t>(k - 1)];
             }
-            tickets.endLine();
         }
+        const LineList tickets = LinesOf(onPicks);
         std::vector<PastDraw> draws(drawCount);
         for (PastDraw& draw : draws) {
             std::vector<int> balls(static_cast<std::size_t>(game.balls));
@@ -100,11 +101,10 @@ TEST(PastDraws, TallyEveryTicketOnEveryDraw) {
     cancelled.Cancel();
     // Sums that no 64 bits hold: the dearest ticket, a prize of a thousand billion.
     const Game dear{"6 of 49", 49, 6, 100000000000000, {0, 0, 0, 0, 0, 0, 100000000000000}};
-    LineList six;
-    six.push(1), six.push(2), six.push(3), six.push(4), six.push(5), six.push(6), six.endLine();
     Progress progress;
-    const auto dearTally = TallyPastDraws(
-        six, std::vector(200000, PastDraw{1, "", 0, {1, 2, 3, 4, 5, 6}}), dear, progress);
+    const auto dearTally =
+        TallyPastDraws(LinesOf({{1, 2, 3, 4, 5, 6}}),
+                       std::vector(200000, PastDraw{1, "", 0, {1, 2, 3, 4, 5, 6}}), dear, progress);
     ASSERT_TRUE(dearTally);
     EXPECT_EQ(MoneyText(dearTally->cost), "200000000000000000.00");
     EXPECT_EQ(MoneyText(dearTally->prizes), "200000000000000000.00");
@@ -114,11 +114,7 @@ TEST(PastDraws, TallyEveryTicketOnEveryDraw) {
 // A history read under another game is counted as this game draws: its first M
 // numbers that are balls of it; nothing past the game's balls is touched.
 TEST(PastDraws, DrawsOfAnotherGameAreCountedAsThisGameDrawsThem) {
-    LineList tickets;
-    for (int n : {1, 2, 3, 4, 5}) {
-        tickets.push(static_cast<Number>(n));
-    }
-    tickets.endLine();
+    const LineList tickets = LinesOf({{1, 2, 3, 4, 5}});
     const struct {
         const char* name;
         std::vector<int> drawn;

@@ -3,6 +3,7 @@
 #include "best_known.h"
 #include "coverage.h"
 #include "printing.h"
+#include "ticket.h"
 #include "wheel_text.h"
 
 #include <gtest/gtest.h>
@@ -71,13 +72,7 @@ TEST(WheelLibrary, ShippedDesignsKeepTheirGuarantees) {
         }
         ++designs;
         SCOPED_TRACE(testing::PrintToString(known.goal));
-        LineList lines; // too many draws on 49 numbers to try one by one
-        for (const Ticket& ticket : known.tickets) {
-            for (int x : ticket) {
-                lines.push(static_cast<Number>(x));
-            }
-            lines.endLine();
-        }
+        const LineList lines = LinesOf(known.tickets); // too many draws on 49 to try one by one
         Progress progress;
         const auto table =
             ComputeCoverage(WheelSetsOf(lines, known.goal.numbers), known.goal.drawn, progress);
