@@ -179,6 +179,14 @@ private slots:
                          qPrintable(oneIn));
             }
         }
+        // No empty band under either table: each is as tall as its rows.
+        for (auto* table : {chances, In<QTableWidget>(report, "tblCoverage")}) {
+            int rows = 0;
+            for (int row = 0; row < table->rowCount(); ++row) {
+                rows += table->rowHeight(row);
+            }
+            QVERIFY(table->viewport()->height() >= rows && table->viewport()->height() <= rows + 2);
+        }
     }
 
     // Copy and Save wait for a list; a cancel says which holes are on show; nothing jumps.
