@@ -96,10 +96,15 @@ private slots:
         ModalAnswerer notice(1);
         menu->findChild<QAction*>("mnuRecent2")->trigger(); // w9.txt, gone
         QCOMPARE(notice.text, "Cannot open the wheel ..!\nw9.txt\nno such file");
-        QVERIFY(!ui::RecentWheels().contains(paths[0]) && ui::RecentWheels().size() == 7);
+        QVERIFY2(!ui::RecentWheels().contains(paths[0]), "the file gone is still listed");
+        QCOMPARE(ui::RecentWheels().size(), 7);
         emit menu->aboutToShow();
         menu->findChild<QAction*>("mnuClearRecent")->trigger();
         QVERIFY(ui::RecentWheels().isEmpty());
+        emit menu->aboutToShow(); // an empty list says so, and there is nothing to clear
+        QCOMPARE(menu->actions().first()->text(), "(none)");
+        QVERIFY2(!menu->actions().first()->isEnabled(), "(none) is a choice");
+        QVERIFY2(!menu->findChild<QAction*>("mnuClearRecent")->isEnabled(), "Clear list is on");
     }
 
     void saveDialogsAddTxtAndRememberTheirOwnFolder() {

@@ -115,6 +115,8 @@ private slots:
     // Changing N, k, t or m takes away the result, its method and its credit.
     void aNewGoalClearsTheResult() {
         QWidget* build = Opened("mnuBuild", "frmBuild");
+        // The box after "whenever" reads on its own, not as the words before it.
+        QCOMPARE(Accessible(In<QSpinBox>(build, "spnDrawn")), "Numbers drawn");
         SetGoal(build, 8, 4, 3, 3);
         In<QPushButton>(build, "cmdBestKnown")->click(); // the library's design, with its credit
         QVERIFY(In<QLabel>(build, "lblResult")
@@ -195,6 +197,8 @@ private slots:
         // Stopped before its first wheel, a search leaves nothing to use or save.
         SetGoal(build, 49, 6, 5, 5);
         In<QPushButton>(build, "cmdBuild")->click();
+        QTRY_VERIFY(In<QLabel>(build, "lblBest")->text().contains("% done."));
+        QVERIFY2(!In<QLabel>(build, "lblBest")->text().contains("Best"), "a best before a wheel");
         In<QPushButton>(build, "cmdStop")->click();
         QTRY_VERIFY(Enabled(build, "cmdBuild"));
         QVERIFY(!Enabled(build, "cmdSave") && !Enabled(build, "cmdUse"));

@@ -146,23 +146,29 @@ private slots:
         CheckLaidOut(past);
     }
 
-    // A 6-of-49 history under 5 of 90 counts the first five numbers of each draw only.
+    // A 6-of-49 history under 5 of 90 counts the first five numbers of each draw only;
+    // back under 6 of 49, a draw of 5 of 90 is named as skipped.
     void aHistoryIsCountedAsTheGameDrawsIt() {
+        PlayGame(90, 5);
         Develop(RingWheel(7), {1, 2, 3, 4, 5, 6, 7});
-        const QString history =
-            WriteIn(folder, "h649.txt", "13/09/2025 1 2 40 41 42 3\n14/09/2025 1 9 10 11 12 13\n");
+        const QString history = WriteIn(folder, "h649.txt",
+                                        "13/09/2025 1 2 40 41 42 3\n14/09/2025 1 9 10 11 12 13\n"
+                                        "15/09/2025 50 60 70 80 90\n");
         QCOMPARE(OpenForNotice(history, true), "");
         QWidget* past = window->findChild<QWidget*>("frmPastDraws");
         auto* rows = In<QTableView>(past, "tblDraws");
         const auto cell = [rows](int row, int column) {
             return Cell(rows, row, column);
         };
-        QTRY_COMPARE(cell(0, 2), "3");
-        PlayGame(90, 5);
-        QCOMPARE(rows->model()->rowCount(), 2);
+        QCOMPARE(rows->model()->rowCount(), 3);
         QCOMPARE(cell(0, 1), "[01] [02] 40 41 42");
         QTRY_COMPARE(cell(0, 2), "2");
         QCOMPARE(rows->model()->columnCount(), 4 + 4); // hit columns 5 down to 2
+        ModalAnswerer skipped(1);
+        PlayGame(49, 6);
+        QCOMPARE(skipped.notice, "2 draws read; 1 line skipped:\nline 3: 50 is not a number 1-49");
+        QCOMPARE(rows->model()->rowCount(), 2);
+        QTRY_COMPARE(cell(0, 2), "3");
     }
 
     // The chart's gridlines sit at round values that are their own labels.
