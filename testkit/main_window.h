@@ -26,6 +26,7 @@
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTableView>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -159,6 +160,19 @@ struct MainWindow {
                      qPrintable(child->objectName()));
             placed << (isControl(child) ? place : QRect());
         }
+    }
+    // A table as tall as its rows: no empty band under them, no row cut.
+    static void CheckFitsRows(QTableWidget* table) {
+        int rows = 0;
+        for (int row = 0; row < table->rowCount(); ++row) {
+            rows += table->rowHeight(row);
+        }
+        const int shown = table->viewport()->height();
+        QVERIFY2(shown >= rows && shown <= rows + 2,
+                 qPrintable(QString("%1: %2 pixels for rows of %3")
+                                .arg(table->objectName())
+                                .arg(shown)
+                                .arg(rows)));
     }
     // A label's text fits it: a line no wider than the label, a wrapped text no
     // taller, unless a scroll area holds it.

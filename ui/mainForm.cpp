@@ -200,7 +200,6 @@ MainForm BuildMainForm(QWidget* window) {
     form.txtLista->setFont(DesignFont("Segoe UI", 12));
     form.txtLista->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     form.txtLista->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    form.txtLista->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     form.txtLista->setTabChangesFocus(true);
     form.txtLista->setAccessibleName("Wheel text");
     form.txtLista->setContextMenuPolicy(Qt::CustomContextMenu);

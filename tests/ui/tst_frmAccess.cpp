@@ -222,6 +222,7 @@ private slots:
         UrlCatcher catcher;
         QDesktopServices::setUrlHandler("https", &catcher, "open");
         QLabel* link = window->findChild<QLabel*>("lblSito");
+        QCOMPARE(Accessible(link), "Maker's web page: " + link->text()); // not the bare address
         QTest::mouseClick(link, Qt::LeftButton);
         QDesktopServices::unsetUrlHandler("https");
         QCOMPARE(catcher.opened, QList<QUrl>{QUrl(link->text() + "/")});

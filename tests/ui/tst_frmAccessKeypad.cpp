@@ -5,6 +5,7 @@
 #include "frmGame.h"
 #include "main_window.h"
 #include "play_file.h"
+#include "textFile.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -221,6 +222,7 @@ private slots:
         QCOMPARE(PickedKeys(), std::vector<int>{5});
         QCOMPARE(Box()->toPlainText(), QString("1 2\n2 3\n"));
         QVERIFY(window->OpenWheelFile(path));
+        QCOMPARE(ui::LastFolder(), QDir(folder.path()).absolutePath()); // the next Open's
         const Game game = ui::CurrentGame();
         QCOMPARE(game.name, "20 of 80");
         QCOMPARE(game.price, 250);

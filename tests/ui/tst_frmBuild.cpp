@@ -106,6 +106,8 @@ private slots:
         QCOMPARE(In<QLabel>(build, "lblCost")->text(),
                  "The library's design: 57 tickets \u00D7 1.00 = 57.00 a draw of 6 of 49.");
         QCOMPARE(chances->horizontalHeaderItem(2)->text(), "Library design");
+        QTRY_VERIFY(chances->rowCount() > 0);
+        CheckFitsRows(chances);
         SetGoal(build, 49, 6, 3, 6);
         QVERIFY2(bounds->text().endsWith("Best known: 163 (published record)"),
                  qPrintable(bounds->text()));

@@ -52,11 +52,21 @@ private slots:
         dialog.findChild<QLineEdit*>("txtName")->setText("Club 6 of 45");
         dialog.findChild<QSpinBox*>("spnBalls")->setValue(45);
         QCOMPARE(dialog.findChildren<QDoubleSpinBox*>(QRegularExpression("^dblPrize")).size(), 7);
+        const auto jackpot = [&dialog] {
+            return dialog.findChild<QDoubleSpinBox*>("dblPrize6");
+        };
+        jackpot()->setValue(1000);
         In<QPushButton>(&dialog, "cmdSaveGame")->click();
         QCOMPARE(ui::OwnGames().size(), 1u);
         QCOMPARE(ui::OwnGames()[0].balls, 45);
         auto* games = dialog.findChild<QComboBox*>("cboGame");
         QCOMPARE(games->currentText(), "Club 6 of 45, 1.00 a ticket");
+        // Each game chosen shows its own prizes, not those of the one before.
+        for (const auto& [index, prize] : {std::pair{0, 0.0}, std::pair{6, 1000.0}}) {
+            games->setCurrentIndex(index);
+            emit games->activated(index);
+            QCOMPARE(jackpot()->value(), prize);
+        }
         QVERIFY(In<QPushButton>(&dialog, "cmdForget")->isEnabled());
         dialog.findChild<QSpinBox*>("spnDrawn")->setValue(3); // one prize a number of hits
         QCOMPARE(dialog.findChildren<QDoubleSpinBox*>(QRegularExpression("^dblPrize")).size(), 4);

@@ -179,14 +179,10 @@ private slots:
                          qPrintable(oneIn));
             }
         }
+        QCOMPARE(ui::OneDrawIn(0.01), "100"); // whole from exactly 100
         // No empty band under either table: each is as tall as its rows.
-        for (auto* table : {chances, In<QTableWidget>(report, "tblCoverage")}) {
-            int rows = 0;
-            for (int row = 0; row < table->rowCount(); ++row) {
-                rows += table->rowHeight(row);
-            }
-            QVERIFY(table->viewport()->height() >= rows && table->viewport()->height() <= rows + 2);
-        }
+        CheckFitsRows(chances);
+        CheckFitsRows(In<QTableWidget>(report, "tblCoverage"));
     }
 
     // Copy and Save wait for a list; a cancel says which holes are on show; nothing jumps.

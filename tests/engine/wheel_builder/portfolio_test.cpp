@@ -6,46 +6,17 @@
 #include "built_wheel.h"
 #include "portfolio.h"
 #include "printing.h"
+#include "stopwatch.h"
 
 #include <algorithm>
 #include <chrono>
 #include <cmath>
-#include <ctime>
 #include <set>
 #include <thread>
 
 using namespace quorvex;
 
 namespace {
-
-using Clock = std::chrono::steady_clock;
-
-// Under the sanitizers everything runs about three times slower: the time limits, and the
-// times a search is held to, scale with it.
-#if defined(__SANITIZE_ADDRESS__)
-constexpr double kSlowdown = 3;
-#else
-constexpr double kSlowdown = 1;
-#endif
-
-// How long a search went on from a moment: on a loaded machine the wall clock runs on while
-// the search waits for a core, so the processor time it used counts instead; a search that
-// does not look at its clock or at Stop runs long by both.
-class Stopwatch {
-public:
-    void Start() {
-        wall_ = Clock::now();
-        processor_ = std::clock();
-    }
-    double Seconds() const {
-        const double wall = std::chrono::duration<double>(Clock::now() - wall_).count();
-        return std::min(wall, static_cast<double>(std::clock() - processor_) / CLOCKS_PER_SEC);
-    }
-
-private:
-    Clock::time_point wall_;
-    std::clock_t processor_ = 0;
-};
 
 BuildOutcome Build(const WheelGoal& goal, std::uint64_t seed, std::uint64_t steps,
                    std::vector<Ticket> start = {}) {
