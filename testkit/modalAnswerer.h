@@ -11,6 +11,7 @@
 #include <QDialog>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QPointer>
 #include <QPushButton>
 #include <QTimer>
 
@@ -101,7 +102,9 @@ public:
 
 private:
     QTimer timer_;
-    QWidget* seen_ = nullptr;
+    // Guarded: a notice shown on the stack lives at the address of the one before
+    // it, which must not count as the same dialog still open.
+    QPointer<QWidget> seen_;
 };
 
 } // namespace quorvex::ui
