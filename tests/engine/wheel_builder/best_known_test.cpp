@@ -37,6 +37,7 @@ TEST(WheelLibrary, ReadsEntriesAndLeavesOutTheBadOnes) {
                           "1 2 3\n4 5 6\n"
                           "size 60 4 3 3 9 | Bad | too many numbers\n"
                           "size 4294967303 4 3 3 9 | Bad | would wrap to 7\n"
+                          "size 12 6 4 4294967301 14 | Bad | drawn would wrap to 5\n"
                           "size 12 6 4 5 15 | Published | a lotto design\r\n"
                           "size 12 6 4 five | Bad | not a number\n");
     ASSERT_EQ(library.wheels.size(), 4u);
