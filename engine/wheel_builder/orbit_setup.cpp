@@ -11,6 +11,15 @@ namespace quorvex::search {
 
 namespace {
 
+// The set-up of the orbits may take this much of the time, and this memory.
+constexpr double kOrbitSetUpShare = 0.25;
+constexpr double kOrbitBytes = 256.0 * (1 << 20);
+// The largest group whose orbits are searched: a larger one makes orbits of
+// more tickets than a good wheel can spare.
+constexpr int kLargestOrbitGroup = 160;
+// Sets visited a second in the orbits' set-up, roughly, on one core.
+constexpr double kOrbitVisitsPerSecond = 1.5e7;
+
 // How often the set-up reads the clock, in sets.
 constexpr std::uint64_t kSetUpStride = 1 << 14;
 
@@ -162,6 +171,27 @@ std::vector<Set> ExpandOrbits(const Orbits& orbits, const std::vector<std::uint3
             tickets.end());
     }
     return tickets;
+}
+
+double OrbitSetUpVisits(double seconds) {
+    return kOrbitVisitsPerSecond * kOrbitSetUpShare * seconds;
+}
+
+std::vector<PermutationGroup> GroupsThatFit(const WheelGoal& goal, std::size_t wheelSize,
+                                            double seconds) {
+    std::vector<PermutationGroup> groups;
+    OrbitCost total;
+    const int largest = static_cast<int>(std::min<std::size_t>(wheelSize / 2, kLargestOrbitGroup));
+    for (PermutationGroup& group : GroupsFor(goal.numbers, largest)) {
+        const OrbitCost cost = EstimateOrbits(goal, group);
+        if (total.bytes + cost.bytes <= kOrbitBytes &&
+            total.visits + cost.visits <= OrbitSetUpVisits(seconds)) {
+            groups.push_back(std::move(group));
+            total.bytes += cost.bytes;
+            total.visits += cost.visits;
+        }
+    }
+    return groups;
 }
 
 } // namespace quorvex::search

@@ -39,6 +39,13 @@ struct OrbitCost {
 };
 OrbitCost EstimateOrbits(const WheelGoal& goal, const PermutationGroup& group);
 
+// The sets the orbits' set-up may visit in a search of this many seconds.
+double OrbitSetUpVisits(double seconds);
+// The groups whose orbits fit the time and memory at hand, all together. A
+// wheel is a few orbits at least: a group as large as the wheel gives only one.
+std::vector<PermutationGroup> GroupsThatFit(const WheelGoal& goal, std::size_t wheelSize,
+                                            double seconds);
+
 // The orbits of the goal's sets under the group, or nothing when the budget
 // ran out first.
 std::optional<Orbits> FindOrbits(const WheelGoal& goal, const PermutationGroup& group,

@@ -36,16 +36,8 @@ constexpr std::array<double, 2> kOrbitTemperatures = {0.2, 0.4};
 constexpr double kOrbitTrialShare = 0.4;
 constexpr int kOrbitLongRuns = 6;
 constexpr std::size_t kOrbitBestTrials = 3;
-// The set-up of the orbits may take this much of the time, and this memory.
-constexpr double kOrbitSetUpShare = 0.25;
-constexpr double kOrbitBytes = 256.0 * (1 << 20);
-// The largest group whose orbits are searched: a larger one makes orbits of
-// more tickets than a good wheel can spare.
-constexpr int kLargestOrbitGroup = 160;
 // Searches side by side at most, whatever the request.
 constexpr int kMostThreads = 64;
-// Sets visited a second in the orbits' set-up, roughly, on one core.
-constexpr double kOrbitVisitsPerSecond = 1.5e7;
 
 Set SetOf(const Ticket& ticket) {
     Set set = 0;
@@ -112,25 +104,6 @@ void OrbitTrials(const WheelGoal& goal, const std::vector<PermutationGroup>& gro
             return;
         }
     }
-}
-
-// The groups whose orbits fit the time and memory at hand, all together. A
-// wheel is a few orbits at least: a group as large as the wheel gives only one.
-std::vector<PermutationGroup> GroupsThatFit(const WheelGoal& goal, std::size_t wheelSize,
-                                            double seconds) {
-    std::vector<PermutationGroup> groups;
-    OrbitCost total;
-    const int largest = static_cast<int>(std::min<std::size_t>(wheelSize / 2, kLargestOrbitGroup));
-    for (PermutationGroup& group : GroupsFor(goal.numbers, largest)) {
-        const OrbitCost cost = EstimateOrbits(goal, group);
-        if (total.bytes + cost.bytes <= kOrbitBytes &&
-            total.visits + cost.visits <= kOrbitVisitsPerSecond * kOrbitSetUpShare * seconds) {
-            groups.push_back(std::move(group));
-            total.bytes += cost.bytes;
-            total.visits += cost.visits;
-        }
-    }
-    return groups;
 }
 
 void Build(const WheelGoal& goal, bool split, Random& random, SearchBudget& budget,

@@ -128,16 +128,12 @@ TEST(Prizes, NumbersTheGameCannotDrawWinNothing) {
     }
 }
 
-} // namespace
-
-namespace {
-
 // The question names the keys as the player sees them, one or many.
 TEST(GameKeys, TheQuestionNamesTheKeysTheGameDoesNotDraw) {
-    const quorvex::Game game{"7 of 35", 35, 7, 100, {}};
-    EXPECT_EQ(quorvex::KeyNotDrawnText(game), "not drawn in 7 of 35");
-    EXPECT_EQ(quorvex::ClearKeysQuestion({52}, game), "Key 52 is not drawn in 7 of 35: clear it?");
-    EXPECT_EQ(quorvex::ClearKeysQuestion({36, 40, 49}, game),
+    const Game game{"7 of 35", 35, 7, 100, {}};
+    EXPECT_EQ(KeyNotDrawnText(game), "not drawn in 7 of 35");
+    EXPECT_EQ(ClearKeysQuestion({52}, game), "Key 52 is not drawn in 7 of 35: clear it?");
+    EXPECT_EQ(ClearKeysQuestion({36, 40, 49}, game),
               "Keys 36, 40, 49 are not drawn in 7 of 35: clear them?");
 }
 

@@ -28,7 +28,8 @@ TEST(PermutationGroups, AreGroupsOfPermutations) {
         {49, 3, 1, 0, 147, "x \u2192 ax+b, a of order 3, on GF(49)"},
         {9, 4, 2, 1, 36, "x \u2192 ax+b, a of order 4, on GF(9), two copies, one number fixed"},
         {10, 1, 2, 2, 10, "x \u2192 x+1 mod 10, two copies, 2 fixed"},
-        {5, 2, 4, 0, 10, "x \u2192 ax+b, a of order 2, on GF(5), four copies"}};
+        {5, 2, 4, 0, 10, "x \u2192 ax+b, a of order 2, on GF(5), four copies"},
+        {3, 1, 8, 1, 3, "x \u2192 x+1 mod 3, 8 copies, one number fixed"}};
     for (const auto& [q, d, r, f, order, name] : groups) {
         const PermutationGroup group = AffineGroup(q, d, r, f);
         SCOPED_TRACE(group.name);
@@ -54,6 +55,16 @@ TEST(PermutationGroups, AreGroupsOfPermutations) {
             EXPECT_LE(group.elements.size(), 60u) << group.name;
         }
     }
+}
+
+// The groups set up fit the set-up's share of the time all together, not each alone.
+TEST(OrbitSetUp, TakesTheGroupsThatFitTogether) {
+    const WheelGoal goal{24, 6, 5, 5}; // four of its groups fit a tenth of a second, one by one
+    double visits = 0;
+    for (const PermutationGroup& group : GroupsThatFit(goal, 400, 0.1)) {
+        visits += EstimateOrbits(goal, group).visits;
+    }
+    EXPECT_LE(visits, OrbitSetUpVisits(0.1));
 }
 
 // The orbits of the tickets and of the draws hold every set once; wheels of

@@ -8,10 +8,8 @@
 #include "printing.h"
 #include "stopwatch.h"
 
-#include <algorithm>
 #include <chrono>
 #include <cmath>
-#include <set>
 #include <thread>
 
 using namespace quorvex;
@@ -19,9 +17,9 @@ using namespace quorvex;
 namespace {
 
 BuildOutcome Build(const WheelGoal& goal, std::uint64_t seed, std::uint64_t steps,
-                   std::vector<Ticket> start = {}) {
+                   std::vector<Ticket> start = {}, int threads = 1) {
     BuildRequest request;
-    request.threads = 1;
+    request.threads = threads;
     request.goal = goal;
     request.seed = seed;
     request.maxSteps = steps;
@@ -87,10 +85,12 @@ TEST(WheelBuild, BringsInEveryNumberWithoutGrowing) {
     }
 }
 
-TEST(WheelBuild, TheSameSeedAndStepsGiveTheSameWheel) {
-    const WheelGoal goal{11, 5, 3, 4};
-    const BuildOutcome first = Build(goal, 42, 30000);
-    EXPECT_EQ(Build(goal, 42, 30000).tickets, first.tickets);
+// One seed and its steps give one wheel, and each thread searches with a seed of its own:
+// seeds 1, 2 and 3 find 73, 76 and 74 tickets; two threads keep the smaller wheel.
+TEST(WheelBuild, EachThreadSearchesWithItsOwnSeed) {
+    const WheelGoal goal{13, 6, 4, 4};
+    EXPECT_EQ(Build(goal, 1, 30000, {}, 2).tickets, Build(goal, 1, 30000).tickets);
+    EXPECT_EQ(Build(goal, 2, 30000, {}, 2).tickets, Build(goal, 3, 30000).tickets);
 }
 
 // A time too long for the clock to count is a week, not an overflow.
@@ -113,9 +113,6 @@ TEST(WheelBuild, StartsFromAHeldWheelAndDropsTickets) {
     ExpectWheel(built.tickets, goal);
     EXPECT_EQ(built.tickets.size(), 12u); // the best known C(7,4,3)
 
-    EXPECT_EQ(Reason(StartProblem(goal, {{1, 2, 3, 4}, {1, 2, 3}})),
-              "line 2 holds 3 numbers, not 4");
-    EXPECT_EQ(Reason(StartProblem(goal, {{1, 2, 2, 3}})), "line 1 repeats 2");
     EXPECT_EQ(Reason(StartProblem(goal, {{1, 2, 3, 8}})), "line 1 holds 8: the numbers are 1-7");
     EXPECT_TRUE(Build(goal, 1, 100, {{1, 2, 3}}).refusal);
     EXPECT_TRUE(Build({50, 6, 3, 3}, 1, 10).refusal);
