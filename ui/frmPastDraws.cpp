@@ -188,6 +188,11 @@ void frmPastDraws::ShowHistory(std::string fileText, const DrawHistory& read, co
     Recount();
 }
 
+// The table asks for rows while the window closes, after the draws it shows are gone.
+frmPastDraws::~frmPastDraws() {
+    model->Show(nullptr, nullptr, {}, game);
+}
+
 void frmPastDraws::SystemChanged() {
     Recount();
 }

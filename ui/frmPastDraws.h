@@ -54,6 +54,7 @@ class frmPastDraws : public QWidget {
     Q_OBJECT
 public:
     explicit frmPastDraws(QWidget* owner);
+    ~frmPastDraws() override;
 
     // A history read from `file` under the game chosen, in place of the one
     // shown; its text is kept to be read again under another game.

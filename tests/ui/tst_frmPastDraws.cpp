@@ -101,6 +101,9 @@ private slots:
         QCOMPARE(In<QTableView>(past, "tblDraws")->model()->rowCount(), 2);
         QCOMPARE(In<ui::BallChart>(past, "chtNumbers")->TimesDrawn().size(), 36u);
         CheckLaidOut(past);
+        Develop("1 2\n2 3\n", {4, 9, 20}); // the window follows what is developed next
+        QCOMPARE(In<QLabel>(past, "lblTickets")->text(),
+                 "Against the 2 tickets developed onto your numbers: 04 09 20.");
     }
 
     // Another game reads the kept text again: its draws, its numbers, its balls; a
