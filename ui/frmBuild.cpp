@@ -385,10 +385,8 @@ void frmBuild::CloseWithMain() {
 void frmBuild::closeEvent(QCloseEvent* event) {
     if (job->Running() && !closingWithMain &&
         ShowMessage(this, "A search is running ..!|Stop it and close the window?", "NO,YES") != 2) {
-        event->ignore();
-        return;
+        event->ignore(); // the search goes on
     }
-    event->accept();
 }
 
 } // namespace quorvex::ui

@@ -104,7 +104,6 @@ frmTickets::frmTickets(QWidget* owner) : QWidget(owner, Qt::Window) {
     lstTickets->setAccessibleName("Tickets");
     lstTickets->setModel(model);
     lstTickets->setUniformItemSizes(true); // rows in sight are all that is measured
-    lstTickets->setWordWrap(false);
     lstTickets->setFont(DesignFont("DejaVu Sans Mono", 10));
     lstTickets->setItemDelegate(new TicketDelegate(model, lstTickets));
     lstTickets->setEditTriggers(QAbstractItemView::NoEditTriggers);

@@ -212,7 +212,9 @@ private slots:
         Acquire("1 2");
         QWidgetList others{Opened("mnuReport", "frmReport"), Opened("mnuDraw", "frmDraw")};
         ModalAnswerer yes(2);
-        QVERIFY(window->close() && yes.seen == 1 && !window->isVisible());
+        QVERIFY(window->close());
+        QCOMPARE(yes.seen, 1);
+        QVERIFY(!window->isVisible());
         for (QWidget* other : others) {
             QVERIFY(other && !other->isVisible());
         }
@@ -223,7 +225,9 @@ private slots:
         QDesktopServices::setUrlHandler("https", &catcher, "open");
         QLabel* link = window->findChild<QLabel*>("lblSito");
         QCOMPARE(Accessible(link), "Maker's web page: " + link->text()); // not the bare address
-        QTest::mouseClick(link, Qt::LeftButton);
+        QTest::mousePress(link, Qt::LeftButton);
+        QVERIFY2(catcher.opened.isEmpty(), "opened before the button is released");
+        QTest::mouseRelease(link, Qt::LeftButton);
         QDesktopServices::unsetUrlHandler("https");
         QCOMPARE(catcher.opened, QList<QUrl>{QUrl(link->text() + "/")});
         QCOMPARE(Label("lblStatus"), "NO WHEEL IN MEMORY..!");

@@ -17,18 +17,14 @@ using namespace quorvex;
 namespace {
 
 TEST(PastDraws, TallyEveryTicketOnEveryDraw) {
+    const Game sixOf49{"6 of 49", 49, 6, 100, {0, 0, 5, 20, 300, 9000, 1000000}};
     const struct {
         const char* regime;
         int numbers, lineWidth;
         std::size_t tickets, draws;
         Game game;
     } cases[] = {
-        {"many draws, short tickets: by subsets",
-         14,
-         6,
-         2000,
-         300,
-         {"6 of 49", 49, 6, 100, {0, 0, 5, 20, 300, 9000, 1000000}}},
+        {"many draws, short tickets: by subsets", 14, 6, 2000, 300, sixOf49},
         {"few draws: ticket by ticket", 12, 5, 300, 20, {"5 of 90", 90, 5, 150, {0, 0, 100}}},
         {"long tickets: ticket by ticket", 30, 22, 40, 400, {"20 of 80", 80, 20, 100, {}}},
         {"numbers past 49", 20, 7, 500, 400, {"7 of 35", 35, 7, 100, {0, 0, 0, 1, 2, 3, 4, 5}}},
@@ -122,16 +118,8 @@ TEST(PastDraws, DrawsOfAnotherGameAreCountedAsThisGameDrawsThem) {
         std::vector<std::uint64_t> times; // balls 1..5 and the last
     } cases[] = {
         {"six under 5 of 90", {1, 2, 40, 41, 42, 3}, StandardGames()[1], 2, {1, 1, 0, 0, 0, 0}},
-        {"balls to 90 under 6 of 49",
-         {1, 77, 90, 2, 3, 4},
-         StandardGames()[0],
-         4,
-         {1, 1, 1, 1, 0, 0}},
-        {"balls past any game",
-         {1, 300, -4, 0, 2, 1000},
-         StandardGames()[5],
-         2,
-         {1, 1, 0, 0, 0, 0}},
+        {"90 balls under 6 of 49", {1, 77, 90, 2, 3, 4}, StandardGames()[0], 4, {1, 1, 1, 1, 0, 0}},
+        {"past any game", {1, 300, -4, 0, 2, 1000}, StandardGames()[5], 2, {1, 1, 0, 0, 0, 0}},
         {"a repeat", {5, 5, 5, 5, 5, 5, 5}, {"2 of 10", 10, 2, 100, {}}, 1, {0, 0, 0, 0, 1, 0}},
     };
     for (const auto& [name, drawn, game, mine, times] : cases) {

@@ -47,8 +47,9 @@ TEST(PermutationGroups, AreGroupsOfPermutations) {
             }
         }
     }
-    EXPECT_TRUE(AffineGroup(12, 5, 1, 0).elements.empty()); // 5 does not divide 11
-    EXPECT_TRUE(AffineGroup(10, 3, 1, 0).elements.empty()); // no field of 10
+    EXPECT_EQ(GroupsFor(16, 16).front().name, "the translations of GF(16)"); // order 16 is in
+    EXPECT_TRUE(AffineGroup(12, 5, 1, 0).elements.empty());                  // 5 does not divide 11
+    EXPECT_TRUE(AffineGroup(10, 3, 1, 0).elements.empty());                  // no field of 10
     for (int n : {14, 20, 24, 30, 49}) {
         for (const PermutationGroup& group : GroupsFor(n, 60)) {
             EXPECT_EQ(group.copies * group.fieldSize + group.fixed, n) << group.name;

@@ -19,6 +19,10 @@ TEST(WheelGoal, RefusesGoalsThatCannotOrShouldNotBeBuilt) {
         EXPECT_TRUE(GoalProblem(goal));
         EXPECT_EQ(LowerBound(goal), std::nullopt);
     }
+    // The limits a refusal gives are the goal's own.
+    EXPECT_EQ(Reason(GoalProblem({10, 6, 4, 3})),
+              "The guarantee must be 1 to 3: no ticket holds more than its 6 numbers, nor more "
+              "than the 3 drawn.");
     // 14 million draws: large, but allowed; and the smallest wheel there is.
     EXPECT_EQ(GoalProblem({49, 6, 3, 6}), std::nullopt);
     EXPECT_EQ(GoalProblem({2, 1, 1, 2}), std::nullopt);
