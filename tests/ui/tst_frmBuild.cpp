@@ -7,6 +7,7 @@
 
 #include <QCheckBox>
 #include <QFileDialog>
+#include <QHeaderView>
 #include <QSpinBox>
 #include <QStandardPaths>
 #include <QTableWidget>
@@ -65,6 +66,7 @@ private slots:
         QTRY_COMPARE(chances->rowCount(), 4);
         QCOMPARE(chances->item(2, 1)->text(), chances->item(2, 2)->text()); // as good as it
         QVERIFY(chances->item(2, 1)->text().endsWith('%'));
+        QVERIFY2(chances->verticalHeader()->isHidden(), "rows numbered beside their names");
         auto* wheel = In<QPlainTextEdit>(build, "txtWheel");
         QCOMPARE(wheel->toPlainText().count('\n'), 14);
         QVERIFY(QFontInfo(wheel->font()).fixedPitch());

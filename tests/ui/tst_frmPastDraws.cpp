@@ -8,6 +8,8 @@
 #include <QLineEdit>
 #include <QTableView>
 
+#include <functional>
+
 using namespace quorvex;
 
 class tst_PastDraws : public QObject, private MainWindow {
@@ -50,9 +52,7 @@ private slots:
         auto* summary = In<QLabel>(past, "lblSummary");
         QTRY_VERIFY(!summary->text().isEmpty());
         // Every draw's first row in date order: 3 of the player's numbers, 3 on a ticket.
-        const auto cell = [rows](int row, int column) {
-            return Cell(rows, row, column);
-        };
+        const auto cell = std::bind_front(&MainWindow::Cell, rows);
         QCOMPARE(cell(0, 1), "[01] [02] [03] 20 30 40");
         QCOMPARE(cell(0, 2), "3");
         QCOMPARE(cell(0, 3), "3");
@@ -158,9 +158,7 @@ private slots:
         QCOMPARE(OpenForNotice(history, true), "");
         QWidget* past = window->findChild<QWidget*>("frmPastDraws");
         auto* rows = In<QTableView>(past, "tblDraws");
-        const auto cell = [rows](int row, int column) {
-            return Cell(rows, row, column);
-        };
+        const auto cell = std::bind_front(&MainWindow::Cell, rows);
         QCOMPARE(rows->model()->rowCount(), 3);
         QCOMPARE(cell(0, 1), "[01] [02] 40 41 42");
         QTRY_COMPARE(cell(0, 2), "2");

@@ -48,6 +48,7 @@ private slots:
         QCOMPARE(table->item(3, 3)->text(), "20.0% \u2713");
         QCOMPARE(table->item(3, 4)->text(), "80.0%");
         QCOMPARE(ui::Percent(1, 1000, 1), "0.1%");
+        QCOMPARE(ui::Percent(0, 1000, 1), "0%"); // none is none, not "<0.1%"
         QCOMPARE(ui::Percent(999, 1000, 1), "99.9%");
         QCOMPARE(table->item(4, 4)->text(), "100% \u2713"); // the one draw of all five
         QVERIFY(table->item(3, 3)->font().bold());
