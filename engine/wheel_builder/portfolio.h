@@ -20,10 +20,10 @@ namespace quorvex {
 struct BuildRequest {
     WheelGoal goal;
     std::uint64_t seed = 1;
-    double seconds = 10;        // the time budget, kept to within a second or 5 %
-    std::uint64_t maxSteps = 0; // when not 0, each thread stops after this many steps
-    int threads = 1;            // portfolios side by side, with different seeds
-    std::vector<Ticket> start;  // a wheel to shrink instead of building one
+    double seconds = 10;            // the time budget, kept to within a second or 5 %
+    std::uint64_t maxSteps = 0;     // when not 0, each thread stops after this many steps
+    int threads = 1;                // portfolios side by side, with different seeds
+    std::vector<Ticket> start = {}; // a wheel to shrink instead of building one
 };
 
 struct BuildOutcome {

@@ -184,8 +184,8 @@ private slots:
         QCOMPARE(HeldWheelNumbers(), 4);
         QCOMPARE(QString::fromLatin1(ListSystem().listing), tickets);
 
-        QCOMPARE(ChooseGame("5 of 90, 1.00 a ticket", 2),
-                 QString()); // nothing to free: no question
+        // Nothing to free: no question.
+        QCOMPARE(ChooseGame("5 of 90, 1.00 a ticket", 2), QString());
         QCOMPARE(ui::CurrentGame().balls, 90);
     }
 

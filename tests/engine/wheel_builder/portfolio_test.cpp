@@ -19,13 +19,12 @@ namespace {
 
 BuildOutcome Build(const WheelGoal& goal, std::uint64_t seed, std::uint64_t steps,
                    std::vector<Ticket> start = {}, int threads = 1) {
-    BuildRequest request;
-    request.threads = threads;
-    request.goal = goal;
-    request.seed = seed;
-    request.maxSteps = steps;
-    request.seconds = 600;
-    request.start = std::move(start);
+    BuildRequest request{.goal = goal,
+                         .seed = seed,
+                         .seconds = 600,
+                         .maxSteps = steps,
+                         .threads = threads,
+                         .start = std::move(start)};
     Progress progress;
     return BuildWheel(request, progress);
 }
@@ -58,10 +57,7 @@ TEST(WheelBuild, ReachesTheBoundWhereItIsTightAndStops) {
         {{8, 4, 3, 3}, 14}, {{7, 3, 2, 2}, 7}, {{10, 4, 3, 3}, 30}, {{9, 3, 2, 2}, 12}};
     for (const auto& [goal, smallest] : cases) {
         SCOPED_TRACE(testing::PrintToString(goal));
-        BuildRequest request;
-        request.goal = goal;
-        request.seed = 3;
-        request.seconds = 20;
+        BuildRequest request{.goal = goal, .seed = 3, .seconds = 20};
         Progress progress;
         Stopwatch search;
         search.Start();
@@ -97,10 +93,7 @@ TEST(WheelBuild, EachThreadSearchesWithItsOwnSeed) {
 // A time too long for the clock to count is a week, not an overflow.
 TEST(WheelBuild, AnyTimeLimitIsKept) {
     for (double seconds : {1e12, static_cast<double>(INFINITY), -5.0}) {
-        BuildRequest request;
-        request.goal = {8, 4, 3, 3};
-        request.seconds = seconds;
-        request.maxSteps = 5000;
+        BuildRequest request{.goal = {8, 4, 3, 3}, .seconds = seconds, .maxSteps = 5000};
         Progress progress;
         EXPECT_EQ(BuildWheel(request, progress).guarantee, 3) << seconds;
     }
@@ -120,9 +113,7 @@ TEST(WheelBuild, StartsFromAHeldWheelAndDropsTickets) {
 }
 
 TEST(WheelBuild, StopKeepsTheBestWheelSoFar) {
-    BuildRequest request;
-    request.goal = {16, 6, 5, 5};
-    request.seconds = 600;
+    BuildRequest request{.goal = {16, 6, 5, 5}, .seconds = 600};
     Progress progress;
     double shown = 0;
     std::thread stopper([&] {
@@ -161,9 +152,7 @@ TEST(WheelBuild, StopIsHeardInEveryPhase) {
                  {{38, 8, 4, 8}, ""}};
     for (const auto& [goal, phase] : cases) {
         SCOPED_TRACE(testing::PrintToString(goal) + ", " + phase);
-        BuildRequest request;
-        request.goal = goal;
-        request.seconds = 3;
+        BuildRequest request{.goal = goal, .seconds = 3};
         Progress progress;
         Stopwatch sinceStop;
         std::thread stopper([&] {
@@ -191,9 +180,7 @@ TEST(WheelBuild, KeepsTheTimeLimit) {
                                {44, 12, 3, 7}, {36, 14, 2, 8}, {34, 10, 3, 8},
                                {42, 5, 1, 7},  {37, 6, 1, 8},  {38, 8, 4, 8}};
     for (const WheelGoal& goal : goals) {
-        BuildRequest request;
-        request.goal = goal;
-        request.seconds = kSlowdown;
+        BuildRequest request{.goal = goal, .seconds = kSlowdown};
         Progress progress;
         Stopwatch search;
         search.Start();

@@ -29,18 +29,16 @@ TEST(WheelGoal, RefusesGoalsThatCannotOrShouldNotBeBuilt) {
 }
 
 TEST(WheelGoal, LowerBounds) {
+    // {12, 6, 4, 5}: C(12,5) = 792 draws; a ticket meets 6*15 + 6 = 96 in 4 or more.
+    // {18, 5, 3, 4}: 3060 draws; 10*13 + 5 = 135 a ticket.
     const struct {
         WheelGoal goal;
         std::uint64_t bound;
-    } cases[] =
-        {
-            {{10, 6, 5, 5}, 44},   {{16, 6, 5, 5}, 728},  {{19, 4, 3, 3}, 257},
-            {{31, 4, 3, 3}, 1163}, {{49, 4, 3, 3}, 4704}, {{24, 6, 4, 4}, 720},
-            {{12, 6, 5, 5}, 132},  {{7, 4, 3, 3}, 11},    {{10, 1, 1, 1}, 10},
-            {{12, 6, 4, 5}, 9},  // C(12,5) = 792 draws; a ticket meets 6*15 + 6 = 96 in 4 or more
-            {{18, 5, 3, 4}, 23}, // 3060 draws; 10*13 + 5 = 135 a ticket
-            {{10, 10, 4, 6}, 1},
-        };
+    } cases[] = {
+        {{10, 6, 5, 5}, 44},   {{16, 6, 5, 5}, 728}, {{19, 4, 3, 3}, 257}, {{31, 4, 3, 3}, 1163},
+        {{49, 4, 3, 3}, 4704}, {{24, 6, 4, 4}, 720}, {{12, 6, 5, 5}, 132}, {{7, 4, 3, 3}, 11},
+        {{10, 1, 1, 1}, 10},   {{12, 6, 4, 5}, 9},   {{18, 5, 3, 4}, 23},  {{10, 10, 4, 6}, 1},
+    };
     for (const auto& [goal, bound] : cases) {
         EXPECT_EQ(LowerBound(goal), bound) << testing::PrintToString(goal);
     }
