@@ -6,11 +6,28 @@
 #include "play_file.h"
 #include "reference_model.h"
 
-#include <regex>
+#include <algorithm>
 #include <string>
 #include <vector>
 
 namespace reference {
+
+// One to `most` ASCII digits and nothing else.
+inline bool Digits(const std::string& text, std::size_t most) {
+    return !text.empty() && text.size() <= most &&
+           std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+// A number of the file: up to three digits.
+inline bool IsNumber(const std::string& text) {
+    return Digits(text, 3);
+}
+// An amount: up to 13 digits, then maybe a point and one or two.
+inline bool IsAmount(const std::string& text) {
+    const std::size_t point = text.find('.');
+    return point == std::string::npos
+               ? Digits(text, 13)
+               : Digits(text.substr(0, point), 13) && Digits(text.substr(point + 1), 2);
+}
 
 struct PlayRead {
     std::optional<quorvex::Play> play;
@@ -38,8 +55,6 @@ inline PlayRead ReadPlayPlainly(std::string text) {
     if (lines[0] != "Quorvex play 1") {
         return {std::nullopt, 1};
     }
-    const std::regex amount("[0-9]{1,13}(\\.[0-9]{1,2})?");
-    const std::regex number("[0-9]{1,3}");
     const auto money = [](const std::string& word) {
         const std::size_t point = word.find('.');
         std::string cents = point == std::string::npos ? "00" : word.substr(point + 1) + "0";
@@ -82,24 +97,24 @@ inline PlayRead ReadPlayPlainly(std::string text) {
             game.name = value;
             ok = !value.empty();
         } else if (i == 1 || i == 2) {
-            ok = std::regex_match(value, number);
+            ok = IsNumber(value);
             const int n = ok ? std::stoi(value) : 0;
             (i == 1 ? game.balls : game.drawn) = n;
             ok = ok && (i == 1 ? n >= 2 && n <= 90 : n >= 1 && n <= 20 && n <= game.balls);
         } else if (i == 3) {
-            ok = std::regex_match(value, amount);
+            ok = IsAmount(value);
             game.price = ok ? money(value) : 0;
         } else if (i == 4 && value != "none") {
             const auto all = words(value);
             ok = !all.empty() && all.size() <= static_cast<std::size_t>(game.drawn) + 1;
             for (const std::string& word : all) {
-                ok = ok && std::regex_match(word, amount);
+                ok = ok && IsAmount(word);
                 game.prizes.push_back(ok ? money(word) : 0);
             }
         } else if (i == 5 || i == 6) {
             std::vector<bool> seen(91);
             for (const std::string& word : words(value)) {
-                const int n = std::regex_match(word, number) ? std::stoi(word) : 0;
+                const int n = IsNumber(word) ? std::stoi(word) : 0;
                 ok = ok && n >= 1 && n <= game.balls && !seen[static_cast<std::size_t>(n)] &&
                      (i == 5 || std::count(play.numbers.begin(), play.numbers.end(), n));
                 if (ok) {
