@@ -19,12 +19,9 @@ namespace {
 
 BuildOutcome Build(const WheelGoal& goal, std::uint64_t seed, std::uint64_t steps,
                    std::vector<Ticket> start = {}, int threads = 1) {
-    BuildRequest request{.goal = goal,
-                         .seed = seed,
-                         .seconds = 600,
-                         .maxSteps = steps,
-                         .threads = threads,
-                         .start = std::move(start)};
+    BuildRequest request{.goal = goal, .seed = seed, .seconds = 600, .maxSteps = steps};
+    request.threads = threads;
+    request.start = std::move(start);
     Progress progress;
     return BuildWheel(request, progress);
 }

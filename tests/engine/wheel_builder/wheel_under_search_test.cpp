@@ -4,18 +4,26 @@
 
 #include <gtest/gtest.h>
 
-#include <bit>
+#include <numeric>
 
 using namespace quorvex::search;
 
-// A greedy ticket takes t numbers of an unmet draw, then the numbers used least.
+// A greedy ticket takes t numbers of an unmet draw, then the numbers used least: so the
+// one number no ticket uses goes in, be it the first, a middle or the last.
 TEST(SearchWheel, GreedyTicketsTakeTheNumbersUsedLeast) {
-    const Set used = Bit(7) | Bit(8) | Bit(9) | Bit(10) | Bit(11); // 8-12, after the unused
-    for (std::uint64_t seed = 1; seed <= 20; ++seed) {
-        SearchWheel wheel({12, 5, 2, 2});
-        wheel.Add(used);
-        Random random(seed);
-        wheel.AddGreedily(random);
-        EXPECT_LE(std::popcount(wheel.Tickets().back() & used), 1) << "seed " << seed;
+    for (int lone : {0, 5, 11}) {
+        std::vector<int> others(12); // 11 numbers, on tickets 1-5, 6-10 and 7-11 of them
+        std::iota(others.begin(), others.end(), 0);
+        others.erase(others.begin() + lone);
+        for (std::uint64_t seed = 1; seed <= 4; ++seed) {
+            SearchWheel wheel({12, 5, 2, 2});
+            for (std::size_t from : {0, 5, 6}) {
+                wheel.Add(Bit(others[from]) | Bit(others[from + 1]) | Bit(others[from + 2]) |
+                          Bit(others[from + 3]) | Bit(others[from + 4]));
+            }
+            Random random(seed);
+            wheel.AddGreedily(random);
+            EXPECT_NE(wheel.Tickets().back() & Bit(lone), 0u) << lone << " left out, seed " << seed;
+        }
     }
 }
