@@ -77,7 +77,8 @@ TEST(Game, IsKeptAsALine) {
     EXPECT_EQ(GameFromLine(GameLine(game)), game);
     EXPECT_EQ(GameFromLine(GameLine(StandardGames()[1])), StandardGames()[1]);
     for (const char* line : {"", "x|49|6|100", "x|49|6|1o0|", "x|49|7|100|1,2,3,4,5,6,7,8,9",
-                             "x|49|6|100|1,,2", "|49|6|100|", "x|5|6|100|", "x|y|49|6|100"}) {
+                             "x|49|6|100|1,,2", "|49|6|100|", "x|5|6|100|", "x|y|49|6|100",
+                             "x|4294967345|6|100|", "x|49|4294967302|100|"}) { // 2^32 + 49, + 6
         EXPECT_EQ(GameFromLine(line), std::nullopt) << line;
     }
 }

@@ -57,6 +57,7 @@ TEST(PastDraws, TallyEveryTicketOnEveryDraw) {
         const auto tally = TallyPastDraws(tickets, draws, game, progress);
         ASSERT_TRUE(tally);
         ASSERT_EQ(tally->draws.size(), draws.size());
+        EXPECT_EQ(progress.Fraction(), 1.0) << "the bar stops short of the end";
         std::vector<std::uint64_t> reached(static_cast<std::size_t>(game.drawn) + 1, 0);
         MoneySum prizes = 0;
         for (std::size_t d = 0; d < draws.size(); ++d) {
