@@ -85,13 +85,6 @@ TEST(PastDraws, TallyEveryTicketOnEveryDraw) {
         EXPECT_EQ(tally->reached, reached);
         EXPECT_EQ(tally->prizes, prizes);
         EXPECT_EQ(tally->cost, static_cast<MoneySum>(drawCount * count) * game.price);
-        std::vector<std::uint64_t> times(static_cast<std::size_t>(game.balls) + 1, 0);
-        for (const PastDraw& draw : draws) {
-            for (int n : draw.numbers) {
-                ++times[static_cast<std::size_t>(n)];
-            }
-        }
-        EXPECT_EQ(TimesDrawn(draws, game), times);
     }
     Progress cancelled;
     cancelled.Cancel();
@@ -118,7 +111,7 @@ TEST(PastDraws, DrawsOfAnotherGameAreCountedAsThisGameDrawsThem) {
         int mine;
         std::vector<std::uint64_t> times; // balls 1..5 and the last
     } cases[] = {
-        {"six under 5 of 90", {1, 2, 40, 41, 42, 3}, StandardGames()[1], 2, {1, 1, 0, 0, 0, 0}},
+        {"six under 5 of 90", {1, 2, 40, 41, 90, 3}, StandardGames()[1], 2, {1, 1, 0, 0, 0, 1}},
         {"90 balls under 6 of 49", {1, 77, 90, 2, 3, 4}, StandardGames()[0], 4, {1, 1, 1, 1, 0, 0}},
         {"past any game", {1, 300, -4, 0, 2, 1000}, StandardGames()[5], 2, {1, 1, 0, 0, 0, 0}},
         {"a repeat", {5, 5, 5, 5, 5, 5, 5}, {"2 of 10", 10, 2, 100, {}}, 1, {0, 0, 0, 0, 1, 0}},

@@ -79,6 +79,14 @@ TEST(WheelBuild, BringsInEveryNumberWithoutGrowing) {
     }
 }
 
+// The two splits whose quick wheels are smallest are both built in earnest: for 20 numbers,
+// 5 a ticket, "3 if 5" the runner-up, 11 + 9, ends smaller than the first, 10 + 10 (34).
+TEST(WheelBuild, BuildsTheTwoMostPromisingSplits) {
+    const BuildOutcome built = Build({20, 5, 3, 5}, 1, 100000);
+    EXPECT_EQ(built.method, "split 11 + 9: 3 if 3 and 3 if 3");
+    EXPECT_EQ(built.tickets.size(), 33u);
+}
+
 // One seed and its steps give one wheel, and each thread searches with a seed of its own:
 // seeds 1, 2 and 3 find 73, 76 and 74 tickets; two threads keep the smaller wheel.
 TEST(WheelBuild, EachThreadSearchesWithItsOwnSeed) {
