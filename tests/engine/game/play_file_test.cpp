@@ -70,7 +70,7 @@ TEST(PlayFile, WritesAsAPersonReadsIt) {
                               "price: 1.50\r\nprizes: 0.00 0.00 0.00 5.00 50.00\r\n"
                               "numbers: 03 17 52\r\nbase: 17\r\nwheel:\r\n1 2\r\n2 3\r\n");
     Play odd = play; // a line break in a name cannot end the name's line
-    odd.game.name = "two\nlines\r";
+    odd.game.name = "\ntwo\nlines\r";
     odd.numbers.clear();
     odd.base.clear();
     EXPECT_EQ(ReadPlay(PlayText(odd)).play->game.name, "two lines");
